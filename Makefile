@@ -1,0 +1,32 @@
+# `make run` and `make test` do every step on a fresh Debian 12 machine.
+BUILD ?= build
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/zindle
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench:
+	@scripts/install-deps.sh --bench
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD)/bench && for b in bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen ./$$b; done
+
+clean:
+	rm -rf $(BUILD) build-sanitize

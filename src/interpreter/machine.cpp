@@ -1,0 +1,238 @@
+#include "machine.h"
+
+#include "iohandler.h"
+
+#include <algorithm>
+#include <vector>
+
+struct Machine::Private
+{
+    void stop(StopReason reason)
+    {
+        stopReason = reason;
+        running = false;
+    }
+
+    QString program;
+    // program's characters, cached so that a step reads them without touching QString
+    const char16_t *code = nullptr;
+    int length = 0;
+    int programCounter = -1;
+    std::vector<int> loopStack;
+    std::vector<int> tape;
+    int currentCell = 0;
+    int maximumValue = DefaultMaximumValue;
+    IOHandler *handler = nullptr;
+    bool running = false;
+    StopReason stopReason = StopReason::NotStopped;
+};
+
+Machine::Machine(int tapeLength)
+    : d(std::make_unique<Private>())
+{
+    setProgram(QString());
+    setTapeLength(tapeLength);
+}
+
+Machine::~Machine() = default;
+
+void Machine::setProgram(const QString &program)
+{
+    d->program = program;
+    d->code = reinterpret_cast<const char16_t *>(d->program.constData());
+    d->length = int(d->program.size());
+}
+
+QString Machine::program() const
+{
+    return d->program;
+}
+
+void Machine::setHandler(IOHandler *handler)
+{
+    d->handler = handler;
+}
+
+IOHandler *Machine::handler() const
+{
+    return d->handler;
+}
+
+int Machine::maximumValue() const
+{
+    return d->maximumValue;
+}
+
+void Machine::setMaximumValue(int value)
+{
+    // A cell always has room for 0 and 1; below that '-' would store negative values.
+    d->maximumValue = std::max(1, value);
+}
+
+int Machine::tapeLength() const
+{
+    return int(d->tape.size());
+}
+
+void Machine::setTapeLength(int length)
+{
+    d->tape.assign(std::size_t(std::clamp(length, 1, MaximumTapeLength)), 0);
+    d->tape.shrink_to_fit();
+    reset();
+}
+
+void Machine::reset()
+{
+    d->programCounter = -1;
+    d->loopStack.clear();
+    std::fill(d->tape.begin(), d->tape.end(), 0);
+    d->currentCell = 0;
+    d->running = false;
+    d->stopReason = StopReason::NotStopped;
+}
+
+void Machine::start()
+{
+    reset();
+    d->running = true;
+}
+
+bool Machine::step()
+{
+    Private &m = *d;
+    if (!m.running)
+        return true;
+
+    const char16_t *code = m.code;
+    const int length = m.length;
+    int pc = m.programCounter + 1;
+    while (pc < length && code[pc] == u' ')
+        ++pc;
+    m.programCounter = pc;
+
+    if (pc >= length) {
+        if (!m.loopStack.empty())
+            m.stop(StopReason::UnmatchedLoop);
+        else if (!m.handler || m.handler->isComplete())
+            m.stop(StopReason::Finished);
+        else
+            m.stop(StopReason::IncompleteResult);
+        return true;
+    }
+
+    int &cell = m.tape[std::size_t(m.currentCell)];
+    switch (code[pc]) {
+    case u'+':
+        cell = cell >= m.maximumValue ? 0 : cell + 1;
+        return false;
+    case u'-':
+        cell = cell == 0 ? m.maximumValue : cell - 1;
+        return false;
+    case u'>':
+        if (++m.currentCell >= int(m.tape.size())) {
+            m.stop(StopReason::RightEdge);
+            return true;
+        }
+        return false;
+    case u'<':
+        if (--m.currentCell < 0) {
+            m.stop(StopReason::LeftEdge);
+            return true;
+        }
+        return false;
+    case u'[':
+        if (cell != 0) {
+            m.loopStack.push_back(pc);
+            return false;
+        }
+        pc = findLoopEnd(pc);
+        if (pc < 0) {
+            m.stop(StopReason::UnmatchedLoop);
+            return true;
+        }
+        m.programCounter = pc;
+        return false;
+    case u']':
+        if (m.loopStack.empty()) {
+            m.stop(StopReason::UnmatchedLoop);
+            return true;
+        }
+        if (cell != 0)
+            m.programCounter = m.loopStack.back();
+        else
+            m.loopStack.pop_back();
+        return false;
+    case u',': {
+        if (!m.handler || !m.handler->hasInput()) {
+            m.stop(StopReason::BadInput);
+            return true;
+        }
+        const int value = m.handler->input();
+        if (value < 0 || value > m.maximumValue) {
+            m.stop(StopReason::BadInput);
+            return true;
+        }
+        cell = value;
+        return false;
+    }
+    case u'.':
+        if (!m.handler || !m.handler->output(cell)) {
+            m.stop(StopReason::BadOutput);
+            return true;
+        }
+        return false;
+    default:
+        // '@' and anything else that is not a space: a step that does nothing
+        return false;
+    }
+}
+
+bool Machine::isRunning() const
+{
+    return d->running;
+}
+
+StopReason Machine::stopReason() const
+{
+    return d->stopReason;
+}
+
+int Machine::programCounter() const
+{
+    return d->programCounter;
+}
+
+QChar Machine::currentCommand() const
+{
+    const int pc = d->programCounter;
+    if (pc < 0 || pc >= d->length)
+        return QChar();
+    return QChar(d->code[pc]);
+}
+
+int Machine::currentCell() const
+{
+    return d->currentCell;
+}
+
+int Machine::cell(int index) const
+{
+    if (index < 0 || index >= int(d->tape.size()))
+        return 0;
+    return d->tape[std::size_t(index)];
+}
+
+int Machine::findLoopEnd(int position) const
+{
+    const char16_t *code = d->code;
+    int depth = 1;
+    for (int i = std::max(position + 1, 0); i < d->length; ++i) {
+        if (code[i] == u'[') {
+            ++depth;
+        } else if (code[i] == u']') {
+            if (--depth == 0)
+                return i;
+        }
+    }
+    return -1;
+}

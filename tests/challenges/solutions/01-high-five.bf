@@ -1,0 +1,4 @@
+High five
+Raise the first cell to five and write it out
++++++
+.
