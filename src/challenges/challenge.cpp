@@ -1,0 +1,7 @@
+#include "challenge.h"
+
+QList<Challenge> &challengeList()
+{
+    static QList<Challenge> list;
+    return list;
+}

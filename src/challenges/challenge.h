@@ -1,0 +1,32 @@
+#ifndef CHALLENGE_H
+#define CHALLENGE_H
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class IOHandler;
+class Zindle;
+
+// One challenge of the course as the challenge file describes it. The test case lines are kept
+// as raw text; only the test handlers give them meaning.
+struct Challenge
+{
+    QString name;
+    QString text;
+    int difficulty = 0;
+    int tapeLength = 10000;
+    // The most commands a program may have to be tested; 0 means no limit.
+    int programLength = 0;
+    QString testType;
+    QStringList testCases;
+
+    // A new handler, owned by the caller, that runs this challenge's test cases in the
+    // window's panes; nullptr when the test type is none of "normal", "alpha" and "nim".
+    IOHandler *createTestHandler(Zindle *window) const;
+};
+
+// The course of the running program, in file order: a challenge's row here is its identity.
+QList<Challenge> &challengeList();
+
+#endif // CHALLENGE_H
