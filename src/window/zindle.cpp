@@ -1,29 +1,187 @@
-#include "zindle.h"
+#include "window/zindle.h"
+#include "window/zindle_p.h"
 
-#include <QPlainTextEdit>
+#if __has_include("io/numerichandler.h")
+#include "io/numerichandler.h"
+#define ZINDLE_HAVE_NUMERICHANDLER 1
+#endif
+#if __has_include("io/alphahandler.h")
+#include "io/alphahandler.h"
+#define ZINDLE_HAVE_ALPHAHANDLER 1
+#endif
+#if __has_include("challenges/challengemodel.h")
+#include "challenges/challengemodel.h"
+#define ZINDLE_HAVE_CHALLENGEMODEL 1
+#endif
 
-struct Zindle::Private
+#include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QItemSelectionModel>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The commands that count towards a program's length; the breakpoint mark does not.
+bool isCommand(QChar c)
 {
-    QPlainTextEdit *editInput = nullptr;
-    QPlainTextEdit *editOutput = nullptr;
-};
+    switch (c.unicode()) {
+    case u'+': case u',': case u'-': case u'.':
+    case u'<': case u'>': case u'[': case u']':
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::unique_ptr<IOHandler> createInteractiveHandler(Zindle *window, bool alphabet)
+{
+#if defined(ZINDLE_HAVE_NUMERICHANDLER) && defined(ZINDLE_HAVE_ALPHAHANDLER)
+    if (alphabet)
+        return std::make_unique<AlphaHandler>(window);
+    return std::make_unique<NumericHandler>(window);
+#else
+    Q_UNUSED(window)
+    Q_UNUSED(alphabet)
+    return std::make_unique<IOHandler>();
+#endif
+}
+
+} // namespace
 
 Zindle::Zindle(QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent, {})
     , d(std::make_unique<Private>())
 {
-    d->editInput = new QPlainTextEdit(this);
-    d->editOutput = new QPlainTextEdit(this);
+    WorkbenchState &s = d->state;
+    d->ui.setupUi(this);
+    d->ui.widgetChallenge->hide();
+
+    s.interactiveHandler = createInteractiveHandler(this, false);
+    s.activeHandler = s.interactiveHandler.get();
+
+    s.machine = std::make_unique<Machine>(1000);
+    s.machine->setHandler(s.activeHandler);
+
+#ifdef ZINDLE_HAVE_TAPEMODEL
+    s.tapeModel = std::make_unique<TapeModel>(s.machine.get());
+    d->ui.tableTape->setModel(s.tapeModel.get());
+#endif
+    QHeaderView *tapeHeader = d->ui.tableTape->horizontalHeader();
+    tapeHeader->setSectionResizeMode(QHeaderView::Fixed);
+    tapeHeader->setDefaultSectionSize(8 * QFontMetrics(font()).horizontalAdvance(u'M'));
+
+#ifdef ZINDLE_HAVE_HIGHLIGHTER
+    s.highlighter = std::make_unique<ProgramHighlighter>(d->ui.editProgram->document());
+#endif
+
+    QFont programFont(u"Monospace"_s, 14);
+    programFont.setStyleHint(QFont::TypeWriter);
+    d->ui.editProgram->setFont(programFont);
+
+    connect(d->ui.editProgram, &QPlainTextEdit::modificationChanged, this, &Zindle::changed);
+
+    d->stepToMenu = std::make_unique<QMenu>();
+    const std::pair<QString, int> entries[] = {
+        {tr("10"), 1}, {tr("100"), 2}, {tr("1000"), 3},
+        {tr("out of loop"), 4}, {tr("to next input"), 5}, {tr("to next output"), 6},
+    };
+    for (const auto &[text, mode] : entries)
+        d->stepToMenu->addAction(text)->setData(mode);
+    d->ui.actionStepTo->setMenu(d->stepToMenu.get());
+    connect(d->stepToMenu.get(), &QMenu::triggered, this, &Zindle::step);
+
+#ifdef ZINDLE_HAVE_CHALLENGEMODEL
+    d->ui.tableChallenge->setModel(new ChallengeModel(this));
+#endif
+    QHeaderView *challengeHeader = d->ui.tableChallenge->horizontalHeader();
+    if (challengeHeader->count() == 3) {
+        challengeHeader->setSectionResizeMode(0, QHeaderView::Fixed);
+        challengeHeader->setSectionResizeMode(1, QHeaderView::Stretch);
+        challengeHeader->setSectionResizeMode(2, QHeaderView::Fixed);
+        challengeHeader->resizeSection(0, 24);
+        challengeHeader->resizeSection(2, 32);
+    }
+    d->ui.tableChallenge->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    if (QItemSelectionModel *selection = d->ui.tableChallenge->selectionModel())
+        connect(selection, &QItemSelectionModel::currentChanged, this, &Zindle::selectChallenge);
+    connect(d->ui.actionIndex, &QAction::triggered, this, &Zindle::helpIndex);
+    connect(d->ui.actionAbout, &QAction::triggered, this, &Zindle::helpAbout);
+    connect(d->ui.actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
 }
 
 Zindle::~Zindle() = default;
 
 QPlainTextEdit *Zindle::inputEdit() const
 {
-    return d->editInput;
+    return d->ui.editInput;
 }
 
 QPlainTextEdit *Zindle::outputEdit() const
 {
-    return d->editOutput;
+    return d->ui.editOutput;
+}
+
+int Zindle::commandCount() const
+{
+    const QString text = d->ui.editProgram->toPlainText();
+    return int(std::count_if(text.cbegin(), text.cend(), isCommand));
+}
+
+void Zindle::on_actionLength_triggered()
+{
+    QMessageBox::information(this, tr("Length"),
+                             tr("Your program contains %1 commands.").arg(commandCount()));
+}
+
+void Zindle::on_actionTapeLength_triggered()
+{
+    bool ok = false;
+    const int length = QInputDialog::getInt(this, tr("Enter tape length..."), tr("Length:"),
+                                            d->state.machine->tapeLength(), 1, 50000, 1, &ok);
+    if (!ok)
+        return;
+    d->state.machine->setTapeLength(length);
+#ifdef ZINDLE_HAVE_TAPEMODEL
+    d->state.tapeModel->resetModel();
+#endif
+}
+
+void Zindle::on_actionMaximumValue_triggered()
+{
+    bool ok = false;
+    const int value = QInputDialog::getInt(this, tr("Enter maximum value..."), tr("Value:"),
+                                           d->state.machine->maximumValue(), 1, 2000000000, 1,
+                                           &ok);
+    if (ok)
+        d->state.machine->setMaximumValue(value);
+}
+
+void Zindle::on_actionAlphabet_triggered(bool checked)
+{
+    WorkbenchState &s = d->state;
+    std::unique_ptr<IOHandler> handler = createInteractiveHandler(this, checked);
+    s.activeHandler = handler.get();
+    s.machine->setHandler(s.activeHandler);
+    s.interactiveHandler = std::move(handler);
+}
+
+void Zindle::helpIndex()
+{
+    QMessageBox::critical(this, tr("Serious warning"), tr("Nobody can help you."));
+}
+
+void Zindle::helpAbout()
+{
+    QMessageBox::about(this, tr("About Zindle"),
+                       tr("<h3>Zindle %1</h3>"
+                          "<p>A workbench for writing, running and debugging brainfuck programs, "
+                          "with a course of challenges to work through.</p>"
+                          "<p>MurkleSoftware<br>murklesoftware.example</p>")
+                           .arg(QStringLiteral(ZINDLE_VERSION)));
 }

@@ -1,0 +1,247 @@
+// Running and stepping programs: the run timer, the step-to modes, the breakpoint mark,
+// the refresh of the views after every batch and the report when the machine stops.
+
+#include "window/zindle.h"
+#include "window/zindle_p.h"
+
+#include <QMessageBox>
+#include <QTimerEvent>
+
+namespace {
+
+constexpr int BatchSize = 1000;
+
+// Everything but the commands and the breakpoint mark becomes a space, so a program counter
+// is also a position in the editor's document.
+QString machineProgram(QString text)
+{
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case u'+': case u',': case u'-': case u'.':
+        case u'<': case u'>': case u'@': case u'[': case u']':
+            break;
+        default:
+            c = u' ';
+        }
+    }
+    return text;
+}
+
+QString crashText(StopReason reason)
+{
+    switch (reason) {
+    case StopReason::LeftEdge:
+        return Zindle::tr("Invalid move over left side of tape!");
+    case StopReason::RightEdge:
+        return Zindle::tr("Invalid move over right side of tape!");
+    case StopReason::BadInput:
+        return Zindle::tr("Bad input!");
+    case StopReason::BadOutput:
+        return Zindle::tr("Bad output!");
+    case StopReason::UnmatchedLoop:
+        return Zindle::tr("Unmatched loop!");
+    case StopReason::IncompleteResult:
+        return Zindle::tr("The program terminated without delivering the full result!");
+    case StopReason::NotStopped:
+    case StopReason::Finished:
+        break;
+    }
+    return Zindle::tr("Unknown crash! How odd.");
+}
+
+} // namespace
+
+void Zindle::startRun()
+{
+    WorkbenchState &s = d->state;
+    d->ui.actionHalt->setEnabled(true);
+    d->ui.buttonTest->setEnabled(s.testsLeft > 0);
+    d->ui.menuBar->setEnabled(false);
+    d->ui.editInput->setReadOnly(true);
+    d->ui.editProgram->setReadOnly(true);
+
+    s.machine->setProgram(machineProgram(d->ui.editProgram->toPlainText()));
+    s.machine->start();
+    s.stopPosition = -1;
+    s.stopCommand = s.testsLeft != 0 ? QChar() : QChar(u'@');
+    s.running = true;
+    s.activeHandler->start();
+    updateViews();
+}
+
+void Zindle::stopRun()
+{
+    WorkbenchState &s = d->state;
+    if (s.timerId != -1) {
+        killTimer(s.timerId);
+        s.timerId = -1;
+    }
+    d->timerHeldOff = false;
+    d->ui.actionHalt->setEnabled(false);
+    d->ui.buttonTest->setEnabled(true);
+    d->ui.menuBar->setEnabled(true);
+    d->ui.editInput->setReadOnly(false);
+    d->ui.editProgram->setReadOnly(false);
+    s.running = false;
+
+    const StopReason reason = s.machine->stopReason();
+    if (reason == StopReason::Finished) {
+        if (s.testsLeft != 0)
+            testCasePassed();
+        return;
+    }
+    if (reason != StopReason::NotStopped)
+        QMessageBox::critical(this, tr("Crash"), crashText(reason));
+    if (s.testsLeft != 0)
+        testFailed();
+}
+
+void Zindle::runSteps(int count)
+{
+    WorkbenchState &s = d->state;
+    bool paused = false;
+    d->inBatch = true;
+    for (int i = 0; i < count; ++i) {
+        bool stopped = s.machine->step();
+        if (s.stopPosition != -1 && s.machine->programCounter() == s.stopPosition)
+            stopped = true;
+        if (stopped || (!s.stopCommand.isNull() && s.stopCommand == s.machine->currentCommand())) {
+            s.stopCommand = u'@';
+            s.stopPosition = -1;
+            if (s.timerId != -1) {
+                killTimer(s.timerId);
+                s.timerId = -1;
+            }
+            paused = true;
+            break;
+        }
+    }
+    d->inBatch = false;
+    // A prompt held the timer off in the middle of this batch; the run goes on unless it
+    // stopped meanwhile.
+    if (d->timerHeldOff) {
+        d->timerHeldOff = false;
+        if (!paused && s.running)
+            s.timerId = startTimer(0);
+    }
+
+    updateViews();
+    if (s.machine->stopReason() != StopReason::NotStopped)
+        stopRun();
+}
+
+void Zindle::on_actionRun_triggered()
+{
+    WorkbenchState &s = d->state;
+    if (!s.running)
+        startRun();
+    if (s.timerId != -1) {
+        killTimer(s.timerId);
+        s.timerId = -1;
+        updateViews();
+    } else {
+        s.timerId = startTimer(0);
+    }
+}
+
+void Zindle::on_actionStep_triggered()
+{
+    WorkbenchState &s = d->state;
+    if (!s.running)
+        startRun();
+    if (s.timerId != -1) {
+        killTimer(s.timerId);
+        s.timerId = -1;
+    }
+    runSteps(1);
+}
+
+void Zindle::on_actionHalt_triggered()
+{
+    stopRun();
+    updateViews();
+}
+
+void Zindle::step(QAction *action)
+{
+    stepTo(action->data().toInt());
+}
+
+void Zindle::stepTo(int mode)
+{
+    WorkbenchState &s = d->state;
+    if (!s.running)
+        startRun();
+    if (s.timerId != -1) {
+        killTimer(s.timerId);
+        s.timerId = -1;
+    }
+    switch (mode) {
+    case 1:
+        runSteps(10);
+        break;
+    case 2:
+        runSteps(100);
+        break;
+    case 3:
+        runSteps(1000);
+        break;
+    case 4:
+        s.stopCommand = QChar();
+        s.stopPosition = s.machine->findLoopEnd(s.machine->programCounter());
+        restartTimer();
+        break;
+    case 5:
+        s.stopCommand = u',';
+        restartTimer();
+        break;
+    case 6:
+        s.stopCommand = u'.';
+        restartTimer();
+        break;
+    default:
+        break;
+    }
+}
+
+void Zindle::restartTimer()
+{
+    WorkbenchState &s = d->state;
+    if (s.timerId != -1)
+        killTimer(s.timerId);
+    s.timerId = startTimer(0);
+}
+
+void Zindle::timerEvent(QTimerEvent *event)
+{
+    WorkbenchState &s = d->state;
+    if (event->timerId() != s.timerId) {
+        QMainWindow::timerEvent(event);
+        return;
+    }
+    if (d->inBatch) {
+        // An input prompt is open in the middle of a batch: no command may run until it
+        // closes, and the timer must not spin the prompt's event loop meanwhile.
+        killTimer(s.timerId);
+        s.timerId = -1;
+        d->timerHeldOff = true;
+        return;
+    }
+    runSteps(BatchSize);
+}
+
+void Zindle::updateViews()
+{
+    WorkbenchState &s = d->state;
+    d->ui.tableTape->reset();
+#ifdef ZINDLE_HAVE_TAPEMODEL
+    d->ui.tableTape->scrollTo(s.tapeModel->currentIndex(), QAbstractItemView::PositionAtCenter);
+#endif
+    s.activeHandler->refresh();
+    const bool finished = !s.running && s.machine->stopReason() == StopReason::Finished;
+#ifdef ZINDLE_HAVE_HIGHLIGHTER
+    s.highlighter->setCurrentPosition(finished ? -1 : s.machine->programCounter());
+#else
+    Q_UNUSED(finished)
+#endif
+}

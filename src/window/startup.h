@@ -1,0 +1,17 @@
+#ifndef STARTUP_H
+#define STARTUP_H
+
+#include <QString>
+#include <QStringList>
+
+// The steps of start-up that come before the window: kept apart from main() so they can be
+// tested without starting the application.
+
+// Erases every challenge completion mark when the arguments hold exactly "--reset".
+// Answers whether it did.
+bool applyResetOption(const QStringList &arguments);
+
+// Replaces the process-wide challenge list with the challenges of the given file.
+void loadChallenges(const QString &fileName);
+
+#endif // STARTUP_H
