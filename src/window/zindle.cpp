@@ -99,6 +99,8 @@ Zindle::Zindle(QWidget *parent)
     d->ui.tableChallenge->setModel(new ChallengeModel(this));
 #endif
     QHeaderView *challengeHeader = d->ui.tableChallenge->horizontalHeader();
+    // The style's minimum would otherwise widen the picture column past its 24 pixels.
+    challengeHeader->setMinimumSectionSize(std::min(challengeHeader->minimumSectionSize(), 24));
     if (challengeHeader->count() == 3) {
         challengeHeader->setSectionResizeMode(0, QHeaderView::Fixed);
         challengeHeader->setSectionResizeMode(1, QHeaderView::Stretch);
