@@ -67,6 +67,8 @@ private Q_SLOTS:
     void truncatedAtEveryByte();
     void corruptedBytes();
     void deepNesting();
+    void shippedCourse_data();
+    void shippedCourse();
 };
 
 void TestChallengeLoader::documents_data()
@@ -297,6 +299,111 @@ void TestChallengeLoader::deepNesting()
     timer.start();
     QCOMPARE(load(document), QStringList{u"Deep||0|12|0||"_s});
     QCOMPARE_LT(timer.elapsed(), 10000);
+}
+
+void TestChallengeLoader::shippedCourse_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("difficulty");
+    QTest::addColumn<int>("tapeLength");
+    QTest::addColumn<int>("programLength");
+    QTest::addColumn<QString>("testType");
+    QTest::addColumn<int>("caseCount");
+
+    struct Row
+    {
+        QString name;
+        int difficulty;
+        int tapeLength;
+        int programLength;
+        QString testType;
+        int caseCount;
+    };
+    const Row rows[] = {
+        {u"Good for nothing"_s, 0, 10, 0, u"normal"_s, 1},
+        {u"High five"_s, 0, 10, 0, u"normal"_s, 1},
+        {u"Echo"_s, 0, 10, 0, u"normal"_s, 6},
+        {u"One up"_s, 0, 10, 0, u"normal"_s, 7},
+        {u"Numeric readout"_s, 0, 10, 0, u"normal"_s, 1},
+        {u"Echo three"_s, 0, 10, 0, u"normal"_s, 9},
+        {u"Eraser"_s, 1, 1, 0, u"normal"_s, 7},
+        {u"Catenate"_s, 1, 10, 0, u"normal"_s, 9},
+        {u"Rewind"_s, 1, 50, 0, u"normal"_s, 8},
+        {u"Addition"_s, 1, 10, 0, u"normal"_s, 10},
+        {u"The final countdown"_s, 0, 10, 0, u"normal"_s, 7},
+        {u"Subtraction"_s, 1, 10, 0, u"normal"_s, 12},
+        {u"Running total"_s, 1, 30, 0, u"normal"_s, 9},
+        {u"What's in a name?"_s, 0, 10, 0, u"alpha"_s, 1},
+        {u"Additional work"_s, 1, 10, 0, u"normal"_s, 10},
+        {u"The doubler"_s, 1, 10, 0, u"normal"_s, 11},
+        {u"Fibonacci"_s, 2, 100, 0, u"normal"_s, 8},
+        {u"Multiplication"_s, 2, 10, 0, u"normal"_s, 12},
+        {u"What's in a name? II"_s, 1, 10, 75, u"alpha"_s, 1},
+        {u"Power"_s, 2, 20, 0, u"normal"_s, 13},
+        {u"Iccanobif"_s, 3, 2000, 0, u"normal"_s, 8},
+        {u"Zero test"_s, 2, 10, 0, u"normal"_s, 10},
+        {u"Memory"_s, 2, 1785, 0, u"normal"_s, 10},
+        {u"Seven force"_s, 2, 10, 0, u"normal"_s, 10},
+        {u"Equality"_s, 2, 10, 0, u"normal"_s, 11},
+        {u"Electronic lock"_s, 2, 35, 0, u"normal"_s, 11},
+        {u"Larger than life"_s, 3, 10, 0, u"normal"_s, 13},
+        {u"Odd one out"_s, 3, 20, 0, u"normal"_s, 12},
+        {u"Squares"_s, 3, 20, 32, u"normal"_s, 9},
+        {u"ROT13"_s, 3, 25, 0, u"alpha"_s, 6},
+        {u"Binary"_s, 3, 80, 0, u"normal"_s, 11},
+        {u"Divide and conquer"_s, 3, 30, 0, u"normal"_s, 10},
+        {u"Zero test II"_s, 4, 20, 20, u"normal"_s, 10},
+        {u"Collatz walker"_s, 4, 40, 0, u"normal"_s, 7},
+        {u"Disemvowelment"_s, 3, 20, 0, u"alpha"_s, 9},
+        {u"GCD"_s, 4, 25, 0, u"normal"_s, 15},
+        {u"Square root"_s, 4, 80, 0, u"normal"_s, 17},
+        {u"Calculator"_s, 4, 40, 0, u"normal"_s, 16},
+        {u"Large number adder"_s, 4, 200, 0, u"normal"_s, 10},
+        {u"What's in a name? III"_s, 4, 50, 65, u"alpha"_s, 1},
+        {u"Binary II"_s, 4, 160, 0, u"normal"_s, 11},
+        {u"Optimal primes"_s, 4, 50, 0, u"normal"_s, 11},
+        {u"Sorted"_s, 4, 8000, 0, u"normal"_s, 10},
+        {u"Strange machine"_s, 4, 2000, 0, u"normal"_s, 13},
+        {u"Passwords"_s, 4, 20000, 0, u"alpha"_s, 28},
+        {u"Cubic root"_s, 5, 6, 100, u"normal"_s, 18},
+        {u"To brain: air bot"_s, 4, 800, 0, u"alpha"_s, 16},
+        {u"What's in a name? IV"_s, 5, 50, 55, u"alpha"_s, 1},
+        {u"Reverse engineering"_s, 5, 20000, 0, u"normal"_s, 48},
+        {u"Nim"_s, 5, 20000, 0, u"nim"_s, 50},
+    };
+    int row = 0;
+    for (const Row &r : rows) {
+        QTest::addRow("%d %s", row, qPrintable(r.name))
+            << row << r.name << r.difficulty << r.tapeLength << r.programLength << r.testType << r.caseCount;
+        ++row;
+    }
+}
+
+// The file compiled into the program lists the course in its fixed order: rows are identities.
+void TestChallengeLoader::shippedCourse()
+{
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    QFETCH(int, difficulty);
+    QFETCH(int, tapeLength);
+    QFETCH(int, programLength);
+    QFETCH(QString, testType);
+    QFETCH(int, caseCount);
+
+    QFile file(u":/challenges.xml"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    ChallengeLoader loader(&file);
+    loader.read();
+    QCOMPARE(challengeList().size(), 50);
+    const Challenge &challenge = challengeList().at(row);
+    QCOMPARE(challenge.name, name);
+    QCOMPARE(challenge.difficulty, difficulty);
+    QCOMPARE(challenge.tapeLength, tapeLength);
+    QCOMPARE(challenge.programLength, programLength);
+    QCOMPARE(challenge.testType, testType);
+    QCOMPARE(challenge.testCases.size(), caseCount);
+    QVERIFY(!challenge.text.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestChallengeLoader)

@@ -1,0 +1,27 @@
+// Writes the challenge file. Usage: coursegen FILE (normally resources/challenges.xml)
+
+#include "course.h"
+
+#include <QSaveFile>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: coursegen FILE\n";
+        return 2;
+    }
+    const CourseDocument course = generateCourse();
+    for (const QString &problem : course.problems)
+        err << problem << '\n';
+    if (!course.problems.isEmpty())
+        return 1;
+
+    QSaveFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::WriteOnly) || file.write(course.xml) != course.xml.size() || !file.commit()) {
+        err << "cannot write " << file.fileName() << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    return 0;
+}
