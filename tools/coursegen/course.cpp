@@ -195,6 +195,11 @@ const QString AlphabetInput =
     u"Alphabet mode: the letters you read arrive as numbers, a = 1, b = 2, ..., z = 26, and a line "
     "break arrives as 0. Letters you output are written the same way."_s;
 
+QString oneWordInput(int longest)
+{
+    return AlphabetInput + u"\n\nYour input is one word of 1 to %1 letters, followed by a line break. "_s.arg(longest);
+}
+
 QString rot13(const QString &word)
 {
     QString result;
@@ -576,8 +581,8 @@ QList<Entry> entries()
                  }});
 
     course.append({u"ROT13"_s, 3, 25, 0, u"alpha"_s, 6,
-                 AlphabetInput
-                     + u"\n\nYour input is one word of 1 to 30 letters, followed by a line break. Output each "
+                 oneWordInput(30)
+                     + u"Output each "
                        "letter of the word moved 13 places along the alphabet, starting again at a after z: a "
                        "becomes n, b becomes o, ..., m becomes z, n becomes a, ..., z becomes m. Don't output "
                        "the line break."_s,
@@ -661,8 +666,8 @@ QList<Entry> entries()
                  }});
 
     course.append({u"Disemvowelment"_s, 3, 20, 0, u"alpha"_s, 9,
-                 AlphabetInput
-                     + u"\n\nYour input is one word of 1 to 30 letters, followed by a line break. Output the "
+                 oneWordInput(30)
+                     + u"Output the "
                        "word without its vowels a, e, i, o and u (y is not a vowel here), keeping the other "
                        "letters in order. A word of nothing but vowels gives no output at all. Don't output "
                        "the line break."_s,
@@ -972,8 +977,8 @@ QList<Entry> entries()
                  }});
 
     course.append({u"To brain: air bot"_s, 4, 800, 0, u"alpha"_s, 16,
-                 AlphabetInput
-                     + u"\n\nYour input is one word of 1 to 300 letters, followed by a line break. Output y if "
+                 oneWordInput(300)
+                     + u"Output y if "
                        "the word is a palindrome, the same read backwards as forwards (like redivider), and n "
                        "otherwise."_s,
                  {}, {},

@@ -50,15 +50,21 @@ QPainterPath regularPolygon(QPointF centre, double radius, int corners, double s
     return path;
 }
 
+QPainterPath triangle(QPointF a, QPointF b, QPointF c)
+{
+    QPainterPath path;
+    path.moveTo(a);
+    path.lineTo(b);
+    path.lineTo(c);
+    path.closeSubpath();
+    return path;
+}
+
 // --- Tool bar (25 x 24) ---
 
 void drawRun(QPainter &p)
 {
-    QPainterPath play;
-    play.moveTo(7.5, 4.5);
-    play.lineTo(20.5, 12);
-    play.lineTo(7.5, 19.5);
-    play.closeSubpath();
+    const QPainterPath play = triangle({7.5, 4.5}, {20.5, 12}, {7.5, 19.5});
     p.setPen(outline(QColor(0x1e, 0x6b, 0x1e)));
     p.setBrush(verticalGradient(4, 20, QColor(0x8c, 0xe0, 0x6a), QColor(0x2e, 0x9a, 0x2a)));
     p.drawPath(play);
@@ -73,14 +79,8 @@ void drawStepShapes(QPainter &p, const QList<double> &triangleLefts, double barL
 {
     p.setPen(outline(StepLine));
     p.setBrush(verticalGradient(5, 19, StepLight, StepDark));
-    for (double left : triangleLefts) {
-        QPainterPath triangle;
-        triangle.moveTo(left, 5.5);
-        triangle.lineTo(left + 8.5, 12);
-        triangle.lineTo(left, 18.5);
-        triangle.closeSubpath();
-        p.drawPath(triangle);
-    }
+    for (double left : triangleLefts)
+        p.drawPath(triangle({left, 5.5}, {left + 8.5, 12}, {left, 18.5}));
     p.drawRoundedRect(QRectF(barLeft, 5.5, 3, 13), 1, 1);
 }
 
@@ -105,12 +105,7 @@ void drawHalt(QPainter &p)
 
 void drawCheck(QPainter &p)
 {
-    QPainterPath triangle;
-    triangle.moveTo(0, 0.5);
-    triangle.lineTo(4, 4);
-    triangle.lineTo(0, 7.5);
-    triangle.closeSubpath();
-    p.fillPath(triangle, QColor(0x20, 0x30, 0x60));
+    p.fillPath(triangle({0, 0.5}, {4, 4}, {0, 7.5}), QColor(0x20, 0x30, 0x60));
 }
 
 // --- Difficulty pictures (32 x 32) ---
@@ -168,23 +163,13 @@ void drawPencil(QPainter &p)
     const double half = 4;
     const QPen line = outline(QColor(0x40, 0x30, 0x20));
 
-    QPainterPath wood;
-    wood.moveTo(-20, 0);
-    wood.lineTo(-12, -half);
-    wood.lineTo(-12, half);
-    wood.closeSubpath();
     p.setPen(line);
     p.setBrush(QColor(0xf0, 0xc8, 0x90));
-    p.drawPath(wood);
+    p.drawPath(triangle({-20, 0}, {-12, -half}, {-12, half}));
 
-    QPainterPath lead;
-    lead.moveTo(-20, 0);
-    lead.lineTo(-16.5, -1.75);
-    lead.lineTo(-16.5, 1.75);
-    lead.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x30, 0x30, 0x38));
-    p.drawPath(lead);
+    p.drawPath(triangle({-20, 0}, {-16.5, -1.75}, {-16.5, 1.75}));
 
     QLinearGradient yellow(0, -half, 0, half);
     yellow.setColorAt(0, QColor(0xff, 0xe0, 0x50));
@@ -344,12 +329,7 @@ void drawSkull(QPainter &p)
     p.setBrush(QColor(0x28, 0x24, 0x22));
     p.drawEllipse(QPointF(11, 14.5), 3.6, 3.9);
     p.drawEllipse(QPointF(21, 14.5), 3.6, 3.9);
-    QPainterPath nose;
-    nose.moveTo(16, 18.5);
-    nose.lineTo(18, 22);
-    nose.lineTo(14, 22);
-    nose.closeSubpath();
-    p.drawPath(nose);
+    p.drawPath(triangle({16, 18.5}, {18, 22}, {14, 22}));
 
     p.setPen(outline(line, 0.9));
     p.drawLine(QPointF(11, 25.5), QPointF(21, 25.5));
@@ -417,14 +397,9 @@ void drawMurkle(QPainter &p)
         p.drawRect(cell);
     }
 
-    QPainterPath marker;
-    marker.moveTo(55, 72);
-    marker.lineTo(63, 82);
-    marker.lineTo(47, 82);
-    marker.closeSubpath();
     p.setPen(outline(QColor(0x10, 0x0c, 0x40), 1.5));
     p.setBrush(QColor(0xff, 0xd0, 0x30));
-    p.drawPath(marker);
+    p.drawPath(triangle({55, 72}, {63, 82}, {47, 82}));
 }
 
 struct Picture
