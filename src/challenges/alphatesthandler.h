@@ -1,0 +1,33 @@
+#ifndef ALPHATESTHANDLER_H
+#define ALPHATESTHANDLER_H
+
+#include "interpreter/iohandler.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class QPlainTextEdit;
+class Zindle;
+
+// Runs the test cases of a letter challenge, one case per run: feeds the case's letters as
+// 1 to 26 and each line break as 0, and judges every output letter the moment it is made.
+class AlphaTestHandler : public IOHandler
+{
+public:
+    explicit AlphaTestHandler(Zindle *window, const QStringList &cases);
+    explicit AlphaTestHandler(QPlainTextEdit *input, QPlainTextEdit *output, const QStringList &cases);
+    ~AlphaTestHandler() override;
+
+    void start() override;
+    bool hasInput() override;
+    int input() override;
+    bool output(int value) override;
+    bool isComplete() override;
+
+private:
+    struct Private;
+    const std::unique_ptr<Private> d;
+};
+
+#endif // ALPHATESTHANDLER_H

@@ -1,0 +1,204 @@
+#include "coursecheck.h"
+
+#include "challenges/challenge.h"
+#include "interpreter/iohandler.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringConverter>
+#include <QStringList>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+bool isCommand(QChar character)
+{
+    switch (character.unicode()) {
+    case u'+':
+    case u'-':
+    case u'<':
+    case u'>':
+    case u'[':
+    case u']':
+    case u',':
+    case u'.':
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QString CaseResult::text() const
+{
+    if (outOfSteps)
+        return QCoreApplication::translate("CourseCheck", "The program did not end within the step limit!");
+    if (passed())
+        return QStringLiteral("pass");
+    return CourseCheck::stopText(stopReason);
+}
+
+struct CourseCheck::Private
+{
+    QPlainTextEdit *editInput = nullptr;
+    QPlainTextEdit *editOutput = nullptr;
+    qint64 maximumSteps = DefaultMaximumSteps;
+    bool stopsAtFirstFailure = true;
+};
+
+CourseCheck::CourseCheck(QPlainTextEdit *input, QPlainTextEdit *output)
+    : d(std::make_unique<Private>())
+{
+    d->editInput = input;
+    d->editOutput = output;
+}
+
+CourseCheck::~CourseCheck() = default;
+
+qint64 CourseCheck::maximumSteps() const
+{
+    return d->maximumSteps;
+}
+
+void CourseCheck::setMaximumSteps(qint64 steps)
+{
+    d->maximumSteps = steps;
+}
+
+bool CourseCheck::stopsAtFirstFailure() const
+{
+    return d->stopsAtFirstFailure;
+}
+
+void CourseCheck::setStopsAtFirstFailure(bool stop)
+{
+    d->stopsAtFirstFailure = stop;
+}
+
+CheckResult CourseCheck::check(const Challenge &challenge, const QString &programText) const
+{
+    CheckResult result;
+    result.commandCount = commandCount(programText);
+    result.caseCount = int(challenge.testCases.size());
+    if (challenge.programLength != 0 && result.commandCount > challenge.programLength) {
+        result.outcome = CheckResult::TooLong;
+        result.message = QCoreApplication::translate(
+                                 "Zindle",
+                                 "Your program is %1 commands. This task requires a program of %2 or less commands.")
+                                 .arg(result.commandCount)
+                                 .arg(challenge.programLength);
+        return result;
+    }
+
+    const std::unique_ptr<IOHandler> handler(createTestHandler(challenge, d->editInput, d->editOutput));
+    if (!handler) {
+        result.message = QCoreApplication::translate("CourseCheck", "The challenge has no test of a known type.");
+        return result;
+    }
+    if (result.caseCount == 0) {
+        result.message = QCoreApplication::translate("CourseCheck", "The challenge has no test cases.");
+        return result;
+    }
+
+    Machine machine(challenge.tapeLength);
+    // A test always runs with the course's maximum cell value, whatever the user had set.
+    machine.setMaximumValue(Machine::DefaultMaximumValue);
+    machine.setHandler(handler.get());
+    machine.setProgram(machineProgram(programText));
+    result.outcome = CheckResult::Passed;
+    for (int i = 0; i < result.caseCount; ++i) {
+        const CaseResult caseResult = runCase(machine, d->maximumSteps);
+        result.cases.append(caseResult);
+        if (!caseResult.passed()) {
+            result.outcome = CheckResult::Failed;
+            if (d->stopsAtFirstFailure)
+                break;
+        }
+    }
+    return result;
+}
+
+int CourseCheck::commandCount(const QString &text)
+{
+    return int(std::count_if(text.cbegin(), text.cend(), isCommand));
+}
+
+QString CourseCheck::machineProgram(const QString &text)
+{
+    QString program = text;
+    for (QChar &character : program) {
+        if (!isCommand(character) && character != u'@')
+            character = u' ';
+    }
+    return program;
+}
+
+CaseResult CourseCheck::runCase(Machine &machine, qint64 maximumSteps)
+{
+    machine.start();
+    if (IOHandler *handler = machine.handler())
+        handler->start();
+    return finishCase(machine, maximumSteps);
+}
+
+CaseResult CourseCheck::finishCase(Machine &machine, qint64 maximumSteps)
+{
+    CaseResult result;
+    qint64 steps = 0;
+    bool stopped = false;
+    while (!stopped && steps < maximumSteps) {
+        stopped = machine.step();
+        ++steps;
+    }
+    if (!stopped) {
+        result.outOfSteps = true;
+        result.commands = steps;
+        return result;
+    }
+    result.stopReason = machine.stopReason();
+    // The step that finds the end of the program executes no command.
+    result.commands = machine.currentCommand().isNull() ? steps - 1 : steps;
+    return result;
+}
+
+QString CourseCheck::stopText(StopReason reason)
+{
+    // The window's own texts and translation context, so that both report alike.
+    switch (reason) {
+    case StopReason::NotStopped:
+    case StopReason::Finished:
+        return QString();
+    case StopReason::LeftEdge:
+        return QCoreApplication::translate("Zindle", "Invalid move over left side of tape!");
+    case StopReason::RightEdge:
+        return QCoreApplication::translate("Zindle", "Invalid move over right side of tape!");
+    case StopReason::BadInput:
+        return QCoreApplication::translate("Zindle", "Bad input!");
+    case StopReason::BadOutput:
+        return QCoreApplication::translate("Zindle", "Bad output!");
+    case StopReason::UnmatchedLoop:
+        return QCoreApplication::translate("Zindle", "Unmatched loop!");
+    case StopReason::IncompleteResult:
+        return QCoreApplication::translate("Zindle", "The program terminated without delivering the full result!");
+    }
+    return QCoreApplication::translate("Zindle", "Unknown crash! How odd.");
+}
+
+bool CourseCheck::readProgramFile(const QString &fileName, QString &text, QString &error)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        error = file.errorString();
+        return false;
+    }
+    QTextStream stream(&file);
+    stream.setEncoding(QStringConverter::System);
+    QStringList lines;
+    while (!stream.atEnd())
+        lines.append(stream.readLine());
+    text = lines.join(u'\n');
+    return true;
+}

@@ -1,0 +1,87 @@
+#ifndef COURSECHECK_H
+#define COURSECHECK_H
+
+#include "interpreter/machine.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class IOHandler;
+class QPlainTextEdit;
+struct Challenge;
+
+// How one test case run ended.
+struct CaseResult
+{
+    StopReason stopReason = StopReason::NotStopped;
+    // The step limit ran out while the program was still running.
+    bool outOfSteps = false;
+    qint64 commands = 0;
+
+    bool passed() const { return stopReason == StopReason::Finished; }
+    // "pass", or what the window would report for the run.
+    QString text() const;
+};
+
+// How a program fared against one challenge.
+struct CheckResult
+{
+    enum Outcome { Passed, Failed, TooLong, NoTest };
+
+    Outcome outcome = NoTest;
+    int commandCount = 0;
+    int caseCount = 0;
+    // The cases run, in order; the run stops at the first failure unless told otherwise.
+    QList<CaseResult> cases;
+    // Why no case was run (TooLong, NoTest); empty otherwise.
+    QString message;
+};
+
+// Tests a program against a challenge without the window: the same machine, test handlers
+// and rules as the window's Test button, one run per test case line. For teachers' scripts
+// and for checking the course's reference solutions.
+class CourseCheck
+{
+public:
+    static constexpr qint64 DefaultMaximumSteps = 100000000;
+
+    // The test handlers write each case into these panes, as they do in the window.
+    explicit CourseCheck(QPlainTextEdit *input, QPlainTextEdit *output);
+    ~CourseCheck();
+
+    qint64 maximumSteps() const;
+    // Steps allowed per case, so that a program that never ends fails instead of hanging.
+    void setMaximumSteps(qint64 steps);
+    bool stopsAtFirstFailure() const;
+    void setStopsAtFirstFailure(bool stop);
+
+    CheckResult check(const Challenge &challenge, const QString &programText) const;
+
+    // The number of the eight command characters; '@' and comments do not count.
+    static int commandCount(const QString &text);
+    // The text as the machine gets it: every character but the commands and '@' blanked,
+    // so that positions in it are positions in the source.
+    static QString machineProgram(const QString &text);
+    // Starts the machine and its handler, then runs the case.
+    static CaseResult runCase(Machine &machine, qint64 maximumSteps);
+    // Steps a machine already started until it stops or the limit runs out.
+    static CaseResult finishCase(Machine &machine, qint64 maximumSteps);
+    // The window's report of a stop reason.
+    static QString stopText(StopReason reason);
+    // A program file as the workbench opens it: read line by line in the locale's encoding
+    // and joined with line breaks. False, with the reason in error, when it cannot be read.
+    static bool readProgramFile(const QString &fileName, QString &text, QString &error);
+
+private:
+    Q_DISABLE_COPY_MOVE(CourseCheck)
+    struct Private;
+    const std::unique_ptr<Private> d;
+};
+
+// The test handler for the challenge's test type, writing into the given panes; nullptr
+// for a type that has none. The caller owns the handler.
+IOHandler *createTestHandler(const Challenge &challenge, QPlainTextEdit *input, QPlainTextEdit *output);
+
+#endif // COURSECHECK_H

@@ -1,0 +1,33 @@
+#ifndef NIMTESTHANDLER_H
+#define NIMTESTHANDLER_H
+
+#include "interpreter/iohandler.h"
+
+#include <memory>
+
+class QPlainTextEdit;
+class Zindle;
+
+// Plays one game of Nim per run against the program: deals three piles, hands the program
+// the pile sizes and the computer's moves as input, and checks the program's moves, given
+// as output, against the rules.
+class NimTestHandler : public IOHandler
+{
+public:
+    explicit NimTestHandler(Zindle *window);
+    explicit NimTestHandler(QPlainTextEdit *input, QPlainTextEdit *output);
+    ~NimTestHandler() override;
+
+    void start() override;
+    void refresh() override;
+    bool hasInput() override;
+    int input() override;
+    bool output(int value) override;
+    bool isComplete() override;
+
+private:
+    struct Private;
+    const std::unique_ptr<Private> d;
+};
+
+#endif // NIMTESTHANDLER_H

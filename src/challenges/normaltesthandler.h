@@ -1,0 +1,33 @@
+#ifndef NORMALTESTHANDLER_H
+#define NORMALTESTHANDLER_H
+
+#include "interpreter/iohandler.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class QPlainTextEdit;
+class Zindle;
+
+// Runs the test cases of a numeric challenge, one case per run: feeds the case's numbers
+// as input and judges every output the moment it is made.
+class NormalTestHandler : public IOHandler
+{
+public:
+    explicit NormalTestHandler(Zindle *window, const QStringList &cases);
+    explicit NormalTestHandler(QPlainTextEdit *input, QPlainTextEdit *output, const QStringList &cases);
+    ~NormalTestHandler() override;
+
+    void start() override;
+    bool hasInput() override;
+    int input() override;
+    bool output(int value) override;
+    bool isComplete() override;
+
+private:
+    struct Private;
+    const std::unique_ptr<Private> d;
+};
+
+#endif // NORMALTESTHANDLER_H
