@@ -2,6 +2,8 @@
 #include "challenges/challenge.h"
 
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -39,17 +41,26 @@ class TestCourseCheck : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void check_data();
     void check();
     void commandsExecuted_data();
     void commandsExecuted();
     void everyCase();
     void machineProgram();
+    void commandLine_data();
+    void commandLine();
 
 private:
     QPlainTextEdit inputPane;
     QPlainTextEdit outputPane;
+    QTemporaryDir files;
 };
+
+void TestCourseCheck::initTestCase()
+{
+    QVERIFY(files.isValid());
+}
 
 void TestCourseCheck::check_data()
 {
@@ -166,6 +177,90 @@ void TestCourseCheck::machineProgram()
     const QString text = u"a+b\n@[c]\t,.<>-\u00e9"_s;
     QCOMPARE(CourseCheck::machineProgram(text), u" +  @[ ] ,.<>- "_s);
     QCOMPARE(CourseCheck::commandCount(text), 8);
+}
+
+void TestCourseCheck::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString echo = u"read , and write it . back"_s;
+    QTest::newRow("pass by row") << QStringList{u"--challenge"_s, u"2"_s} << echo << 0
+                                 << QStringList{u"Challenge 2, Echo: program of 2 commands"_s,
+                                                u"case 1: pass (2 commands)"_s, u"case 6: pass (2 commands)"_s,
+                                                u"PASS: 6 of 6 cases passed."_s};
+    QTest::newRow("pass by name") << QStringList{u"--challenge"_s, u"Echo"_s} << echo << 0
+                                  << QStringList{u"PASS: 6 of 6 cases passed."_s};
+    QTest::newRow("name in any case") << QStringList{u"--challenge=echo"_s} << echo << 0
+                                      << QStringList{u"PASS: 6 of 6 cases passed."_s};
+    QTest::newRow("fail") << QStringList{u"--challenge"_s, u"2"_s} << u","_s << 1
+                          << QStringList{u"case 1: %1 (1 commands)"_s.arg(incomplete),
+                                         u"FAIL: case 1 of 6 failed; the rest were not run."_s};
+    QTest::newRow("fail, every case") << QStringList{u"--all"_s, u"--challenge"_s, u"2"_s} << u","_s << 1
+                                      << QStringList{u"case 6: %1 (1 commands)"_s.arg(incomplete),
+                                                     u"FAIL: 0 of 6 cases passed."_s};
+    QTest::newRow("too long") << QStringList{u"--challenge"_s, u"28"_s} << QString(33, u'+') << 1
+                              << QStringList{u"Your program is 33 commands. This task requires a program "
+                                             u"of 32 or less commands."_s};
+    QTest::newRow("never ends") << QStringList{u"--max-steps"_s, u"1000"_s, u"--challenge"_s, u"0"_s}
+                                << u"+[]"_s << 1
+                                << QStringList{u"case 1: The program did not end within the step limit! "
+                                               u"(1000 commands)"_s};
+    QTest::newRow("list") << QStringList{u"--list"_s} << QString() << 0
+                          << QStringList{u" 49  Nim  "_s, u"Row  Name  "_s};
+    QTest::newRow("no arguments") << QStringList() << QString() << 2
+                                  << QStringList{u"either --list or --challenge is needed"_s};
+    QTest::newRow("no program") << QStringList{u"--challenge"_s, u"2"_s} << QString() << 2
+                                << QStringList{u"exactly one program file is needed"_s};
+    QTest::newRow("unknown challenge") << QStringList{u"--challenge"_s, u"50"_s} << echo << 2
+                                       << QStringList{u"no challenge \"50\""_s};
+    QTest::newRow("unknown name") << QStringList{u"--challenge"_s, u"Echo four"_s} << echo << 2
+                                  << QStringList{u"no challenge \"Echo four\""_s};
+    QTest::newRow("bad step limit") << QStringList{u"--max-steps"_s, u"0"_s, u"--challenge"_s, u"2"_s} << echo
+                                    << 2 << QStringList{u"--max-steps needs a positive number"_s};
+    QTest::newRow("unknown option") << QStringList{u"--challange"_s, u"2"_s} << echo << 2
+                                    << QStringList{u"challange"_s};
+    QTest::newRow("list and a program") << QStringList{u"--list"_s} << echo << 2
+                                        << QStringList{u"--list takes no challenge and no program"_s};
+    QTest::newRow("unreadable file") << QStringList{u"--challenge"_s, u"2"_s, u"no such file.bf"_s} << QString()
+                                     << 2 << QStringList{u"cannot read no such file.bf"_s};
+}
+
+void TestCourseCheck::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, program);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, lines);
+
+    if (!program.isEmpty()) {
+        const QString fileName = files.filePath(u"program.bf"_s);
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text));
+        file.write(program.toUtf8() + '\n');
+        file.close();
+        arguments.append(fileName);
+    }
+
+    QProcess process;
+    // The checker must find its own way without a display.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZINDLE_CHECK_PROGRAM), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    const QString output = QString::fromUtf8(process.readAllStandardOutput());
+    const QString errors = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == exitCode, qPrintable(output + errors));
+    // Usage errors go to the standard error stream, everything else to the standard output.
+    const QString &expectedIn = exitCode == 2 ? errors : output;
+    for (const QString &line : lines)
+        QVERIFY2(expectedIn.contains(line), qPrintable(output + errors));
 }
 
 QTEST_MAIN(TestCourseCheck)
