@@ -1,0 +1,95 @@
+#include "tapemodel.h"
+
+#include "interpreter/machine.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+struct TapeModel::Private
+{
+    Machine *machine = nullptr;
+    // Asked for on every refresh of the current cell; loading the picture each time is wasteful.
+    std::optional<QIcon> marker;
+    std::optional<QFont> currentFont;
+};
+
+TapeModel::TapeModel(Machine *machine, QObject *parent)
+    : QAbstractItemModel(parent)
+    , d(std::make_unique<Private>())
+{
+    d->machine = machine;
+    resetModel();
+}
+
+TapeModel::~TapeModel() = default;
+
+QModelIndex TapeModel::index(int row, int column, const QModelIndex &) const
+{
+    return createIndex(row, column);
+}
+
+QModelIndex TapeModel::parent(const QModelIndex &) const
+{
+    return {};
+}
+
+// A cell has no children: counting rows under it too would make the flat table an endless tree.
+int TapeModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 1;
+}
+
+int TapeModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : d->machine->tapeLength();
+}
+
+QVariant TapeModel::data(const QModelIndex &index, int role) const
+{
+    if (index.row() != 0)
+        return {};
+    const int column = index.column();
+    if (column < 0 || column >= d->machine->tapeLength())
+        return {};
+    // Odd columns shaded in two tones, so positions can be counted by eye in fours.
+    if (role == Qt::BackgroundRole && (column & 1))
+        return QPalette().color(QPalette::Base).darker((column & 2) ? 118 : 112);
+    if (role == Qt::DisplayRole)
+        return QString::number(d->machine->cell(column));
+    if (column != d->machine->currentCell())
+        return {};
+    if (role == Qt::DecorationRole) {
+        if (!d->marker)
+            d->marker = QIcon(u":/check.png"_s);
+        return *d->marker;
+    }
+    if (role == Qt::FontRole) {
+        if (!d->currentFont) {
+            d->currentFont = QFont();
+            d->currentFont->setWeight(QFont::Bold);
+        }
+        return *d->currentFont;
+    }
+    return {};
+}
+
+QModelIndex TapeModel::currentIndex() const
+{
+    int column = d->machine->currentCell();
+    if (column > d->machine->tapeLength() - 1)
+        column = d->machine->tapeLength() - 1;
+    if (column < 0)
+        column = 0;
+    return index(0, column);
+}
+
+void TapeModel::resetModel()
+{
+    beginResetModel();
+    endResetModel();
+}

@@ -1,0 +1,193 @@
+#include "io/numerichandler.h"
+#include "iotestsupport.h"
+#include "window/zindle.h"
+
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextDocument>
+
+class TestNumericHandler : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void reading_data();
+    void reading();
+    void writing_data();
+    void writing();
+    void newRunStartsAfresh();
+    void paneChangedElsewhere();
+    void refreshWithoutNewOutput();
+    void windowPanes();
+
+private:
+    QPlainTextEdit *input = nullptr;
+    QPlainTextEdit *output = nullptr;
+    std::unique_ptr<QWidget> panes;
+};
+
+void TestNumericHandler::init()
+{
+    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
+    panes = std::make_unique<QWidget>();
+    input = new QPlainTextEdit(panes.get());
+    output = new QPlainTextEdit(panes.get());
+    output->setReadOnly(true);
+}
+
+void TestNumericHandler::reading_data()
+{
+    QTest::addColumn<QString>("pane");
+    QTest::addColumn<int>("reads");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<StopReason>("reason");
+
+    const int standard = Machine::DefaultMaximumValue;
+    const int largest = 2147483647;
+    QTest::newRow("comma and blank separated") << u"1, 2,3"_s << 3 << QList<Answer>() << standard
+                                               << QList<int>{1, 2, 3} << StopReason::Finished;
+    QTest::newRow("pane used up prompts") << u"1, 2,3"_s << 4 << QList<Answer>{u"4"_s} << standard
+                                          << QList<int>{1, 2, 3, 4} << StopReason::Finished;
+    QTest::newRow("letters and minus separate") << u"12abc34 -7"_s << 3 << QList<Answer>() << standard
+                                                << QList<int>{12, 34, 7} << StopReason::Finished;
+    QTest::newRow("leading zeros") << u"007"_s << 1 << QList<Answer>() << standard << QList<int>{7}
+                                   << StopReason::Finished;
+    QTest::newRow("decimal point separates") << u"3.5"_s << 2 << QList<Answer>() << standard
+                                             << QList<int>{3, 5} << StopReason::Finished;
+    QTest::newRow("line breaks separate") << u"4\n\n5\n"_s << 2 << QList<Answer>() << standard
+                                          << QList<int>{4, 5} << StopReason::Finished;
+    QTest::newRow("empty pane prompts") << QString() << 1 << QList<Answer>{u"9"_s} << standard << QList<int>{9}
+                                        << StopReason::Finished;
+    QTest::newRow("digit-free pane prompts") << u"abc - ,"_s << 1 << QList<Answer>{u"5"_s} << standard
+                                             << QList<int>{5} << StopReason::Finished;
+    QTest::newRow("every read past the pane prompts") << u"1"_s << 3 << QList<Answer>{u"2"_s, u"3"_s} << standard
+                                                      << QList<int>{1, 2, 3} << StopReason::Finished;
+    QTest::newRow("cancelled prompt") << u"1"_s << 2 << QList<Answer>{std::nullopt} << standard << QList<int>{1, 0}
+                                      << StopReason::BadInput;
+    QTest::newRow("input equal to maximum") << u"33713"_s << 1 << QList<Answer>() << standard
+                                            << QList<int>{33713} << StopReason::Finished;
+    QTest::newRow("input above maximum") << u"7 33714"_s << 2 << QList<Answer>() << standard << QList<int>{7, 0}
+                                         << StopReason::BadInput;
+    QTest::newRow("prompted input above maximum") << QString() << 1 << QList<Answer>{u"33714"_s} << standard
+                                                  << QList<int>{0} << StopReason::BadInput;
+    QTest::newRow("twelve nines") << u"999999999999"_s << 1 << QList<Answer>() << largest << QList<int>{0}
+                                  << StopReason::BadInput;
+    QTest::newRow("largest 32-bit number") << u"2147483647"_s << 1 << QList<Answer>() << largest
+                                           << QList<int>{largest} << StopReason::Finished;
+    QTest::newRow("one past 32 bits") << u"2147483648"_s << 1 << QList<Answer>() << largest << QList<int>{0}
+                                      << StopReason::BadInput;
+    QTest::newRow("digits of another script") << u"\u0663"_s << 1 << QList<Answer>() << standard << QList<int>{0}
+                                              << StopReason::BadInput;
+}
+
+void TestNumericHandler::reading()
+{
+    QFETCH(QString, pane);
+    QFETCH(int, reads);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(int, maximum);
+    QFETCH(QList<int>, values);
+    QFETCH(StopReason, reason);
+
+    input->setPlainText(pane);
+    NumericHandler handler(input, output);
+    Machine machine(1000);
+    machine.setMaximumValue(maximum);
+    PromptAnswerer answerer(input, QInputDialog::IntInput, answers);
+    QCOMPARE(runProgram(machine, handler, readInto(reads)), reason);
+    QCOMPARE(answerer.problems, QStringList());
+    QCOMPARE(answerer.unused(), 0);
+    QCOMPARE(cells(machine, reads), values);
+    // Numbers entered in the prompt stay out of the pane.
+    QCOMPARE(input->toPlainText(), pane);
+}
+
+void TestNumericHandler::writing_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("batch");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("three values") << printing({72, 0, 105}) << 1000 << u"72, 0, 105"_s;
+    QTest::newRow("refreshed after every step") << printing({72, 0, 105}) << 1 << u"72, 0, 105"_s;
+    QTest::newRow("no output") << u"+++>+"_s << 1000 << QString();
+    QStringList countdown;
+    for (int value = 200; value > 0; --value)
+        countdown << QString::number(value);
+    QTest::newRow("many values over many batches")
+        << u"++++++++++[>++++++++++++++++++++<-]>[.-]"_s << 7 << countdown.join(u", "_s);
+}
+
+void TestNumericHandler::writing()
+{
+    QFETCH(QString, program);
+    QFETCH(int, batch);
+    QFETCH(QString, shown);
+
+    NumericHandler handler(input, output);
+    Machine machine(1000);
+    QCOMPARE(runProgram(machine, handler, program, batch), StopReason::Finished);
+    QCOMPARE(output->toPlainText(), shown);
+}
+
+void TestNumericHandler::newRunStartsAfresh()
+{
+    input->setPlainText(u"1 2"_s);
+    NumericHandler handler(input, output);
+    Machine machine(1000);
+    QCOMPARE(runProgram(machine, handler, u",."_s), StopReason::Finished);
+    QCOMPARE(output->toPlainText(), u"1"_s);
+    QCOMPARE(runProgram(machine, handler, u",.,."_s), StopReason::Finished);
+    QCOMPARE(output->toPlainText(), u"1, 2"_s);
+    QCOMPARE(runProgram(machine, handler, u"+"_s), StopReason::Finished);
+    QCOMPARE(output->toPlainText(), QString());
+}
+
+void TestNumericHandler::paneChangedElsewhere()
+{
+    NumericHandler handler(input, output);
+    Machine machine(1000);
+    machine.setHandler(&handler);
+    machine.setProgram(u"+.+.+."_s);
+    machine.start();
+    handler.start();
+    QVERIFY(!machine.step());
+    QVERIFY(!machine.step());
+    handler.refresh();
+    QCOMPARE(output->toPlainText(), u"1"_s);
+    // Someone else writes the pane between two refreshes, with a text of the same length.
+    output->setPlainText(u"x"_s);
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(!machine.step());
+    handler.refresh();
+    QCOMPARE(output->toPlainText(), u"1, 2"_s);
+}
+
+void TestNumericHandler::refreshWithoutNewOutput()
+{
+    NumericHandler handler(input, output);
+    Machine machine(1000);
+    QCOMPARE(runProgram(machine, handler, printing({3, 4})), StopReason::Finished);
+    const int revision = output->document()->revision();
+    handler.refresh();
+    handler.refresh();
+    QCOMPARE(output->document()->revision(), revision);
+    QCOMPARE(output->toPlainText(), u"3, 4"_s);
+}
+
+void TestNumericHandler::windowPanes()
+{
+    Zindle window;
+    window.inputEdit()->setPlainText(u"8"_s);
+    NumericHandler handler(&window);
+    Machine machine(1000);
+    QCOMPARE(runProgram(machine, handler, u",."_s), StopReason::Finished);
+    QCOMPARE(window.outputEdit()->toPlainText(), u"8"_s);
+}
+
+QTEST_MAIN(TestNumericHandler)
+#include "tst_numerichandler.moc"
