@@ -20,7 +20,6 @@ struct AlphaHandler::Private
     QString inputText;
     qsizetype position = 0;
     int value = 0;
-    QString outputText;
     PaneWriter writer;
 };
 
@@ -41,14 +40,12 @@ void AlphaHandler::start()
 {
     d->inputText = d->editInput->toPlainText();
     d->position = 0;
-    d->outputText.clear();
-    d->writer.rewrite();
-    refresh();
+    d->writer.clear();
 }
 
 void AlphaHandler::refresh()
 {
-    d->writer.show(d->outputText);
+    d->writer.show();
 }
 
 bool AlphaHandler::hasInput()
@@ -82,6 +79,7 @@ bool AlphaHandler::output(int value)
 {
     if (value < 0 || value > 26)
         return false;
-    d->outputText += value == 0 ? QChar(QChar::LineSeparator) : QChar(char16_t(96 + value));
+    const QChar character = value == 0 ? QChar(QChar::LineSeparator) : QChar(char16_t(96 + value));
+    d->writer.append(QStringView(&character, 1));
     return true;
 }

@@ -21,7 +21,6 @@ struct NumericHandler::Private
     qsizetype position = 0;
     int value = 0;
     // Every value of the run so far, already joined, so that a refresh only appends the tail.
-    QString outputText;
     PaneWriter writer;
 };
 
@@ -42,14 +41,12 @@ void NumericHandler::start()
 {
     d->inputText = d->editInput->toPlainText();
     d->position = 0;
-    d->outputText.clear();
-    d->writer.rewrite();
-    refresh();
+    d->writer.clear();
 }
 
 void NumericHandler::refresh()
 {
-    d->writer.show(d->outputText);
+    d->writer.show();
 }
 
 bool NumericHandler::hasInput()
@@ -81,8 +78,8 @@ int NumericHandler::input()
 
 bool NumericHandler::output(int value)
 {
-    if (!d->outputText.isEmpty())
-        d->outputText += u", "_s;
-    d->outputText += QString::number(value);
+    if (!d->writer.isEmpty())
+        d->writer.append(u", ");
+    d->writer.append(QString::number(value));
     return true;
 }

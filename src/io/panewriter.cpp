@@ -9,10 +9,11 @@
 struct PaneWriter::Private
 {
     QPlainTextEdit *pane = nullptr;
+    QString text;
     // The document as this writer left it: any edit by someone else moves its revision on.
     QPointer<QTextDocument> document;
     int revision = -1;
-    qsizetype length = 0;
+    qsizetype shown = 0;
 };
 
 PaneWriter::PaneWriter(QPlainTextEdit *pane)
@@ -23,26 +24,38 @@ PaneWriter::PaneWriter(QPlainTextEdit *pane)
 
 PaneWriter::~PaneWriter() = default;
 
-void PaneWriter::show(const QString &text)
+void PaneWriter::clear()
+{
+    d->text.clear();
+    d->document = nullptr;
+    show();
+}
+
+void PaneWriter::append(QStringView text)
+{
+    d->text += text;
+}
+
+bool PaneWriter::isEmpty() const
+{
+    return d->text.isEmpty();
+}
+
+void PaneWriter::show()
 {
     QTextDocument *document = d->pane->document();
     const bool untouched = document == d->document && document->revision() == d->revision
-        && document->characterCount() == d->length + 1;
-    if (untouched && text.size() == d->length)
+        && document->characterCount() == d->shown + 1;
+    if (untouched && d->text.size() == d->shown)
         return;
-    if (untouched && text.size() > d->length) {
+    if (untouched && d->text.size() > d->shown) {
         QTextCursor cursor(document);
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(text.sliced(d->length));
+        cursor.insertText(d->text.sliced(d->shown));
     } else {
-        d->pane->setPlainText(text);
+        d->pane->setPlainText(d->text);
     }
     d->document = document;
     d->revision = document->revision();
-    d->length = text.size();
-}
-
-void PaneWriter::rewrite()
-{
-    d->document = nullptr;
+    d->shown = d->text.size();
 }

@@ -4,11 +4,12 @@
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
 
-#include <QApplication>
+#include "modalanswerer.h"
+
 #include <QInputDialog>
 #include <QList>
+#include <QPlainTextEdit>
 #include <QStringList>
-#include <QTimer>
 
 #include <optional>
 
@@ -20,72 +21,53 @@ Q_DECLARE_METATYPE(StopReason)
 using Answer = std::optional<QString>;
 Q_DECLARE_METATYPE(Answer)
 
-// Answers the handlers' input prompts as a user would, while the handler under test waits
-// in the dialog's own event loop. Each prompt must be the expected one; a prompt beyond the
-// given answers is cancelled and noted, so a test never hangs on a dialog.
-class PromptAnswerer
+// The two panes a handler works on; the output pane is read-only, as in the window.
+struct Panes
 {
-public:
-    PromptAnswerer(QWidget *parent, QInputDialog::InputMode mode, const QList<Answer> &answers)
-        : expectedParent(parent)
-        , expectedMode(mode)
-        , pending(answers)
+    Panes()
+        : input(new QPlainTextEdit(&owner))
+        , output(new QPlainTextEdit(&owner))
     {
-        QObject::connect(&timer, &QTimer::timeout, [this] { answer(); });
-        timer.start(5);
+        output->setReadOnly(true);
     }
 
-    // What was wrong with the prompts seen, in order; empty when every prompt was expected.
-    QStringList problems;
-    int prompts = 0;
+    QWidget owner;
+    QPlainTextEdit *input;
+    QPlainTextEdit *output;
+};
 
-    int unused() const { return int(pending.size()); }
-
-private:
-    void answer()
-    {
-        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
+// Queues the answers to the handler's input prompts. Besides the title and label that the
+// answerer checks, each prompt must belong to the input pane and ask for the right kind of
+// value; what differs is added to `problems`.
+inline void expectPrompts(ModalAnswerer &answerer, QWidget *pane, QInputDialog::InputMode mode,
+                          const QList<Answer> &answers, QStringList *problems)
+{
+    const auto check = [pane, mode, problems](QWidget *widget) {
+        auto *dialog = qobject_cast<QInputDialog *>(widget);
+        if (!dialog || dialog->parentWidget() != pane || dialog->inputMode() != mode) {
+            *problems << u"prompt of another kind or parent"_s;
             return;
-        ++prompts;
-        if (dialog->windowTitle() != u"Enter input..."_s || dialog->labelText() != u"Input:"_s)
-            problems << u"prompt titled '%1' with label '%2'"_s.arg(dialog->windowTitle(), dialog->labelText());
-        if (dialog->parentWidget() != expectedParent)
-            problems << u"prompt not parented to the input pane"_s;
-        if (dialog->inputMode() != expectedMode)
-            problems << u"prompt in input mode %1"_s.arg(int(dialog->inputMode()));
-        if (expectedMode == QInputDialog::IntInput
+        }
+        if (mode == QInputDialog::IntInput
             && (dialog->intValue() != 0 || dialog->intMinimum() != 0 || dialog->intMaximum() != 2147483647
                 || dialog->intStep() != 1))
-            problems << u"number prompt with value %1 in %2..%3 step %4"_s.arg(dialog->intValue())
-                            .arg(dialog->intMinimum())
-                            .arg(dialog->intMaximum())
-                            .arg(dialog->intStep());
-        if (expectedMode == QInputDialog::TextInput
+            *problems << u"number prompt with value %1 in %2..%3 step %4"_s.arg(dialog->intValue())
+                             .arg(dialog->intMinimum())
+                             .arg(dialog->intMaximum())
+                             .arg(dialog->intStep());
+        if (mode == QInputDialog::TextInput
             && (!dialog->textValue().isEmpty() || dialog->textEchoMode() != QLineEdit::Normal))
-            problems << u"text prompt with initial text '%1'"_s.arg(dialog->textValue());
-        if (pending.isEmpty()) {
-            problems << u"unexpected prompt"_s;
-            dialog->reject();
-            return;
-        }
-        const Answer next = pending.takeFirst();
-        if (!next) {
-            dialog->reject();
-            return;
-        }
-        if (expectedMode == QInputDialog::IntInput)
-            dialog->setIntValue(next->toInt());
+            *problems << u"text prompt with initial text '%1'"_s.arg(dialog->textValue());
+    };
+    for (const Answer &answer : answers) {
+        if (!answer)
+            answerer.expectCancelledInput(u"Enter input..."_s, u"Input:"_s, check);
+        else if (mode == QInputDialog::IntInput)
+            answerer.expectInputDialog(u"Enter input..."_s, u"Input:"_s, answer->toInt(), check);
         else
-            dialog->setTextValue(*next);
-        dialog->accept();
+            answerer.expectInputDialog(u"Enter input..."_s, u"Input:"_s, *answer, check);
     }
-
-    QWidget *expectedParent;
-    QInputDialog::InputMode expectedMode;
-    QList<Answer> pending;
-    QTimer timer;
-};
+}
 
 // Runs a program to its end as the window does: start the machine, then the handler, and
 // refresh the handler after every batch of steps. Gives up (NotStopped) past a step limit.
