@@ -1,10 +1,22 @@
 #include "panewriter.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QString>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+
+namespace {
+
+// Updates cheaper than this are made at once, so small outputs show after every refresh.
+constexpr qint64 SlowUpdateNanoseconds = 1000000;
+// A slow update waits until this many times its cost has passed since the previous one,
+// which keeps the pane to about a tenth of the run's time.
+constexpr qint64 SlowUpdateSpacing = 9;
+
+} // namespace
 
 struct PaneWriter::Private
 {
@@ -14,12 +26,29 @@ struct PaneWriter::Private
     QPointer<QTextDocument> document;
     int revision = -1;
     qsizetype shown = 0;
+    // When the pane was last updated, and what that cost.
+    QElapsedTimer sinceUpdate;
+    qint64 updateCost = 0;
+    QTimer pending;
+
+    // The pane holds exactly what this writer last put there.
+    bool paneUntouched() const
+    {
+        const QTextDocument *current = pane->document();
+        return current == document && current->revision() == revision && current->characterCount() == shown + 1;
+    }
 };
 
 PaneWriter::PaneWriter(QPlainTextEdit *pane)
     : d(std::make_unique<Private>())
 {
     d->pane = pane;
+    d->pending.setSingleShot(true);
+    // A late update must not overwrite what another handler has written in the meantime.
+    QObject::connect(&d->pending, &QTimer::timeout, &d->pending, [this] {
+        if (d->paneUntouched())
+            flush();
+    });
 }
 
 PaneWriter::~PaneWriter() = default;
@@ -28,7 +57,7 @@ void PaneWriter::clear()
 {
     d->text.clear();
     d->document = nullptr;
-    show();
+    flush();
 }
 
 void PaneWriter::append(QStringView text)
@@ -43,9 +72,26 @@ bool PaneWriter::isEmpty() const
 
 void PaneWriter::show()
 {
+    if (d->text.size() == d->shown && d->paneUntouched())
+        return;
+    if (d->updateCost >= SlowUpdateNanoseconds && d->sinceUpdate.isValid()) {
+        const qint64 wait = d->updateCost * SlowUpdateSpacing - d->sinceUpdate.nsecsElapsed();
+        if (wait > 0) {
+            if (!d->pending.isActive())
+                d->pending.start(int(wait / 1000000) + 1);
+            return;
+        }
+    }
+    flush();
+}
+
+void PaneWriter::flush()
+{
+    d->pending.stop();
+    QElapsedTimer cost;
+    cost.start();
     QTextDocument *document = d->pane->document();
-    const bool untouched = document == d->document && document->revision() == d->revision
-        && document->characterCount() == d->shown + 1;
+    const bool untouched = d->paneUntouched();
     if (untouched && d->text.size() == d->shown)
         return;
     if (untouched && d->text.size() > d->shown) {
@@ -58,4 +104,6 @@ void PaneWriter::show()
     d->document = document;
     d->revision = document->revision();
     d->shown = d->text.size();
+    d->updateCost = cost.nsecsElapsed();
+    d->sinceUpdate.start();
 }

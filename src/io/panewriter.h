@@ -13,6 +13,11 @@ class QStringView;
 // their output after every batch of commands, so rewriting the whole pane each time would
 // cost time in proportion to all the output so far; instead only the new tail is appended,
 // as long as nobody else has changed the pane since it was last written.
+//
+// Even an append makes the pane lay out its whole paragraph again, and a run's output is one
+// paragraph. Once that costs more than a millisecond, the pane is brought up to date only as
+// often as keeps it to a small share of the run's time; a timer shows the rest soon after the
+// last refresh, so the pane always ends up holding all of the output.
 class PaneWriter
 {
 public:
@@ -23,8 +28,10 @@ public:
     void clear();
     void append(QStringView text);
     bool isEmpty() const;
-    // Makes the pane show the output.
+    // Makes the pane show the output, now or, while updating it is slow, shortly.
     void show();
+    // Makes the pane show the output now.
+    void flush();
 
 private:
     Q_DISABLE_COPY_MOVE(PaneWriter)

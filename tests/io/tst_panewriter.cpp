@@ -1,5 +1,6 @@
 #include "io/panewriter.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void paneChangedElsewhere_data();
     void paneChangedElsewhere();
     void clear();
+    void slowPaneCatchesUp();
+    void lateUpdateKeepsOthersText();
 
 private:
     std::unique_ptr<QPlainTextEdit> pane;
@@ -102,6 +105,44 @@ void TestPaneWriter::clear()
     writer.append(u"d");
     writer.show();
     QCOMPARE(pane->toPlainText(), u"d"_s);
+}
+
+// One paragraph long enough that laying it out takes well over a millisecond anywhere.
+static QString longParagraph()
+{
+    return QString(400000, u'x');
+}
+
+void TestPaneWriter::slowPaneCatchesUp()
+{
+    PaneWriter writer(pane.get());
+    writer.clear();
+    writer.append(longParagraph());
+    writer.show();
+    QCOMPARE(pane->document()->characterCount(), 400001);
+
+    // the next update waits, but the pane still ends up with all of the output
+    writer.append(u"tail");
+    writer.show();
+    writer.show();
+    QTRY_COMPARE_WITH_TIMEOUT(pane->toPlainText(), longParagraph() + u"tail"_s, 60000);
+}
+
+void TestPaneWriter::lateUpdateKeepsOthersText()
+{
+    PaneWriter writer(pane.get());
+    writer.clear();
+    writer.append(longParagraph());
+    QElapsedTimer firstUpdate;
+    firstUpdate.start();
+    writer.show();
+    const qint64 cost = firstUpdate.elapsed();
+    writer.append(u"tail");
+    writer.show();
+    pane->setPlainText(u"Required output: 1"_s);
+    // an update still to come must not overwrite what someone else wrote since
+    QTest::qWait(int(cost) * 10 + 100);
+    QCOMPARE(pane->toPlainText(), u"Required output: 1"_s);
 }
 
 QTEST_MAIN(TestPaneWriter)
