@@ -5,17 +5,85 @@
 #include "window/zindle_p.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+const QString fileFilter = u"*.bf"_s;
 
 QString saveName(QWidget *parent)
 {
-    return QFileDialog::getSaveFileName(parent, Zindle::tr("Save..."), QString(), Zindle::tr("*.bf"));
+    return QFileDialog::getSaveFileName(parent, Zindle::tr("Save..."), QString(), fileFilter);
+}
+
+// Puts the text through a stream in the locale's encoding; false if any of it failed to go out.
+bool writeText(QFileDevice &file, const QString &text)
+{
+    QTextStream stream(&file);
+    stream.setEncoding(QStringConverter::System);
+    stream << text;
+    stream.flush();
+    return stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
+}
+
+// Writes the program to the named file; on failure `error` says why.
+bool writeProgram(const QString &name, const QString &text, QString *error)
+{
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        // A device or a pipe is written in place: renaming a new file over it would replace it.
+        QFile file(name);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
+            && writeText(file, text) && file.flush()) {
+            file.close();
+            if (file.error() == QFileDevice::NoError)
+                return true;
+        }
+        *error = file.errorString();
+        return false;
+    }
+
+    // The text goes to a new file that replaces the old one only once all of it is on disk, so
+    // a failed save leaves the previous file whole.
+    QSaveFile file(name);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text) && writeText(file, text)
+        && file.commit())
+        return true;
+    *error = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+// Reads the program from the named file, its lines joined with "\n"; on failure `error` says why.
+bool readProgram(const QString &name, QString *text, QString *error)
+{
+    // Not in text mode: that would drop every carriage return, also one inside a line.
+    // readLine() already takes "\r\n" as a line end.
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QTextStream stream(&file);
+    stream.setEncoding(QStringConverter::System);
+    QStringList lines;
+    while (!stream.atEnd())
+        lines.append(stream.readLine());
+    if (stream.status() != QTextStream::Ok || file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        return false;
+    }
+    *text = lines.join(u'\n');
+    return true;
 }
 
 } // namespace
@@ -50,31 +118,23 @@ void Zindle::on_actionOpen_triggered()
 {
     if (!maybeSave())
         return;
-    const QString name = QFileDialog::getOpenFileName(this, tr("Open..."), QString(), tr("*.bf"));
-    if (name.isEmpty())
-        return;
-    d->state.fileName = name;
-    loadFile();
+    const QString name = QFileDialog::getOpenFileName(this, tr("Open..."), QString(), fileFilter);
+    if (!name.isEmpty())
+        loadFile(name);
 }
 
 void Zindle::on_actionSave_triggered()
 {
-    if (d->state.fileName.isEmpty()) {
-        const QString name = saveName(this);
-        if (name.isEmpty())
-            return;
-        d->state.fileName = name;
-    }
-    saveFile();
+    const QString name = d->state.fileName.isEmpty() ? saveName(this) : d->state.fileName;
+    if (!name.isEmpty())
+        saveFile(name);
 }
 
 void Zindle::on_actionSaveAs_triggered()
 {
     const QString name = saveName(this);
-    if (name.isEmpty())
-        return;
-    d->state.fileName = name;
-    saveFile();
+    if (!name.isEmpty())
+        saveFile(name);
 }
 
 bool Zindle::maybeSave()
@@ -89,39 +149,39 @@ bool Zindle::maybeSave()
         return true;
     if (answer != QMessageBox::Yes)
         return false;
-    if (s.fileName.isEmpty()) {
-        const QString name = saveName(this);
-        if (name.isEmpty())
-            return false;
-        s.fileName = name;
+    const QString name = s.fileName.isEmpty() ? saveName(this) : s.fileName;
+    // The caller goes on only if the program is safely on disk.
+    return !name.isEmpty() && saveFile(name);
+}
+
+bool Zindle::saveFile(const QString &name)
+{
+    QString error;
+    if (!writeProgram(name, d->ui.editProgram->toPlainText(), &error)) {
+        QMessageBox::warning(this, tr("Save failed"),
+                             tr("The program could not be saved to %1:\n%2\n\nIt is still in the editor.")
+                                 .arg(QDir::toNativeSeparators(name), error));
+        return false;
     }
-    saveFile();
+    d->state.fileName = name;
+    unchanged();
     return true;
 }
 
-void Zindle::saveFile()
+bool Zindle::loadFile(const QString &name)
 {
-    QFile file(d->state.fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return;
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
-    stream << d->ui.editProgram->toPlainText();
+    QString text;
+    QString error;
+    if (!readProgram(name, &text, &error)) {
+        QMessageBox::warning(this, tr("Open failed"),
+                             tr("The program could not be read from %1:\n%2")
+                                 .arg(QDir::toNativeSeparators(name), error));
+        return false;
+    }
+    d->ui.editProgram->setPlainText(text);
+    d->state.fileName = name;
     unchanged();
-}
-
-void Zindle::loadFile()
-{
-    QFile file(d->state.fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
-    QStringList lines;
-    while (!stream.atEnd())
-        lines.append(stream.readLine());
-    d->ui.editProgram->setPlainText(lines.join(u'\n'));
-    unchanged();
+    return true;
 }
 
 void Zindle::closeEvent(QCloseEvent *event)

@@ -62,10 +62,11 @@ private:
     // The number of the eight command characters in the program editor.
     int commandCount() const;
 
-    // Program files.
+    // Program files. saveFile() and loadFile() take the file name on success only and tell
+    // the user about a failure themselves; false means nothing changed.
     bool maybeSave();
-    void saveFile();
-    void loadFile();
+    bool saveFile(const QString &name);
+    bool loadFile(const QString &name);
 
     // Challenge tests.
     void testCasePassed();
