@@ -282,22 +282,27 @@ void tst_ProgramFiles::unsavedQuestion_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("key"); // answers with this key instead of a click when set
     QTest::addColumn<bool>("goesOn");
 
     const QStringList commands = {u"New"_s, u"Open"_s, u"Close"_s};
     for (const QString &command : commands) {
         const QByteArray name = command.toLatin1();
-        QTest::addRow("%s, yes", name.constData()) << command << int(QMessageBox::Yes) << true;
-        QTest::addRow("%s, no", name.constData()) << command << int(QMessageBox::No) << true;
-        QTest::addRow("%s, cancel", name.constData()) << command << int(QMessageBox::Cancel) << false;
-        QTest::addRow("%s, escape", name.constData()) << command << int(QMessageBox::Escape) << false;
+        QTest::addRow("%s, yes", name.constData()) << command << int(QMessageBox::Yes) << 0 << true;
+        QTest::addRow("%s, no", name.constData()) << command << int(QMessageBox::No) << 0 << true;
+        QTest::addRow("%s, cancel", name.constData()) << command << int(QMessageBox::Cancel) << 0 << false;
+        QTest::addRow("%s, escape", name.constData())
+            << command << int(QMessageBox::Cancel) << int(Qt::Key_Escape) << false;
     }
+    QTest::newRow("New, return takes the default")
+        << u"New"_s << int(QMessageBox::Yes) << int(Qt::Key_Return) << true;
 }
 
 void tst_ProgramFiles::unsavedQuestion()
 {
     QFETCH(QString, command);
     QFETCH(int, answer);
+    QFETCH(int, key);
     QFETCH(bool, goesOn);
 
     const QString name = path(u"program.bf"_s);
@@ -307,9 +312,9 @@ void tst_ProgramFiles::unsavedQuestion()
     open(name);
     type(u"-"_s);
 
-    if (answer == QMessageBox::Escape)
+    if (key != 0)
         answerer->expect(QuestionTitle, QuestionText,
-                         [](QWidget *box) { QTest::keyClick(box, Qt::Key_Escape); });
+                         [key](QWidget *box) { QTest::keyClick(box, Qt::Key(key)); });
     else
         answerer->expectMessageBox(QuestionTitle, QuestionText, QMessageBox::StandardButton(answer));
     if (goesOn && command == u"Open"_s)
