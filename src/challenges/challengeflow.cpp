@@ -3,27 +3,21 @@
 #include "window/zindle.h"
 #include "window/zindle_p.h"
 
-#if __has_include("challenges/challenge.h") && __has_include("challenges/challengemodel.h")
 #include "challenges/challenge.h"
 #include "challenges/challengemodel.h"
-#define ZINDLE_HAVE_CHALLENGES 1
-#endif
-#if __has_include("challenges/normaltesthandler.h")
-#define ZINDLE_HAVE_TESTHANDLERS 1
-#endif
 
 #include <QMessageBox>
 #include <QModelIndex>
 
 namespace {
 
+// Every value of the course fits below it; the menus may change it between tests.
 constexpr int TestMaximumValue = 33713;
 
 } // namespace
 
 void Zindle::selectChallenge(const QModelIndex &index)
 {
-#ifdef ZINDLE_HAVE_CHALLENGES
     WorkbenchState &s = d->state;
     const int row = index.row();
     if (row < 0 || row >= challengeList().size())
@@ -31,8 +25,8 @@ void Zindle::selectChallenge(const QModelIndex &index)
     // A test owns the machine until it ends; the table is disabled meanwhile.
     if (s.testsLeft != 0)
         return;
-    // The new tape length resets the machine, so an interactive run in progress ends here,
-    // as Halt would end it.
+    // The new tape length resets the machine under the run, which could then neither go on
+    // nor report; end it first, as Halt would.
     if (s.running) {
         stopRun();
         updateViews();
@@ -47,25 +41,36 @@ void Zindle::selectChallenge(const QModelIndex &index)
         challenge.programLength != 0
             ? tr("Tape length %1, program length %2").arg(challenge.tapeLength).arg(challenge.programLength)
             : tr("Tape length %1").arg(challenge.tapeLength));
-#ifdef ZINDLE_HAVE_TAPEMODEL
     s.tapeModel->resetModel();
-#endif
-#else
-    Q_UNUSED(index)
-#endif
 }
 
 void Zindle::on_buttonTest_clicked()
 {
-#ifdef ZINDLE_HAVE_CHALLENGES
     WorkbenchState &s = d->state;
     if (s.challengeIndex == -1)
         return;
+    // Cancel during a test; outside one, the end of an interactive run like Halt.
     if (s.running) {
         stopRun();
         return;
     }
     const Challenge &challenge = challengeList().at(s.challengeIndex);
+
+    // A test counts its cases by finished runs and needs a handler to judge them, so a
+    // challenge that lacks either could never end; refuse it before anything changes.
+    if (challenge.testCases.isEmpty()) {
+        QMessageBox::warning(this, tr("Test"),
+                             tr("This challenge cannot be tested: it has no test cases."));
+        return;
+    }
+    std::unique_ptr<IOHandler> handler(challenge.createTestHandler(this));
+    if (!handler) {
+        QMessageBox::warning(this, tr("Test"),
+                             tr("This challenge cannot be tested: its test type \"%1\" is unknown.")
+                                 .arg(challenge.testType));
+        return;
+    }
+
     const int count = commandCount();
     if (challenge.programLength != 0 && count > challenge.programLength) {
         QMessageBox::warning(this, tr("Program length"),
@@ -74,19 +79,11 @@ void Zindle::on_buttonTest_clicked()
                                  .arg(challenge.programLength));
         return;
     }
-#ifdef ZINDLE_HAVE_TESTHANDLERS
-    std::unique_ptr<IOHandler> handler(challenge.createTestHandler(this));
-#else
-    std::unique_ptr<IOHandler> handler;
-#endif
-    if (!handler || challenge.testCases.isEmpty())
-        return;
+
     s.testsLeft = int(challenge.testCases.size());
     s.machine->setMaximumValue(TestMaximumValue);
     s.machine->setTapeLength(challenge.tapeLength);
-#ifdef ZINDLE_HAVE_TAPEMODEL
     s.tapeModel->resetModel();
-#endif
     d->testHandler = std::move(handler);
     s.activeHandler = d->testHandler.get();
     s.machine->setHandler(s.activeHandler);
@@ -95,12 +92,10 @@ void Zindle::on_buttonTest_clicked()
     d->ui.buttonTest->setText(tr("Cancel"));
     startRun();
     restartTimer();
-#endif
 }
 
 void Zindle::testCasePassed()
 {
-#ifdef ZINDLE_HAVE_CHALLENGES
     WorkbenchState &s = d->state;
     --s.testsLeft;
     if (s.testsLeft > 0) {
@@ -110,10 +105,8 @@ void Zindle::testCasePassed()
     }
     updateViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));
-    const int row = s.challengeIndex;
     endTest();
-    markChallengeComplete(row);
-#endif
+    markChallengeComplete(s.challengeIndex);
 }
 
 void Zindle::testFailed()
