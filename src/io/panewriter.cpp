@@ -10,7 +10,9 @@
 
 namespace {
 
-// Updates cheaper than this are made at once, so small outputs show after every refresh.
+// A pane holding less text than this is always updated at once, so small outputs show after
+// every refresh however busy the machine is; a longer one, when its update was slower than this.
+constexpr qsizetype LongText = 20000;
 constexpr qint64 SlowUpdateNanoseconds = 1000000;
 // A slow update waits until this many times its cost has passed since the previous one,
 // which keeps the pane to about a tenth of the run's time.
@@ -74,7 +76,7 @@ void PaneWriter::show()
 {
     if (d->text.size() == d->shown && d->paneUntouched())
         return;
-    if (d->updateCost >= SlowUpdateNanoseconds && d->sinceUpdate.isValid()) {
+    if (d->shown >= LongText && d->updateCost >= SlowUpdateNanoseconds) {
         const qint64 wait = d->updateCost * SlowUpdateSpacing - d->sinceUpdate.nsecsElapsed();
         if (wait > 0) {
             if (!d->pending.isActive())
