@@ -4,6 +4,7 @@
 #include "challenges/challenge.h"
 #include "challenges/challengeloader.h"
 #include "challenges/coursecheck.h"
+#include "window/programfile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -146,7 +147,7 @@ int main(int argc, char *argv[])
 
     QString program;
     QString error;
-    if (!CourseCheck::readProgramFile(positional.first(), program, error)) {
+    if (!readProgramFile(positional.first(), &program, &error)) {
         print(err, u"zindle-check: cannot read %1: %2"_s.arg(positional.first(), error));
         return Unusable;
     }

@@ -4,10 +4,7 @@
 #include "interpreter/iohandler.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QStringConverter>
 #include <QStringList>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -185,20 +182,4 @@ QString CourseCheck::stopText(StopReason reason)
         return QCoreApplication::translate("Zindle", "The program terminated without delivering the full result!");
     }
     return QCoreApplication::translate("Zindle", "Unknown crash! How odd.");
-}
-
-bool CourseCheck::readProgramFile(const QString &fileName, QString &text, QString &error)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = file.errorString();
-        return false;
-    }
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
-    QStringList lines;
-    while (!stream.atEnd())
-        lines.append(stream.readLine());
-    text = lines.join(u'\n');
-    return true;
 }

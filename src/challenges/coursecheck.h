@@ -70,9 +70,6 @@ public:
     static CaseResult finishCase(Machine &machine, qint64 maximumSteps);
     // The window's report of a stop reason.
     static QString stopText(StopReason reason);
-    // A program file as the workbench opens it: read line by line in the locale's encoding
-    // and joined with line breaks. False, with the reason in error, when it cannot be read.
-    static bool readProgramFile(const QString &fileName, QString &text, QString &error);
 
 private:
     Q_DISABLE_COPY_MOVE(CourseCheck)

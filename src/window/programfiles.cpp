@@ -3,16 +3,12 @@
 
 #include "window/zindle.h"
 #include "window/zindle_p.h"
+#include "window/programfile.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
-#include <QStringList>
-#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
@@ -23,67 +19,6 @@ const QString fileFilter = u"*.bf"_s;
 QString saveName(QWidget *parent)
 {
     return QFileDialog::getSaveFileName(parent, Zindle::tr("Save..."), QString(), fileFilter);
-}
-
-// Puts the text through a stream in the locale's encoding; false if any of it failed to go out.
-bool writeText(QFileDevice &file, const QString &text)
-{
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
-    stream << text;
-    stream.flush();
-    return stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
-}
-
-// Writes the program to the named file; on failure `error` says why.
-bool writeProgram(const QString &name, const QString &text, QString *error)
-{
-    const QFileInfo info(name);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        // A device or a pipe is written in place: renaming a new file over it would replace it.
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
-            && writeText(file, text) && file.flush()) {
-            file.close();
-            if (file.error() == QFileDevice::NoError)
-                return true;
-        }
-        *error = file.errorString();
-        return false;
-    }
-
-    // The text goes to a new file that replaces the old one only once all of it is on disk, so
-    // a failed save leaves the previous file whole.
-    QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text) && writeText(file, text)
-        && file.commit())
-        return true;
-    *error = file.errorString();
-    file.cancelWriting();
-    return false;
-}
-
-// Reads the program from the named file, its lines joined with "\n"; on failure `error` says why.
-bool readProgram(const QString &name, QString *text, QString *error)
-{
-    // Not in text mode: that would drop every carriage return, also one inside a line.
-    // readLine() already takes "\r\n" as a line end.
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
-    QStringList lines;
-    while (!stream.atEnd())
-        lines.append(stream.readLine());
-    if (stream.status() != QTextStream::Ok || file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
-    *text = lines.join(u'\n');
-    return true;
 }
 
 } // namespace
@@ -157,7 +92,7 @@ bool Zindle::maybeSave()
 bool Zindle::saveFile(const QString &name)
 {
     QString error;
-    if (!writeProgram(name, d->ui.editProgram->toPlainText(), &error)) {
+    if (!writeProgramFile(name, d->ui.editProgram->toPlainText(), &error)) {
         QMessageBox::warning(this, tr("Save failed"),
                              tr("The program could not be saved to %1:\n%2\n\nIt is still in the editor.")
                                  .arg(QDir::toNativeSeparators(name), error));
@@ -172,7 +107,7 @@ bool Zindle::loadFile(const QString &name)
 {
     QString text;
     QString error;
-    if (!readProgram(name, &text, &error)) {
+    if (!readProgramFile(name, &text, &error)) {
         QMessageBox::warning(this, tr("Open failed"),
                              tr("The program could not be read from %1:\n%2")
                                  .arg(QDir::toNativeSeparators(name), error));

@@ -1,6 +1,7 @@
 #include "challenges/challenge.h"
 #include "challenges/challengeloader.h"
 #include "challenges/coursecheck.h"
+#include "window/programfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -104,7 +105,7 @@ void TestSolutions::solutions()
         QSKIP("no reference solution yet");
     QString program;
     QString error;
-    QVERIFY2(CourseCheck::readProgramFile(folder.filePath(fileName), program, error), qPrintable(error));
+    QVERIFY2(readProgramFile(folder.filePath(fileName), &program, &error), qPrintable(error));
     const CheckResult result = check(row, program);
     QVERIFY2(result.outcome == CheckResult::Passed, qPrintable(fileName + u": "_s + describe(result)));
 }
@@ -131,7 +132,7 @@ void TestSolutions::wrongVariants()
     QVERIFY2(row >= 0 && row < CourseSize, qPrintable(fileName));
     QString program;
     QString error;
-    QVERIFY2(CourseCheck::readProgramFile(folder.filePath(fileName), program, error), qPrintable(error));
+    QVERIFY2(readProgramFile(folder.filePath(fileName), &program, &error), qPrintable(error));
     const CheckResult result = check(row, program);
     QVERIFY2(result.outcome == CheckResult::Failed || result.outcome == CheckResult::TooLong,
              qPrintable(fileName + u" was not caught"_s));
