@@ -51,6 +51,66 @@ QString crashText(StopReason reason)
 
 } // namespace
 
+RepaintThrottle::RepaintThrottle(QWidget *watched)
+    : window(watched)
+{
+    frame.setSingleShot(true);
+    frame.setTimerType(Qt::PreciseTimer);
+    connect(&frame, &QTimer::timeout, this, &RepaintThrottle::paintNow);
+    window->installEventFilter(this);
+}
+
+RepaintThrottle::~RepaintThrottle() = default;
+
+void RepaintThrottle::setActive(bool on)
+{
+    if (active == on)
+        return;
+    active = on;
+    if (!active && frame.isActive()) {
+        frame.stop();
+        // The swallowed request still owes the window a paint.
+        QCoreApplication::postEvent(window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+    }
+}
+
+bool RepaintThrottle::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != window || event->type() != QEvent::UpdateRequest)
+        return false;
+    if (!active || forced || !lastPaint.isValid() || lastPaint.elapsed() >= FrameMilliseconds) {
+        frame.stop();
+        lastPaint.start();
+        return false;
+    }
+    if (!frame.isActive())
+        frame.start(int(FrameMilliseconds - lastPaint.elapsed()));
+    return true;
+}
+
+void RepaintThrottle::paintNow()
+{
+    forced = true;
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window, &request);
+    forced = false;
+}
+
+void Zindle::Private::startRunTimer()
+{
+    state.timerId = q->startTimer(0);
+    throttle.setActive(true);
+}
+
+void Zindle::Private::killRunTimer()
+{
+    if (state.timerId != -1) {
+        q->killTimer(state.timerId);
+        state.timerId = -1;
+    }
+    throttle.setActive(false);
+}
+
 void Zindle::startRun()
 {
     WorkbenchState &s = d->state;
@@ -72,10 +132,7 @@ void Zindle::startRun()
 void Zindle::stopRun()
 {
     WorkbenchState &s = d->state;
-    if (s.timerId != -1) {
-        killTimer(s.timerId);
-        s.timerId = -1;
-    }
+    d->killRunTimer();
     d->timerHeldOff = false;
     d->ui.actionHalt->setEnabled(false);
     d->ui.buttonTest->setEnabled(true);
@@ -108,10 +165,7 @@ void Zindle::runSteps(int count)
         if (stopped || (!s.stopCommand.isNull() && s.stopCommand == s.machine->currentCommand())) {
             s.stopCommand = u'@';
             s.stopPosition = -1;
-            if (s.timerId != -1) {
-                killTimer(s.timerId);
-                s.timerId = -1;
-            }
+            d->killRunTimer();
             paused = true;
             break;
         }
@@ -122,7 +176,7 @@ void Zindle::runSteps(int count)
     if (d->timerHeldOff) {
         d->timerHeldOff = false;
         if (!paused && s.running)
-            s.timerId = startTimer(0);
+            d->startRunTimer();
     }
 
     updateViews();
@@ -136,11 +190,10 @@ void Zindle::on_actionRun_triggered()
     if (!s.running)
         startRun();
     if (s.timerId != -1) {
-        killTimer(s.timerId);
-        s.timerId = -1;
+        d->killRunTimer();
         updateViews();
     } else {
-        s.timerId = startTimer(0);
+        d->startRunTimer();
     }
 }
 
@@ -149,10 +202,7 @@ void Zindle::on_actionStep_triggered()
     WorkbenchState &s = d->state;
     if (!s.running)
         startRun();
-    if (s.timerId != -1) {
-        killTimer(s.timerId);
-        s.timerId = -1;
-    }
+    d->killRunTimer();
     runSteps(1);
 }
 
@@ -172,10 +222,7 @@ void Zindle::stepTo(int mode)
     WorkbenchState &s = d->state;
     if (!s.running)
         startRun();
-    if (s.timerId != -1) {
-        killTimer(s.timerId);
-        s.timerId = -1;
-    }
+    d->killRunTimer();
     switch (mode) {
     case 1:
         runSteps(10);
@@ -206,10 +253,8 @@ void Zindle::stepTo(int mode)
 
 void Zindle::restartTimer()
 {
-    WorkbenchState &s = d->state;
-    if (s.timerId != -1)
-        killTimer(s.timerId);
-    s.timerId = startTimer(0);
+    d->killRunTimer();
+    d->startRunTimer();
 }
 
 void Zindle::timerEvent(QTimerEvent *event)
@@ -222,8 +267,7 @@ void Zindle::timerEvent(QTimerEvent *event)
     if (d->inBatch) {
         // An input prompt is open in the middle of a batch: no command may run until it
         // closes, and the timer must not spin the prompt's event loop meanwhile.
-        killTimer(s.timerId);
-        s.timerId = -1;
+        d->killRunTimer();
         d->timerHeldOff = true;
         return;
     }

@@ -55,7 +55,7 @@ std::unique_ptr<IOHandler> createInteractiveHandler(Zindle *window, bool alphabe
 
 Zindle::Zindle(QWidget *parent)
     : QMainWindow(parent, {})
-    , d(std::make_unique<Private>())
+    , d(std::make_unique<Private>(this))
 {
     WorkbenchState &s = d->state;
     d->ui.setupUi(this);

@@ -10,8 +10,11 @@
 #include "ui_zindle.h"
 
 #include <QChar>
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -55,8 +58,45 @@ struct WorkbenchState
     bool modified = false;
 };
 
+// Paints the window at the screen's pace while a program runs continuously. Every batch still
+// updates the views' content, but painting them after each batch would cost far more than the
+// batch itself; update requests that come within a frame of the last paint wait for that frame.
+class RepaintThrottle : public QObject
+{
+public:
+    explicit RepaintThrottle(QWidget *watched);
+    ~RepaintThrottle() override;
+
+    // On while the run timer runs; turning it off paints what is still waiting.
+    void setActive(bool active);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    Q_DISABLE_COPY_MOVE(RepaintThrottle)
+    void paintNow();
+
+    static constexpr int FrameMilliseconds = 16;
+    QWidget *window;
+    QElapsedTimer lastPaint;
+    QTimer frame;
+    bool active = false;
+    bool forced = false;
+};
+
 struct Zindle::Private
 {
+    explicit Private(Zindle *window)
+        : q(window)
+        , throttle(window)
+    {
+    }
+
+    // The run timer, an ordinary timer on the window; state.timerId is -1 while it is off.
+    void startRunTimer();
+    void killRunTimer();
+
+    Zindle *const q;
+
     Ui::Zindle ui;
     WorkbenchState state;
     std::unique_ptr<QMenu> stepToMenu;
@@ -68,6 +108,7 @@ struct Zindle::Private
     bool inBatch = false;
     // The run timer was killed while a prompt was open and is to be started again.
     bool timerHeldOff = false;
+    RepaintThrottle throttle;
 };
 
 #endif // ZINDLE_P_H
