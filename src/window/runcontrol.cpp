@@ -278,14 +278,8 @@ void Zindle::updateViews()
 {
     WorkbenchState &s = d->state;
     d->ui.tableTape->reset();
-#ifdef ZINDLE_HAVE_TAPEMODEL
     d->ui.tableTape->scrollTo(s.tapeModel->currentIndex(), QAbstractItemView::PositionAtCenter);
-#endif
     s.activeHandler->refresh();
     const bool finished = !s.running && s.machine->stopReason() == StopReason::Finished;
-#ifdef ZINDLE_HAVE_HIGHLIGHTER
     s.highlighter->setCurrentPosition(finished ? -1 : s.machine->programCounter());
-#else
-    Q_UNUSED(finished)
-#endif
 }

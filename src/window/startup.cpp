@@ -1,9 +1,6 @@
 #include "window/startup.h"
 
-#if __has_include("challenges/challengeloader.h")
 #include "challenges/challengeloader.h"
-#define ZINDLE_HAVE_LOADER 1
-#endif
 
 #include <QFile>
 #include <QSettings>
@@ -23,14 +20,10 @@ bool applyResetOption(const QStringList &arguments)
 
 void loadChallenges(const QString &fileName)
 {
-#ifdef ZINDLE_HAVE_LOADER
     ChallengeLoader loader;
     QFile file(fileName);
     // An unreadable file leaves an empty list: the window then starts with no challenges.
     file.open(QIODevice::ReadOnly);
     loader.setDevice(&file);
     loader.read();
-#else
-    Q_UNUSED(fileName)
-#endif
 }

@@ -1,18 +1,9 @@
 #include "window/zindle.h"
 #include "window/zindle_p.h"
 
-#if __has_include("io/numerichandler.h")
-#include "io/numerichandler.h"
-#define ZINDLE_HAVE_NUMERICHANDLER 1
-#endif
-#if __has_include("io/alphahandler.h")
-#include "io/alphahandler.h"
-#define ZINDLE_HAVE_ALPHAHANDLER 1
-#endif
-#if __has_include("challenges/challengemodel.h")
 #include "challenges/challengemodel.h"
-#define ZINDLE_HAVE_CHALLENGEMODEL 1
-#endif
+#include "io/alphahandler.h"
+#include "io/numerichandler.h"
 
 #include <QApplication>
 #include <QFont>
@@ -40,15 +31,9 @@ bool isCommand(QChar c)
 
 std::unique_ptr<IOHandler> createInteractiveHandler(Zindle *window, bool alphabet)
 {
-#if defined(ZINDLE_HAVE_NUMERICHANDLER) && defined(ZINDLE_HAVE_ALPHAHANDLER)
     if (alphabet)
         return std::make_unique<AlphaHandler>(window);
     return std::make_unique<NumericHandler>(window);
-#else
-    Q_UNUSED(window)
-    Q_UNUSED(alphabet)
-    return std::make_unique<IOHandler>();
-#endif
 }
 
 } // namespace
@@ -67,17 +52,13 @@ Zindle::Zindle(QWidget *parent)
     s.machine = std::make_unique<Machine>(1000);
     s.machine->setHandler(s.activeHandler);
 
-#ifdef ZINDLE_HAVE_TAPEMODEL
     s.tapeModel = std::make_unique<TapeModel>(s.machine.get());
     d->ui.tableTape->setModel(s.tapeModel.get());
-#endif
     QHeaderView *tapeHeader = d->ui.tableTape->horizontalHeader();
     tapeHeader->setSectionResizeMode(QHeaderView::Fixed);
     tapeHeader->setDefaultSectionSize(8 * QFontMetrics(font()).horizontalAdvance(u'M'));
 
-#ifdef ZINDLE_HAVE_HIGHLIGHTER
     s.highlighter = std::make_unique<ProgramHighlighter>(d->ui.editProgram->document());
-#endif
 
     QFont programFont(u"Monospace"_s, 14);
     programFont.setStyleHint(QFont::TypeWriter);
@@ -95,23 +76,19 @@ Zindle::Zindle(QWidget *parent)
     d->ui.actionStepTo->setMenu(d->stepToMenu.get());
     connect(d->stepToMenu.get(), &QMenu::triggered, this, &Zindle::step);
 
-#ifdef ZINDLE_HAVE_CHALLENGEMODEL
     d->ui.tableChallenge->setModel(new ChallengeModel(this));
-#endif
     QHeaderView *challengeHeader = d->ui.tableChallenge->horizontalHeader();
     // The style's minimum would otherwise widen the picture column past its 24 pixels.
     challengeHeader->setMinimumSectionSize(std::min(challengeHeader->minimumSectionSize(), 24));
-    if (challengeHeader->count() == 3) {
-        challengeHeader->setSectionResizeMode(0, QHeaderView::Fixed);
-        challengeHeader->setSectionResizeMode(1, QHeaderView::Stretch);
-        challengeHeader->setSectionResizeMode(2, QHeaderView::Fixed);
-        challengeHeader->resizeSection(0, 24);
-        challengeHeader->resizeSection(2, 32);
-    }
+    challengeHeader->setSectionResizeMode(0, QHeaderView::Fixed);
+    challengeHeader->setSectionResizeMode(1, QHeaderView::Stretch);
+    challengeHeader->setSectionResizeMode(2, QHeaderView::Fixed);
+    challengeHeader->resizeSection(0, 24);
+    challengeHeader->resizeSection(2, 32);
     d->ui.tableChallenge->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    if (QItemSelectionModel *selection = d->ui.tableChallenge->selectionModel())
-        connect(selection, &QItemSelectionModel::currentChanged, this, &Zindle::selectChallenge);
+    connect(d->ui.tableChallenge->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Zindle::selectChallenge);
     connect(d->ui.actionIndex, &QAction::triggered, this, &Zindle::helpIndex);
     connect(d->ui.actionAbout, &QAction::triggered, this, &Zindle::helpAbout);
     connect(d->ui.actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
@@ -149,9 +126,7 @@ void Zindle::on_actionTapeLength_triggered()
     if (!ok)
         return;
     d->state.machine->setTapeLength(length);
-#ifdef ZINDLE_HAVE_TAPEMODEL
     d->state.tapeModel->resetModel();
-#endif
 }
 
 void Zindle::on_actionMaximumValue_triggered()

@@ -7,6 +7,8 @@
 
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
+#include "window/programhighlighter.h"
+#include "window/tapemodel.h"
 #include "ui_zindle.h"
 
 #include <QChar>
@@ -19,33 +21,12 @@
 #include <algorithm>
 #include <memory>
 
-#if __has_include("window/tapemodel.h")
-#include "window/tapemodel.h"
-#define ZINDLE_HAVE_TAPEMODEL 1
-#else
-class TapeModel;
-#endif
-#if __has_include("window/programhighlighter.h")
-#include "window/programhighlighter.h"
-#define ZINDLE_HAVE_HIGHLIGHTER 1
-#else
-class ProgramHighlighter;
-#endif
-
 // What the window knows about the machine, the run, the test and the file.
 struct WorkbenchState
 {
     std::unique_ptr<Machine> machine;
-#ifdef ZINDLE_HAVE_TAPEMODEL
     std::unique_ptr<TapeModel> tapeModel;
-#else
-    TapeModel *tapeModel = nullptr;
-#endif
-#ifdef ZINDLE_HAVE_HIGHLIGHTER
     std::unique_ptr<ProgramHighlighter> highlighter;
-#else
-    ProgramHighlighter *highlighter = nullptr;
-#endif
     std::unique_ptr<IOHandler> interactiveHandler;
     IOHandler *activeHandler = nullptr; // the handler installed in the machine
     int challengeIndex = -1;
