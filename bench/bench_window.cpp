@@ -1,0 +1,308 @@
+// How fast the window runs a program while it shows the run live: commands per second under
+// Run compared with the machine alone, repaints of the tape view per second, the cost of one
+// batch (commands and refresh) for short and long tapes and for small and large output, and the
+// longest time the event loop was kept from handling anything else.
+
+#include "interpreter/iohandler.h"
+#include "interpreter/machine.h"
+#include "window/zindle.h"
+
+#include "modalanswerer.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// About 40 million commands: 600 passes of a loop that counts a cell down from the maximum.
+QString longProgram()
+{
+    return QString(40, u'+') + u"[>"_s + QString(15, u'+') + u"[>-[-]<-]<-]"_s;
+}
+
+// Breaks a program into lines of at most `width` characters, as programs are written.
+QString wrapped(const QString &text, int width = 80)
+{
+    QString result;
+    for (qsizetype i = 0; i < text.size(); i += width) {
+        if (i > 0)
+            result += u'\n';
+        result += text.mid(i, width);
+    }
+    return result;
+}
+
+// Writes 10^levels values of 1 through nested counting loops, then, with `endless`, goes on
+// writing about one value per 1000 commands until halted.
+QString outputProgram(int levels, bool endless)
+{
+    QString text = QString(levels, u'>') + u'+' + QString(levels, u'<');
+    for (int i = 0; i < levels; ++i)
+        text += QString(10, u'+') + u"[>"_s;
+    text += u'.';
+    for (int i = 0; i < levels; ++i)
+        text += u"<-]"_s;
+    text += u'\n';
+    if (endless)
+        text += wrapped(QString(levels, u'>') + u"[."_s + QString(499, u'>').replace(u">"_s, u"><"_s) + u']');
+    return text;
+}
+
+class NullHandler : public IOHandler
+{
+public:
+    bool output(int) override { return true; }
+};
+
+struct RawRate
+{
+    long long commands = 0;
+    double perSecond = 0;
+};
+
+RawRate measureRaw(const QString &program)
+{
+    NullHandler handler;
+    Machine machine(1000);
+    machine.setHandler(&handler);
+    machine.setProgram(program);
+    machine.start();
+    RawRate rate;
+    QElapsedTimer timer;
+    timer.start();
+    bool stopped = false;
+    while (!stopped) {
+        for (int i = 0; i < 1000; ++i) {
+            ++rate.commands;
+            if (machine.step()) {
+                stopped = true;
+                break;
+            }
+        }
+    }
+    rate.perSecond = double(rate.commands) / (double(timer.nsecsElapsed()) / 1e9);
+    return rate;
+}
+
+// Counts events of one kind that reach an object.
+class EventCounter : public QObject
+{
+public:
+    explicit EventCounter(QEvent::Type type)
+        : counted(type)
+    {
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == counted)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+    QEvent::Type counted;
+    long long count = 0;
+};
+
+// The longest time between two turns of the event loop, seen by a timer that asks for a turn
+// every millisecond.
+class GapProbe
+{
+public:
+    GapProbe()
+    {
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(1);
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            longest = std::max(longest, clock.nsecsElapsed());
+            clock.restart();
+        });
+    }
+    void start()
+    {
+        longest = 0;
+        clock.start();
+        timer.start();
+    }
+    double stopMilliseconds()
+    {
+        timer.stop();
+        return double(longest) / 1e6;
+    }
+
+private:
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 longest = 0;
+};
+
+// Turns the event loop until the condition holds, the way exec() would turn it (QTest's waits
+// sleep between turns, which would starve the run timer).
+void waitFor(const std::function<bool()> &condition, const char *what, int timeout = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeout) {
+            std::fprintf(stderr, "gave up waiting for %s\n", what);
+            return;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+class Bench
+{
+public:
+    Bench()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            std::fprintf(stderr, "the window was not exposed\n");
+        tape()->viewport()->installEventFilter(&paints);
+        window.installEventFilter(&batches);
+    }
+
+    QAction *action(const QString &name) { return window.findChild<QAction *>(name); }
+    QPlainTextEdit *edit(const QString &name) { return window.findChild<QPlainTextEdit *>(name); }
+    QTableView *tape() { return window.findChild<QTableView *>(u"tableTape"_s); }
+    bool idle() { return !action(u"actionHalt"_s)->isEnabled(); }
+
+    void setTapeLength(int length)
+    {
+        ModalAnswerer answerer;
+        answerer.expectInputDialog(u"Enter tape length..."_s, u"Length:"_s, length);
+        action(u"actionTapeLength"_s)->trigger();
+        waitFor([&] { return answerer.isDone(); }, "the tape length dialog");
+    }
+
+    void setAlphabet(bool on)
+    {
+        if (action(u"actionAlphabet"_s)->isChecked() != on)
+            action(u"actionAlphabet"_s)->trigger();
+    }
+
+    struct Run
+    {
+        double seconds = 0;
+        double repaintsPerSecond = 0;
+        double longestGapMs = 0;
+    };
+
+    // Runs the program to its end under Run.
+    Run runToEnd(const QString &program)
+    {
+        edit(u"editProgram"_s)->setPlainText(program);
+        GapProbe probe;
+        paints.count = 0;
+        QElapsedTimer clock;
+        clock.start();
+        probe.start();
+        action(u"actionRun"_s)->trigger();
+        waitFor([this] { return idle(); }, "the end of the run", 600000);
+        Run run;
+        run.longestGapMs = probe.stopMilliseconds();
+        run.seconds = double(clock.nsecsElapsed()) / 1e9;
+        run.repaintsPerSecond = double(paints.count) / run.seconds;
+        return run;
+    }
+
+    // Starts a program that never ends, waits until `ready`, then measures the batches over a
+    // second and halts. Answers the wall time per batch in microseconds.
+    double perBatch(const QString &program, const std::function<bool()> &ready)
+    {
+        edit(u"editProgram"_s)->setPlainText(program);
+        action(u"actionRun"_s)->trigger();
+        waitFor(ready, "the run to get going", 600000);
+        batches.count = 0;
+        QElapsedTimer clock;
+        clock.start();
+        waitFor([&] { return clock.elapsed() >= 1000; }, "a second", 5000);
+        const double micros = double(clock.nsecsElapsed()) / 1e3 / double(std::max(1LL, batches.count));
+        action(u"actionHalt"_s)->trigger();
+        return micros;
+    }
+
+    Zindle window;
+    EventCounter paints{QEvent::Paint};
+    EventCounter batches{QEvent::Timer};
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+
+    const QString program = longProgram();
+    const RawRate raw = measureRaw(program);
+    std::printf("Machine::step() alone: %.1f million commands/s (%lld commands)\n",
+                raw.perSecond / 1e6, raw.commands);
+
+    Bench bench;
+    const Bench::Run run = bench.runToEnd(program);
+    const double rate = double(raw.commands) / run.seconds;
+    std::printf("Run in the window:     %.1f million commands/s, %.0f%% of the machine alone\n",
+                rate / 1e6, 100.0 * rate / raw.perSecond);
+    std::printf("  tape view repaints:  %.0f per second\n", run.repaintsPerSecond);
+    std::printf("  longest event-loop gap: %.1f ms\n", run.longestGapMs);
+
+    // One batch with its refresh, by tape length; the run sits in the middle of the tape.
+    const auto middle = [](int cells) { return wrapped(QString(cells / 2, u'>')) + u"\n+[]"_s; };
+    bench.setTapeLength(1000);
+    const double shortTape = bench.perBatch(middle(1000), [] { return true; });
+    bench.setTapeLength(50000);
+    const double longTape = bench.perBatch(middle(50000), [] { return true; });
+    std::printf("Per batch, tape of 1000 cells:   %.1f us\n", shortTape);
+    std::printf("Per batch, tape of 50000 cells:  %.1f us\n", longTape);
+    bench.setTapeLength(1000);
+
+    // The highlighter lays out the line of the marked command again after every batch, so the
+    // cost of a batch follows the length of that line.
+    for (int width : {10, 80, 1000}) {
+        const QString loop = u"+["_s + QString(1000, u'>').replace(u">>"_s, u"><"_s) + u']';
+        const double micros = bench.perBatch(wrapped(loop, width), [] { return true; });
+        std::printf("Per batch, program lines of %4d commands: %.1f us\n", width, micros);
+    }
+
+    // One batch with its refresh, by the output written so far, in both modes.
+    for (bool alphabet : {false, true}) {
+        bench.setAlphabet(alphabet);
+        for (int levels : {2, 5}) {
+            const int values = levels == 2 ? 100 : 100000;
+            QPlainTextEdit *output = bench.edit(u"editOutput"_s);
+            const int perValue = alphabet ? 1 : 3; // "a" or "1, "
+            const double micros = bench.perBatch(outputProgram(levels, true), [&] {
+                return output->document()->characterCount() > values * perValue;
+            });
+            std::printf("Per batch, %s output, %6d values written: %.1f us\n",
+                        alphabet ? "alphabet" : "numeric ", values, micros);
+        }
+        // The pane ends up holding exactly the run's output.
+        bench.runToEnd(outputProgram(5, false));
+        const QString expected = alphabet ? QString(100000, u'a')
+                                          : QStringList(100000, u"1"_s).join(u", "_s);
+        // A long pane may take its last update a moment after the run.
+        QPlainTextEdit *output = bench.edit(u"editOutput"_s);
+        waitFor([&] { return output->document()->characterCount() == expected.size() + 1; },
+                "the last output", 2000);
+        const bool exact = output->toPlainText() == expected;
+        std::printf("  %s output of 100000 values shown exactly: %s\n",
+                    alphabet ? "alphabet" : "numeric", exact ? "yes" : "NO");
+    }
+    return 0;
+}
