@@ -76,6 +76,8 @@ private slots:
     void numericInput();
     void alphabetInput_data();
     void alphabetInput();
+    void cancelledPrompt_data();
+    void cancelledPrompt();
     void promptHoldsOffTheRunTimer();
     void menusAreOffDuringARun();
     void closingStopsTheRun();
@@ -530,6 +532,33 @@ void tst_RunControl::alphabetInput()
     QCOMPARE(this->output(), output);
     // A 0 shows as a line separator inside the one paragraph of output.
     QCOMPARE(edit(u"editOutput"_s)->document()->blockCount(), 1);
+}
+
+void tst_RunControl::cancelledPrompt_data()
+{
+    QTest::addColumn<bool>("alphabet");
+    QTest::newRow("numeric") << false;
+    QTest::newRow("alphabet") << true;
+}
+
+void tst_RunControl::cancelledPrompt()
+{
+    QFETCH(bool, alphabet);
+
+    if (alphabet)
+        action(u"actionAlphabet"_s)->trigger();
+    setInput(alphabet ? u"b"_s : u"2"_s);
+    setProgram(u",.+,."_s);
+    int markedWhileOpen = -2;
+    answerer->expectCancelledInput(PromptTitle, PromptLabel);
+    answerer->expectMessageBox(CrashTitle, u"Bad input!"_s, QMessageBox::Ok,
+                               [&](QWidget *) { markedWhileOpen = markedPosition(); });
+    run();
+    QTRY_VERIFY(answerer->isDone());
+    QCOMPARE(markedWhileOpen, 3);
+    QVERIFY(isIdle());
+    QCOMPARE(cell(0), 3); // a cancelled input leaves the cell as it was
+    QCOMPARE(output(), alphabet ? u"b"_s : u"2"_s);
 }
 
 void tst_RunControl::promptHoldsOffTheRunTimer()
