@@ -5,6 +5,7 @@
 
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
+#include "window/programhighlighter.h"
 #include "window/zindle.h"
 
 #include "modalanswerer.h"
@@ -94,6 +95,25 @@ RawRate measureRaw(const QString &program)
     }
     rate.perSecond = double(rate.commands) / (double(timer.nsecsElapsed()) / 1e9);
     return rate;
+}
+
+// What moving the mark of the command executed last costs on its own: the highlighter lays
+// out the marked line again for every move, and the window moves it after every batch.
+double markMoveMicros(const QString &program)
+{
+    QPlainTextEdit editor;
+    QFont font(u"Monospace"_s, 14);
+    font.setStyleHint(QFont::TypeWriter);
+    editor.setFont(font);
+    editor.setPlainText(program);
+    ProgramHighlighter highlighter(editor.document());
+    editor.show();
+    const int moves = 2000;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < moves; ++i)
+        highlighter.setCurrentPosition(int((i * 7919) % program.size()));
+    return double(clock.nsecsElapsed()) / 1e3 / moves;
 }
 
 // Counts events of one kind that reach an object.
@@ -260,6 +280,9 @@ int main(int argc, char *argv[])
                 rate / 1e6, 100.0 * rate / raw.perSecond);
     std::printf("  tape view repaints:  %.0f per second\n", run.repaintsPerSecond);
     std::printf("  longest event-loop gap: %.1f ms\n", run.longestGapMs);
+    const double mark = markMoveMicros(program);
+    const double batch = 1e6 * 1000 / rate;
+    std::printf("  one batch: %.1f us, of which moving the program mark alone takes %.1f us\n", batch, mark);
 
     // One batch with its refresh, by tape length; the run sits in the middle of the tape.
     const auto middle = [](int cells) { return wrapped(QString(cells / 2, u'>')) + u"\n+[]"_s; };
