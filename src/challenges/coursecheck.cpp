@@ -2,32 +2,11 @@
 
 #include "challenges/challenge.h"
 #include "interpreter/iohandler.h"
+#include "interpreter/programtext.h"
+#include "window/crashtext.h"
 
 #include <QCoreApplication>
 #include <QStringList>
-
-#include <algorithm>
-
-namespace {
-
-bool isCommand(QChar character)
-{
-    switch (character.unicode()) {
-    case u'+':
-    case u'-':
-    case u'<':
-    case u'>':
-    case u'[':
-    case u']':
-    case u',':
-    case u'.':
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
 
 QString CaseResult::text() const
 {
@@ -35,7 +14,7 @@ QString CaseResult::text() const
         return QCoreApplication::translate("CourseCheck", "The program did not end within the step limit!");
     if (passed())
         return QStringLiteral("pass");
-    return CourseCheck::stopText(stopReason);
+    return crashText(stopReason);
 }
 
 struct CourseCheck::Private
@@ -78,7 +57,7 @@ void CourseCheck::setStopsAtFirstFailure(bool stop)
 CheckResult CourseCheck::check(const Challenge &challenge, const QString &programText) const
 {
     CheckResult result;
-    result.commandCount = commandCount(programText);
+    result.commandCount = countCommands(programText);
     result.caseCount = int(challenge.testCases.size());
     if (challenge.programLength != 0 && result.commandCount > challenge.programLength) {
         result.outcome = CheckResult::TooLong;
@@ -118,21 +97,6 @@ CheckResult CourseCheck::check(const Challenge &challenge, const QString &progra
     return result;
 }
 
-int CourseCheck::commandCount(const QString &text)
-{
-    return int(std::count_if(text.cbegin(), text.cend(), isCommand));
-}
-
-QString CourseCheck::machineProgram(const QString &text)
-{
-    QString program = text;
-    for (QChar &character : program) {
-        if (!isCommand(character) && character != u'@')
-            character = u' ';
-    }
-    return program;
-}
-
 CaseResult CourseCheck::runCase(Machine &machine, qint64 maximumSteps)
 {
     machine.start();
@@ -159,27 +123,4 @@ CaseResult CourseCheck::finishCase(Machine &machine, qint64 maximumSteps)
     // The step that finds the end of the program executes no command.
     result.commands = machine.currentCommand().isNull() ? steps - 1 : steps;
     return result;
-}
-
-QString CourseCheck::stopText(StopReason reason)
-{
-    // The window's own texts and translation context, so that both report alike.
-    switch (reason) {
-    case StopReason::NotStopped:
-    case StopReason::Finished:
-        return QString();
-    case StopReason::LeftEdge:
-        return QCoreApplication::translate("Zindle", "Invalid move over left side of tape!");
-    case StopReason::RightEdge:
-        return QCoreApplication::translate("Zindle", "Invalid move over right side of tape!");
-    case StopReason::BadInput:
-        return QCoreApplication::translate("Zindle", "Bad input!");
-    case StopReason::BadOutput:
-        return QCoreApplication::translate("Zindle", "Bad output!");
-    case StopReason::UnmatchedLoop:
-        return QCoreApplication::translate("Zindle", "Unmatched loop!");
-    case StopReason::IncompleteResult:
-        return QCoreApplication::translate("Zindle", "The program terminated without delivering the full result!");
-    }
-    return QCoreApplication::translate("Zindle", "Unknown crash! How odd.");
 }

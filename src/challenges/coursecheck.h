@@ -59,17 +59,10 @@ public:
 
     CheckResult check(const Challenge &challenge, const QString &programText) const;
 
-    // The number of the eight command characters; '@' and comments do not count.
-    static int commandCount(const QString &text);
-    // The text as the machine gets it: every character but the commands and '@' blanked,
-    // so that positions in it are positions in the source.
-    static QString machineProgram(const QString &text);
     // Starts the machine and its handler, then runs the case.
     static CaseResult runCase(Machine &machine, qint64 maximumSteps);
     // Steps a machine already started until it stops or the limit runs out.
     static CaseResult finishCase(Machine &machine, qint64 maximumSteps);
-    // The window's report of a stop reason.
-    static QString stopText(StopReason reason);
 
 private:
     Q_DISABLE_COPY_MOVE(CourseCheck)

@@ -4,50 +4,15 @@
 #include "window/zindle.h"
 #include "window/zindle_p.h"
 
+#include "interpreter/programtext.h"
+#include "window/crashtext.h"
+
 #include <QMessageBox>
 #include <QTimerEvent>
 
 namespace {
 
 constexpr int BatchSize = 1000;
-
-// Everything but the commands and the breakpoint mark becomes a space, so a program counter
-// is also a position in the editor's document.
-QString machineProgram(QString text)
-{
-    for (QChar &c : text) {
-        switch (c.unicode()) {
-        case u'+': case u',': case u'-': case u'.':
-        case u'<': case u'>': case u'@': case u'[': case u']':
-            break;
-        default:
-            c = u' ';
-        }
-    }
-    return text;
-}
-
-QString crashText(StopReason reason)
-{
-    switch (reason) {
-    case StopReason::LeftEdge:
-        return Zindle::tr("Invalid move over left side of tape!");
-    case StopReason::RightEdge:
-        return Zindle::tr("Invalid move over right side of tape!");
-    case StopReason::BadInput:
-        return Zindle::tr("Bad input!");
-    case StopReason::BadOutput:
-        return Zindle::tr("Bad output!");
-    case StopReason::UnmatchedLoop:
-        return Zindle::tr("Unmatched loop!");
-    case StopReason::IncompleteResult:
-        return Zindle::tr("The program terminated without delivering the full result!");
-    case StopReason::NotStopped:
-    case StopReason::Finished:
-        break;
-    }
-    return Zindle::tr("Unknown crash! How odd.");
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "window/zindle_p.h"
 
 #include "challenges/challengemodel.h"
+#include "interpreter/programtext.h"
 #include "io/alphahandler.h"
 #include "io/numerichandler.h"
 
@@ -16,18 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The commands that count towards a program's length; the breakpoint mark does not.
-bool isCommand(QChar c)
-{
-    switch (c.unicode()) {
-    case u'+': case u',': case u'-': case u'.':
-    case u'<': case u'>': case u'[': case u']':
-        return true;
-    default:
-        return false;
-    }
-}
 
 std::unique_ptr<IOHandler> createInteractiveHandler(Zindle *window, bool alphabet)
 {
@@ -108,8 +97,7 @@ QPlainTextEdit *Zindle::outputEdit() const
 
 int Zindle::commandCount() const
 {
-    const QString text = d->ui.editProgram->toPlainText();
-    return int(std::count_if(text.cbegin(), text.cend(), isCommand));
+    return countCommands(d->ui.editProgram->toPlainText());
 }
 
 void Zindle::on_actionLength_triggered()

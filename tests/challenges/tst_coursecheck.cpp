@@ -1,4 +1,5 @@
 #include "challenges/coursecheck.h"
+#include "interpreter/programtext.h"
 #include "challenges/challenge.h"
 
 #include <QPlainTextEdit>
@@ -175,8 +176,8 @@ void TestCourseCheck::everyCase()
 void TestCourseCheck::machineProgram()
 {
     const QString text = u"a+b\n@[c]\t,.<>-\u00e9"_s;
-    QCOMPARE(CourseCheck::machineProgram(text), u" +  @[ ] ,.<>- "_s);
-    QCOMPARE(CourseCheck::commandCount(text), 8);
+    QCOMPARE(::machineProgram(text), u" +  @[ ] ,.<>- "_s);
+    QCOMPARE(countCommands(text), 8);
 }
 
 void TestCourseCheck::commandLine_data()
