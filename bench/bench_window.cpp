@@ -282,7 +282,8 @@ int main(int argc, char *argv[])
     std::printf("  longest event-loop gap: %.1f ms\n", run.longestGapMs);
     const double mark = markMoveMicros(program);
     const double batch = 1e6 * 1000 / rate;
-    std::printf("  one batch: %.1f us, of which moving the program mark alone takes %.1f us\n", batch, mark);
+    std::printf("  one batch: %.1f us; moving the program mark takes %.1f us, done once a frame while running\n",
+                batch, mark);
 
     // One batch with its refresh, by tape length; the run sits in the middle of the tape.
     const auto middle = [](int cells) { return wrapped(QString(cells / 2, u'>')) + u"\n+[]"_s; };

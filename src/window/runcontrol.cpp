@@ -61,6 +61,24 @@ void RepaintThrottle::paintNow()
     forced = false;
 }
 
+void Zindle::Private::markCommand(int position)
+{
+    markPosition = position;
+    if (state.timerId != -1 && sinceMark.isValid() && sinceMark.elapsed() < RepaintThrottle::FrameMilliseconds) {
+        if (!markFrame.isActive())
+            markFrame.start(int(RepaintThrottle::FrameMilliseconds - sinceMark.elapsed()));
+        return;
+    }
+    showMark();
+}
+
+void Zindle::Private::showMark()
+{
+    markFrame.stop();
+    state.highlighter->setCurrentPosition(markPosition);
+    sinceMark.start();
+}
+
 void Zindle::Private::startRunTimer()
 {
     state.timerId = q->startTimer(0);
@@ -246,5 +264,5 @@ void Zindle::updateViews()
     d->ui.tableTape->scrollTo(s.tapeModel->currentIndex(), QAbstractItemView::PositionAtCenter);
     s.activeHandler->refresh();
     const bool finished = !s.running && s.machine->stopReason() == StopReason::Finished;
-    s.highlighter->setCurrentPosition(finished ? -1 : s.machine->programCounter());
+    d->markCommand(finished ? -1 : s.machine->programCounter());
 }

@@ -45,6 +45,8 @@ struct WorkbenchState
 class RepaintThrottle : public QObject
 {
 public:
+    static constexpr int FrameMilliseconds = 16;
+
     explicit RepaintThrottle(QWidget *watched);
     ~RepaintThrottle() override;
 
@@ -56,7 +58,6 @@ private:
     Q_DISABLE_COPY_MOVE(RepaintThrottle)
     void paintNow();
 
-    static constexpr int FrameMilliseconds = 16;
     QWidget *window;
     QElapsedTimer lastPaint;
     QTimer frame;
@@ -70,11 +71,18 @@ struct Zindle::Private
         : q(window)
         , throttle(window)
     {
+        markFrame.setSingleShot(true);
+        QObject::connect(&markFrame, &QTimer::timeout, window, [this] { showMark(); });
     }
 
     // The run timer, an ordinary timer on the window; state.timerId is -1 while it is off.
     void startRunTimer();
     void killRunTimer();
+    // Marks the command at `position` in the program (-1: none). While the program runs
+    // continuously the mark moves at the screen's pace: re-highlighting its line costs far
+    // more than a batch of commands, and nobody sees a mark that moves between two frames.
+    void markCommand(int position);
+    void showMark();
 
     Zindle *const q;
 
@@ -90,6 +98,9 @@ struct Zindle::Private
     // The run timer was killed while a prompt was open and is to be started again.
     bool timerHeldOff = false;
     RepaintThrottle throttle;
+    int markPosition = -1;
+    QElapsedTimer sinceMark;
+    QTimer markFrame;
 };
 
 #endif // ZINDLE_P_H
