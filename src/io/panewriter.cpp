@@ -12,8 +12,8 @@ namespace {
 
 // A pane holding less text than this is always updated at once, so small outputs show after
 // every refresh however busy the machine is; a longer one, when its update was slower than this.
-constexpr qsizetype LongText = 20000;
-constexpr qint64 SlowUpdateNanoseconds = 1000000;
+constexpr qsizetype LongText = 2000;
+constexpr qint64 SlowUpdateNanoseconds = 250000;
 // A slow update waits until this many times its cost has passed since the previous one,
 // which keeps the pane to about a tenth of the run's time.
 constexpr qint64 SlowUpdateSpacing = 9;
