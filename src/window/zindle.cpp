@@ -12,7 +12,9 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
@@ -60,9 +62,16 @@ Zindle::Zindle(QWidget *parent)
         {tr("10"), 1}, {tr("100"), 2}, {tr("1000"), 3},
         {tr("out of loop"), 4}, {tr("to next input"), 5}, {tr("to next output"), 6},
     };
-    for (const auto &[text, mode] : entries)
-        d->stepToMenu->addAction(text)->setData(mode);
+    for (const auto &[text, mode] : entries) {
+        QAction *entry = d->stepToMenu->addAction(text);
+        entry->setData(mode);
+        entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + mode)));
+    }
     d->ui.actionStepTo->setMenu(d->stepToMenu.get());
+    // The menu has no parent, so its shortcuts work through the tool-bar button that opens it,
+    // which a challenge test disables together with the rest of the tool bar.
+    if (QWidget *button = d->ui.toolBar->widgetForAction(d->ui.actionStepTo))
+        button->addActions(d->stepToMenu->actions());
     connect(d->stepToMenu.get(), &QMenu::triggered, this, &Zindle::step);
 
     d->ui.tableChallenge->setModel(new ChallengeModel(this));

@@ -488,12 +488,15 @@ void tst_ChallengeFlow::failingTest()
 void tst_ChallengeFlow::commandsAreOffDuringATest()
 {
     clickRow(Echo);
-    typeProgram(u",+[]"_s);
+    typeProgram(u",+[>+<]"_s);
     pressTest();
     QVERIFY(isTesting());
 
     QTest::keyClick(window.get(), Qt::Key_F5);
+    QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_4, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
     QTest::mouseClick(toolBar()->widgetForAction(action(u"actionHalt"_s)), Qt::LeftButton);
     clickRow(Squares);
@@ -509,6 +512,10 @@ void tst_ChallengeFlow::commandsAreOffDuringATest()
     QCOMPARE(tapeLength(), 10);
     QCOMPARE(edit(u"editInput"_s)->toPlainText(), u"Test input: 0"_s);
     QCOMPARE(answerer->seen(), QStringList());
+    // and the program is still running: none of the keys paused it
+    const QAbstractItemModel *tape = window->findChild<QTableView *>(u"tableTape"_s)->model();
+    const QString counted = tape->data(tape->index(0, 1)).toString();
+    QTRY_VERIFY(tape->data(tape->index(0, 1)).toString() != counted);
 
     answerer->expectMessageBox(FailTitle, FailText);
     pressTest();

@@ -4,6 +4,7 @@
 
 #include "modalanswerer.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -39,6 +40,9 @@ private slots:
     void actions();
     void menusAndToolBar();
     void stepToMenu();
+    void runControlsByKeyboard();
+    void accessibleNames_data();
+    void accessibleNames();
     void widgetTree_data();
     void widgetTree();
     void tableSetup();
@@ -136,7 +140,7 @@ void tst_Zindle::actions_data()
     // In creation order.
     QTest::newRow("Run") << u"actionRun"_s << u"Run"_s << u"F5"_s << u":/run.png"_s << false << true;
     QTest::newRow("Step") << u"actionStep"_s << u"Step"_s << u"Alt+S"_s << u":/step.png"_s << false << true;
-    QTest::newRow("Halt") << u"actionHalt"_s << u"Halt"_s << QString() << u":/halt.png"_s << false << false;
+    QTest::newRow("Halt") << u"actionHalt"_s << u"Halt"_s << u"Shift+F5"_s << u":/halt.png"_s << false << false;
     QTest::newRow("Step to") << u"actionStepTo"_s << u"Step to..."_s << QString() << u":/stepto.png"_s << false << true;
     QTest::newRow("Tape length") << u"actionTapeLength"_s << u"Tape length..."_s << QString() << QString() << false << true;
     QTest::newRow("Maximum value") << u"actionMaximumValue"_s << u"Maximum value..."_s << QString() << QString() << false << true;
@@ -233,6 +237,48 @@ void tst_Zindle::stepToMenu()
     QCOMPARE(texts, QStringList({u"10"_s, u"100"_s, u"1000"_s, u"out of loop"_s, u"to next input"_s,
                                  u"to next output"_s}));
     QCOMPARE(modes, QList<int>({1, 2, 3, 4, 5, 6}));
+}
+
+// While a program runs the menu bar is disabled; the run controls must still answer keys.
+void tst_Zindle::runControlsByKeyboard()
+{
+    showActive();
+    auto *program = child<QPlainTextEdit>(u"editProgram"_s);
+    const QAbstractItemModel *tape = child<QTableView>(u"tableTape"_s)->model();
+    program->setPlainText(QString(20, u'+'));
+    QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
+    QCOMPARE(tape->data(tape->index(0, 0)).toString(), u"10"_s);
+    QVERIFY(action(u"actionHalt"_s)->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(tape->data(tape->index(0, 0)).toString(), u"20"_s);
+    QVERIFY(!action(u"actionHalt"_s)->isEnabled());
+
+    program->setPlainText(u"+[]"_s);
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QVERIFY(action(u"actionHalt"_s)->isEnabled());
+    QVERIFY(program->isReadOnly());
+    QTest::qWait(20);
+    QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QVERIFY(!action(u"actionHalt"_s)->isEnabled());
+    QVERIFY(!program->isReadOnly());
+}
+
+void tst_Zindle::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("accessibleName");
+
+    QTest::newRow("challenge list") << u"tableChallenge"_s << u"Challenges"_s;
+    QTest::newRow("challenge text") << u"editChallenge"_s << u"Challenge"_s;
+    QTest::newRow("tape") << u"tableTape"_s << u"Tape"_s;
+    QTest::newRow("output") << u"editOutput"_s << u"Output"_s;
+}
+
+void tst_Zindle::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, accessibleName);
+    QCOMPARE(child<QWidget>(name)->accessibleName(), accessibleName);
 }
 
 void tst_Zindle::widgetTree_data()
