@@ -11,8 +11,14 @@
 
 namespace {
 
-// Every value of the course fits below it; the menus may change it between tests.
-constexpr int TestMaximumValue = 33713;
+// Gives the machine the course's maximum value, whatever the menus set, and the challenge's
+// tape; the new tape resets the machine, so the tape view reads it afresh.
+void configureMachine(WorkbenchState &s, const Challenge &challenge)
+{
+    s.machine->setMaximumValue(Machine::DefaultMaximumValue);
+    s.machine->setTapeLength(challenge.tapeLength);
+    s.tapeModel->resetModel();
+}
 
 } // namespace
 
@@ -35,13 +41,11 @@ void Zindle::selectChallenge(const QModelIndex &index)
     s.challengeIndex = row;
     d->ui.editChallenge->setPlainText(challenge.text);
     d->ui.buttonTest->setEnabled(true);
-    s.machine->setMaximumValue(TestMaximumValue);
-    s.machine->setTapeLength(challenge.tapeLength);
     d->ui.labelRequirements->setText(
         challenge.programLength != 0
             ? tr("Tape length %1, program length %2").arg(challenge.tapeLength).arg(challenge.programLength)
             : tr("Tape length %1").arg(challenge.tapeLength));
-    s.tapeModel->resetModel();
+    configureMachine(s, challenge);
 }
 
 void Zindle::on_buttonTest_clicked()
@@ -81,9 +85,7 @@ void Zindle::on_buttonTest_clicked()
     }
 
     s.testsLeft = int(challenge.testCases.size());
-    s.machine->setMaximumValue(TestMaximumValue);
-    s.machine->setTapeLength(challenge.tapeLength);
-    s.tapeModel->resetModel();
+    configureMachine(s, challenge);
     d->testHandler = std::move(handler);
     s.activeHandler = d->testHandler.get();
     s.machine->setHandler(s.activeHandler);
