@@ -30,11 +30,10 @@ public:
     bool isEmpty() const;
     // Makes the pane show the output, now or, while updating it is slow, shortly.
     void show();
-    // Makes the pane show the output now.
-    void flush();
 
 private:
     Q_DISABLE_COPY_MOVE(PaneWriter)
+    void flush();
     struct Private;
     const std::unique_ptr<Private> d;
 };
