@@ -16,12 +16,19 @@ namespace {
 
 const QString fileFilter = u"*.bf"_s;
 
-QString saveName(QWidget *parent)
+} // namespace
+
+QString Zindle::askFileName(FileDialog dialog, const QString &caption, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, Zindle::tr("Save..."), QString(), fileFilter);
+    if (dialog == FileDialog::Open)
+        return QFileDialog::getOpenFileName(this, caption, QString(), filter);
+    return QFileDialog::getSaveFileName(this, caption, QString(), filter);
 }
 
-} // namespace
+QString Zindle::askSaveName()
+{
+    return askFileName(FileDialog::Save, tr("Save..."), fileFilter);
+}
 
 void Zindle::changed()
 {
@@ -53,21 +60,21 @@ void Zindle::on_actionOpen_triggered()
 {
     if (!maybeSave())
         return;
-    const QString name = QFileDialog::getOpenFileName(this, tr("Open..."), QString(), fileFilter);
+    const QString name = askFileName(FileDialog::Open, tr("Open..."), fileFilter);
     if (!name.isEmpty())
         loadFile(name);
 }
 
 void Zindle::on_actionSave_triggered()
 {
-    const QString name = d->state.fileName.isEmpty() ? saveName(this) : d->state.fileName;
+    const QString name = d->state.fileName.isEmpty() ? askSaveName() : d->state.fileName;
     if (!name.isEmpty())
         saveFile(name);
 }
 
 void Zindle::on_actionSaveAs_triggered()
 {
-    const QString name = saveName(this);
+    const QString name = askSaveName();
     if (!name.isEmpty())
         saveFile(name);
 }
@@ -84,7 +91,7 @@ bool Zindle::maybeSave()
         return true;
     if (answer != QMessageBox::Yes)
         return false;
-    const QString name = s.fileName.isEmpty() ? saveName(this) : s.fileName;
+    const QString name = s.fileName.isEmpty() ? askSaveName() : s.fileName;
     // The caller goes on only if the program is safely on disk.
     return !name.isEmpty() && saveFile(name);
 }

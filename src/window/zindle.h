@@ -50,6 +50,11 @@ protected:
     void timerEvent(QTimerEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
+    // Every program file name comes from the user through here: the open or the save dialog
+    // with this caption and filter. An empty name means the user cancelled.
+    enum class FileDialog { Open, Save };
+    virtual QString askFileName(FileDialog dialog, const QString &caption, const QString &filter);
+
 private:
     // Run control.
     void startRun();
@@ -65,6 +70,7 @@ private:
     // Program files. saveFile() and loadFile() take the file name on success only and tell
     // the user about a failure themselves; false means nothing changed.
     bool maybeSave();
+    QString askSaveName();
     bool saveFile(const QString &name);
     bool loadFile(const QString &name);
 

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -18,7 +17,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -32,6 +30,8 @@ const QString QuestionTitle = u"Save changes?"_s;
 const QString QuestionText = u"Do you want to save changes to your existing program?"_s;
 const QString SaveCaption = u"Save..."_s;
 const QString OpenCaption = u"Open..."_s;
+const QString SaveDialog = u"save dialog, *.bf"_s;
+const QString OpenDialog = u"open dialog, *.bf"_s;
 const QString FullDevice = u"/dev/full"_s;
 
 enum Spoil { Nothing, RemoveDirectory, LockDirectory };
@@ -59,34 +59,36 @@ bool isCharacterDevice(const QString &path)
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
-// The save dialog, answered with a name; an existing file also brings the dialog's own
-// question whether to replace it, which is answered Yes. The dialog is accepted from the event
-// loop so that its question can be answered in turn.
-void expectSaveDialog(ModalAnswerer &answerer, const QString &name)
+// The window with the user's answers to its file dialogs: each question, its caption, its
+// kind of dialog and its filter, takes its turn with the boxes, and the answer is the name the
+// user picked (empty: cancelled).
+class Window : public Zindle
 {
-    if (!QFileInfo::exists(name)) {
-        answerer.expectFileDialog(SaveCaption, name);
-        return;
+public:
+    explicit Window(ModalAnswerer *answers)
+        : answerer(answers)
+    {
     }
-    answerer.expect(SaveCaption, QString(), [name](QWidget *widget) {
-        auto *dialog = qobject_cast<QFileDialog *>(widget);
-        QVERIFY(dialog);
-        dialog->selectFile(name);
-        QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
-    });
-    answerer.expectMessageBox(SaveCaption, QString(), QMessageBox::Yes);
+
+protected:
+    QString askFileName(FileDialog dialog, const QString &caption, const QString &filter) override
+    {
+        const QString kind = dialog == FileDialog::Open ? u"open dialog, "_s : u"save dialog, "_s;
+        return answerer->answer(caption, kind + filter);
+    }
+
+private:
+    ModalAnswerer *answerer;
+};
+
+void expectSaveName(ModalAnswerer &answerer, const QString &name)
+{
+    answerer.expectFileName(SaveCaption, SaveDialog, name);
 }
 
-// The open dialog, answered with a name that it would not accept itself (a file gone since the
-// user picked it, a folder), as if the file changed between choosing and reading.
-void expectOpenDialogForced(ModalAnswerer &answerer, const QString &name)
+void expectOpenName(ModalAnswerer &answerer, const QString &name)
 {
-    answerer.expect(OpenCaption, QString(), [name](QWidget *widget) {
-        auto *dialog = qobject_cast<QFileDialog *>(widget);
-        QVERIFY(dialog);
-        dialog->selectFile(name);
-        static_cast<QDialog *>(dialog)->done(QDialog::Accepted);
-    });
+    answerer.expectFileName(OpenCaption, OpenDialog, name);
 }
 
 // A warning box with this title, its text kept for the test to look at.
@@ -141,7 +143,7 @@ private:
     void verifyAnswered();
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Zindle> window;
+    std::unique_ptr<Window> window;
     std::unique_ptr<ModalAnswerer> answerer;
 };
 
@@ -161,7 +163,7 @@ void tst_ProgramFiles::perform(const QString &command) const
 
 void tst_ProgramFiles::open(const QString &file)
 {
-    answerer->expectFileDialog(OpenCaption, file);
+    expectOpenName(*answerer, file);
     perform(u"Open"_s);
     verifyAnswered();
     QCOMPARE(window->windowTitle(), titleFor(file, false));
@@ -169,7 +171,7 @@ void tst_ProgramFiles::open(const QString &file)
 
 void tst_ProgramFiles::verifyAnswered()
 {
-    QVERIFY(answerer->isDone());
+    QVERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
     QCOMPARE(answerer->mismatches(), QStringList());
 }
 
@@ -185,21 +187,25 @@ void tst_ProgramFiles::init()
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    window = std::make_unique<Zindle>();
+    answerer = std::make_unique<ModalAnswerer>();
+    window = std::make_unique<Window>(answerer.get());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    answerer = std::make_unique<ModalAnswerer>();
 }
 
+// Everything goes, the temporary folder too, before a failure is reported.
 void tst_ProgramFiles::cleanup()
 {
-    QTRY_VERIFY(answerer->isDone());
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
+    const bool answered = QTest::qWaitFor([this] { return answerer->isDone(); });
+    const QString pending = answerer->pending();
+    const QStringList mismatches = answerer->mismatches();
     window.reset();
+    answerer.reset();
     // A locked folder must be writable again for the temporary folder to go.
     QFile::setPermissions(path(u"work"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     dir.reset();
+    QVERIFY2(answered, qPrintable(pending));
+    QCOMPARE(mismatches, QStringList());
 }
 
 void tst_ProgramFiles::roundTrip_data()
@@ -253,7 +259,7 @@ void tst_ProgramFiles::titleFollowsFileAndChanges()
     QCOMPARE(titles.count(), 0);
 
     const QString name = path(u"title.bf"_s);
-    answerer->expectFileDialog(SaveCaption, name);
+    expectSaveName(*answerer, name);
     perform(u"Save"_s);
     verifyAnswered();
     QCOMPARE(window->windowTitle(), titleFor(name, false));
@@ -318,7 +324,7 @@ void tst_ProgramFiles::unsavedQuestion()
     else
         answerer->expectMessageBox(QuestionTitle, QuestionText, QMessageBox::StandardButton(answer));
     if (goesOn && command == u"Open"_s)
-        answerer->expectFileDialog(OpenCaption, other);
+        expectOpenName(*answerer, other);
     perform(command);
     verifyAnswered();
 
@@ -357,7 +363,7 @@ void tst_ProgramFiles::yesOnUnnamedProgram()
     const QString name = path(u"named.bf"_s);
     type(u"+."_s);
     answerer->expectMessageBox(QuestionTitle, QuestionText, QMessageBox::Yes);
-    answerer->expectFileDialog(SaveCaption, nameGiven ? name : QString());
+    expectSaveName(*answerer, nameGiven ? name : QString());
     perform(command);
     verifyAnswered();
 
@@ -382,7 +388,7 @@ void tst_ProgramFiles::openDialogCancelledAfterYes()
     type(u"-"_s);
 
     answerer->expectMessageBox(QuestionTitle, QuestionText, QMessageBox::Yes);
-    answerer->expectFileDialog(OpenCaption, QString());
+    expectOpenName(*answerer, QString());
     perform(u"Open"_s);
     verifyAnswered();
 
@@ -398,7 +404,7 @@ void tst_ProgramFiles::saveAsNewName()
     QVERIFY(writeContents(name, "+\n-\n"));
     open(name);
 
-    answerer->expectFileDialog(SaveCaption, copy);
+    expectSaveName(*answerer, copy);
     perform(u"SaveAs"_s);
     verifyAnswered();
     QCOMPARE(contents(copy), QByteArray("+\n-"));
@@ -441,7 +447,7 @@ void tst_ProgramFiles::shortcuts()
     const QString name = path(u"keys.bf"_s);
 
     type(u"+"_s);
-    answerer->expectFileDialog(SaveCaption, name);
+    expectSaveName(*answerer, name);
     QTest::keyClick(editor(), Qt::Key_S, Qt::ControlModifier);
     verifyAnswered();
     QCOMPARE(contents(name), QByteArray("+"));
@@ -453,7 +459,7 @@ void tst_ProgramFiles::shortcuts()
     QCOMPARE(window->windowTitle(), u"Zindle"_s);
     QCOMPARE(editor()->toPlainText(), QString());
 
-    answerer->expectFileDialog(OpenCaption, name);
+    expectOpenName(*answerer, name);
     QTest::keyClick(editor(), Qt::Key_O, Qt::ControlModifier);
     verifyAnswered();
     QCOMPARE(editor()->toPlainText(), u"+"_s);
@@ -577,7 +583,7 @@ void tst_ProgramFiles::failedWrite()
     if (command != u"Save"_s && command != u"SaveAs"_s)
         answerer->expectMessageBox(QuestionTitle, QuestionText, QMessageBox::Yes);
     if (!target.isEmpty())
-        expectSaveDialog(*answerer, failing);
+        expectSaveName(*answerer, failing);
     QString warning;
     expectWarning(*answerer, u"Save failed"_s, &warning);
     perform(command);
@@ -596,7 +602,7 @@ void tst_ProgramFiles::failedWrite()
     // The failed name was not taken: Save goes to the old name, or asks for one.
     if (spoil == Nothing) {
         if (!named)
-            expectSaveDialog(*answerer, name);
+            expectSaveName(*answerer, name);
         perform(u"Save"_s);
         verifyAnswered();
         QCOMPARE(contents(name), QByteArray("+-"));
@@ -628,7 +634,7 @@ void tst_ProgramFiles::failedRead()
     type(u"-"_s);
 
     answerer->expectMessageBox(QuestionTitle, QuestionText, QMessageBox::No);
-    expectOpenDialogForced(*answerer, failing);
+    expectOpenName(*answerer, failing);
     QString warning;
     expectWarning(*answerer, u"Open failed"_s, &warning);
     perform(u"Open"_s);

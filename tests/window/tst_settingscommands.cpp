@@ -103,7 +103,7 @@ void tst_SettingsCommands::init()
 
 void tst_SettingsCommands::cleanup()
 {
-    QTRY_VERIFY(answerer->isDone());
+    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
     QCOMPARE(answerer->mismatches(), QStringList());
     answerer.reset();
     window.reset();
