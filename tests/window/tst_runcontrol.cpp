@@ -173,7 +173,7 @@ void tst_RunControl::init()
 
 void tst_RunControl::cleanup()
 {
-    QTRY_VERIFY(answerer->isDone());
+    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
     QCOMPARE(answerer->mismatches(), QStringList());
     answerer.reset();
     window.reset();
@@ -204,9 +204,11 @@ void tst_RunControl::runToEnd()
     QCOMPARE(answerer->seen(), QStringList());
 }
 
+// How far a run gets between two looks depends on the machine, so the run that is paused
+// never ends, and the one resumed to its end is paused after a count of commands.
 void tst_RunControl::runPausesAndResumes()
 {
-    setProgram(u"-[>+<-]>."_s); // about 135,000 commands
+    setProgram(u"+[>+<]"_s); // never ends
     run();
     QTRY_VERIFY(cell(1) > 0);
     run(); // pause
@@ -216,9 +218,15 @@ void tst_RunControl::runPausesAndResumes()
     processEvents();
     QCOMPARE(cell(1), paused);
     QCOMPARE(markedPosition(), mark);
-    QVERIFY(mark >= 1 && mark <= 6);
+    QVERIFY2(mark >= 1 && mark <= 5, qPrintable(QString::number(mark)));
     QVERIFY(action(u"actionHalt"_s)->isEnabled());
+    run(); // resume
+    QTRY_VERIFY(cell(1) != paused);
+    halt();
 
+    setProgram(u"-[>+<-]>."_s); // about 135,000 commands
+    stepTo(Thousand);
+    QVERIFY(cell(1) > 0);
     run(); // resume
     QTRY_VERIFY(isIdle());
     QCOMPARE(output(), u"33713"_s);
@@ -248,15 +256,14 @@ void tst_RunControl::stepFromIdle()
 
 void tst_RunControl::stepWhileRunningPausesAfterOneCommand()
 {
-    setProgram(QString(30000, u'+'));
-    run();
-    QTRY_VERIFY(cell(0) >= 1000);
-    const int before = cell(0);
+    setProgram(QString(5000, u'+'));
+    stepTo(Thousand);
+    run(); // running again, and no batch can end it before the step
     step();
-    QCOMPARE(cell(0), before + 1);
+    QCOMPARE(cell(0), 1001);
     processEvents();
-    QCOMPARE(cell(0), before + 1);
-    QCOMPARE(markedPosition(), before);
+    QCOMPARE(cell(0), 1001);
+    QCOMPARE(markedPosition(), 1000);
     QVERIFY(!isIdle());
     halt();
     QVERIFY(isIdle());
@@ -371,16 +378,16 @@ void tst_RunControl::outOfLoopOutsideAnyLoopRunsToTheEnd()
 
 void tst_RunControl::pendingStopCommandSurvivesStep()
 {
-    setProgram(QString(20000, u'+') + u",@+."_s);
+    setProgram(QString(2500, u'+') + u",@+."_s);
     setInput(u"4"_s);
     stepTo(NextInput);
     step(); // interrupts before the first batch
     QCOMPARE(cell(0), 1);
     run();
-    QTRY_COMPARE(markedPosition(), 20000);
+    QTRY_COMPARE(markedPosition(), 2500);
     QCOMPARE(cell(0), 4);
     run(); // now the mark stops it again
-    QTRY_COMPARE(markedPosition(), 20001);
+    QTRY_COMPARE(markedPosition(), 2501);
     run();
     QTRY_VERIFY(isIdle());
     QCOMPARE(output(), u"5"_s);
