@@ -1,19 +1,14 @@
 Binary
-Reads eight bits with the most significant one first and outputs the number they make
+Reads eight bits with the most significant bit first and outputs their value
 
-Cell 0 is the number so far and cell 1 a helper
-For each further bit the number is doubled into the helper
-the bit is read into the now empty cell 0 and the doubled number is added back
-
-read the first bit
-,
-seven more bits
-[->++<],>[-<+>]<
-[->++<],>[-<+>]<
-[->++<],>[-<+>]<
-[->++<],>[-<+>]<
-[->++<],>[-<+>]<
-[->++<],>[-<+>]<
-[->++<],>[-<+>]<
-output the number
-.
+Cell zero counts the eight bits and cell one holds the value so far
+Each round the value is doubled into cell two
+the next bit is read into cell one and the doubled value is added to it
+++++++++
+[
+  >[->++<]
+  ,
+  >[-<+>]
+  <<-
+]
+>.

@@ -4,127 +4,40 @@ both with the most significant digit first
 and outputs the nine digits of their sum including leading zeros
 
 Layout of the tape
- cell 0 is the carry and cell 1 counts how far a digit sum fell short of ten
- cell 2 receives each digit of B
- the digit of place i counted from the lowest place sits in cell 4 plus 3 times i
- followed by two helper cells for zero tests
+ nine places of five cells each  place i starts at cell 5 times i plus 1
+ place 0 is the ninth digit of the sum  places 1 to 8 are the digits of A and B
+ a place holds the digit sum  then ten for the division  then three cells for the division
+ cell 5 times i is a marker while reading and a round counter later
 
-read the digits of A from the highest place down
->>>>>>>>>>>>>>>>>>>>>>>>>,<<<,<<<,<<<,<<<,<<<,<<<,<<<,
-read the digits of B and add each to the digit of A of the same place
-<<,[->>>>>>>>>>>>>>>>>>>>>>>+<<<<<<<<<<<<<<<<<<<<<<<],[->>>>>>>>>>>>>>>>>>>>
-+<<<<<<<<<<<<<<<<<<<<],[->>>>>>>>>>>>>>>>>+<<<<<<<<<<<<<<<<<],[->>>>>>>>>>>>>>
-+<<<<<<<<<<<<<<],[->>>>>>>>>>>+<<<<<<<<<<<],[->>>>>>>>+<<<<<<<<],[->>>>>
-+<<<<<],[->>+<<]
-place 0  add the carry then take ten away if the sum is at least ten
-<<[->>>>+<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>+<[->-]>[-<<<<+>>>>>]<+<[->-]>[-<<<<+>>>>>]<+<[->-]>[-<<<<+>>>>>]<
-+<[->-]>[-<<<<+>>>>>]<+<[->-]>[-<<<<+>>>>>]<+<[->-]>[-<<<<+>>>>>]<+<[->
--]>[-<<<<+>>>>>]<+<[->-]>[-<<<<+>>>>>]<+<[->-]>[-<<<<+>>>>>]<+<[->-]>[-
-<<<<+>>>>>]
-the carry is one unless some step found zero
-<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>++++++++++<<<[->>>-<<<]]
-place 1  add the carry then take ten away if the sum is at least ten
-<[->>>>>>>+<<<<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>>>>+<[->-]>[-<<<<<<<+>>>>>>>>]<+<[->-]>[-<<<<<<<+>>>>>>>>]<+<[->-]
->[-<<<<<<<+>>>>>>>>]<+<[->-]>[-<<<<<<<+>>>>>>>>]<+<[->-]>[-<<<<<<<+>>>>>>>>
-]<+<[->-]>[-<<<<<<<+>>>>>>>>]<+<[->-]>[-<<<<<<<+>>>>>>>>]<+<[->-]>[-<<<<<<<
-+>>>>>>>>]<+<[->-]>[-<<<<<<<+>>>>>>>>]<+<[->-]>[-<<<<<<<+>>>>>>>>]
-the carry is one unless some step found zero
-<<<<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>>>>++++++++++<<<<<<[->>>>>>-<<<<<<]]
-place 2  add the carry then take ten away if the sum is at least ten
-<[->>>>>>>>>>+<<<<<<<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>>>>>>>+<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>]<+
-<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>]<+<[-
->-]>[-<<<<<<<<<<+>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>]<+<[->-]
->[-<<<<<<<<<<+>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<+>>>>>>>>>>>]
-the carry is one unless some step found zero
-<<<<<<<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>>>>>>>++++++++++<<<<<<<<<[->>>>>>>>>-<<<<<<<<<]]
-place 3  add the carry then take ten away if the sum is at least ten
-<[->>>>>>>>>>>>>+<<<<<<<<<<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>>>>>>>>>>+<[->-]>[-<<<<<<<<<<<<<+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<+>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>]
-the carry is one unless some step found zero
-<<<<<<<<<<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>>>>>>>>>>++++++++++<<<<<<<<<<<<[->>>>>>>>>>>>-<<<<<<<<<<<<]]
-place 4  add the carry then take ten away if the sum is at least ten
-<[->>>>>>>>>>>>>>>>+<<<<<<<<<<<<<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>>>>>>>>>>>>>+<[->-]>[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>]<+<[->-]>
-[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>]<+<[->
--]>[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>]
-the carry is one unless some step found zero
-<<<<<<<<<<<<<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>>>>>>>>>>>>>++++++++++<<<<<<<<<<<<<<<[->>>>>>>>>>>>>>>-<<<<<<<<<<<<<<<
-]]
-place 5  add the carry then take ten away if the sum is at least ten
-<[->>>>>>>>>>>>>>>>>>>+<<<<<<<<<<<<<<<<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>>>>>>>>>>>>>>>>+<[->-]>[-<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>]
-<+<[->-]>[-<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>
+read the digits of A into places 1 to 8  leaving a marker before each
+>>>>>++++++++
+[
+  >,<
+  [->>>>>+<<<<<]+
+  >>>>>-
 ]
-the carry is one unless some step found zero
-<<<<<<<<<<<<<<<<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>>>>>>>>>>>>>>>>++++++++++<<<<<<<<<<<<<<<<<<[->>>>>>>>>>>>>>>>>>
--<<<<<<<<<<<<<<<<<<]]
-place 6  add the carry then take ten away if the sum is at least ten
-<[->>>>>>>>>>>>>>>>>>>>>>+<<<<<<<<<<<<<<<<<<<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>>>>>>>>>>>>>>>>>>>+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>
+walk back over the markers and add each digit of B to its place
+<<<<<[<<<<<]>>>>>
+[
+  ->>,[-<+>]
+  >>>
 ]
-the carry is one unless some step found zero
-<<<<<<<<<<<<<<<<<<<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>>>>>>>>>>>>>>>>>>>++++++++++<<<<<<<<<<<<<<<<<<<<<[->>>>>>>>>>>>>>>>>>>>>
--<<<<<<<<<<<<<<<<<<<<<]]
-place 7  add the carry then take ten away if the sum is at least ten
-<[->>>>>>>>>>>>>>>>>>>>>>>>>+<<<<<<<<<<<<<<<<<<<<<<<<<]
-ten careful steps down  every step that finds zero counts in cell 1 instead
->>>>>>>>>>>>>>>>>>>>>>>>>>+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>]<+<[->
--]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>]<+<[->
--]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<
-+>>>>>>>>>>>>>>>>>>>>>>>>>>]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>
-]<+<[->-]>[-<<<<<<<<<<<<<<<<<<<<<<<<<+>>>>>>>>>>>>>>>>>>>>>>>>>>]
-the carry is one unless some step found zero
-<<<<<<<<<<<<<<<<<<<<<<<<<<<+
-in that case the digit was below ten  cancel the carry and give the digit back
->[<->>>>>>>>>>>>>>>>>>>>>>>>>++++++++++<<<<<<<<<<<<<<<<<<<<<<<<[->>>>>>>>>>>>>>>>>>>>>>>>
--<<<<<<<<<<<<<<<<<<<<<<<<]]
-output the final carry and then the digits from the highest place down
-<.>>>>>>>>>>>>>>>>>>>>>>>>>.<<<.<<<.<<<.<<<.<<<.<<<.<<<.
+from the lowest place up  divide the place by ten
+the remainder is the digit of the sum and the quotient is the carry into the place before
++++++++++
+[
+  move the round counter one place left
+  [-<<<<<+>>>>>]
+  <<<++++++++++<
+  [->-[>+>>]>[+[-<+>]>+>>]<<<<<]
+  >[-]
+  >>[-<<<<<<<<+>>>>>>>>]
+  <<<<-
+]
+the digits are the remainders  three cells into each place  the highest first
++++++++++
+[
+  >>>.<<<
+  [->>>>>+<<<<<]
+  >>>>>-
+]

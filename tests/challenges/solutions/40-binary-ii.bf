@@ -1,45 +1,26 @@
 Binary II
 Reads n from 0 to 255 and outputs its eight bits with the most significant bit first
 
-Layout of the tape
- cell 0 holds n and later each half of it
- cells 1 and 2 are helper cells for a zero test
- cell 3 collects the half
- cells 4 to 11 receive the bits with the lowest bit in cell 4
+Eight rounds each halve the number and keep the remainder as one bit
+A round works on four cells  the round counter c  the number n  the bit r and a helper t
+The half of n is built in the cell after t  which is the number of the next round
+and the counter moves from its cell to t  so every round starts three cells further right
+The bits stay behind in the r cells  the lowest bit first
 
-read n
-,
-bit 0  halve cell 0 into cell 3 and keep the remainder in cell 4
-[->+<[->>>+<<-]>[->>>+<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-bit 1  halve cell 0 into cell 3 and keep the remainder in cell 5
-<<<[->+<[->>>+<<-]>[->>>>+<<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-bit 2  halve cell 0 into cell 3 and keep the remainder in cell 6
-<<<[->+<[->>>+<<-]>[->>>>>+<<<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-bit 3  halve cell 0 into cell 3 and keep the remainder in cell 7
-<<<[->+<[->>>+<<-]>[->>>>>>+<<<<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-bit 4  halve cell 0 into cell 3 and keep the remainder in cell 8
-<<<[->+<[->>>+<<-]>[->>>>>>>+<<<<<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-bit 5  halve cell 0 into cell 3 and keep the remainder in cell 9
-<<<[->+<[->>>+<<-]>[->>>>>>>>+<<<<<<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-bit 6  halve cell 0 into cell 3 and keep the remainder in cell 10
-<<<[->+<[->>>+<<-]>[->>>>>>>>>+<<<<<<<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-bit 7  halve cell 0 into cell 3 and keep the remainder in cell 11
-<<<[->+<[->>>+<<-]>[->>>>>>>>>>+<<<<<<<<<]<<]
-the half goes back to cell 0
->>>[-<<<+>>>]
-output the bits from the highest to the lowest
->>>>>>>>.<.<.<.<.<.<.<.
+cell zero is the first counter and cell one the number
+++++++++>,<
+[
+  >
+  halve n  every unit flips r  and the flip from one back to zero adds one to the half
+  [
+    -
+    >>+<
+    [->->+<<]
+    >[-<+>]
+    <<
+  ]
+  move the counter three cells right and count the round
+  <[->>>+<<<]>>>-
+]
+The highest bit is the last one kept  two cells to the left  the others follow three cells apart
+<.<<<.<<<.<<<.<<<.<<<.<<<.<<<.

@@ -2,36 +2,23 @@ Reverse engineering
 The hidden rule  read n and output the sum of its decimal digits
 
 Layout of the tape
- cell 0 holds the number still to be split into digits
- cell 2 counts down from 9 to 0 and starts again at 9 with every ten units
- cells 3 and 4 are helper cells for the zero test of cell 2
- cell 5 collects the number divided by ten and cell 6 the digit sum
+ cell 0 collects the digit sum
+ cell 1 holds the number still to be split into digits
+ cells 2 to 5 divide it by ten
 
 read n
-,
-division 1 by ten  the countdown starts at 9
->>+++++++++<<[->>>+<[->-]>[-<+++++++++>>>+<]<<<<]
-the last digit is 9 minus the countdown  add it to the sum
->>>>>>+++++++++<<<<[->>>>-<<<<]
-the quotient becomes the new number
->>>[-<<<<<+>>>>>]
-division 2 by ten  the countdown starts at 9
-<<<+++++++++<<[->>>+<[->-]>[-<+++++++++>>>+<]<<<<]
-the last digit is 9 minus the countdown  add it to the sum
->>>>>>+++++++++<<<<[->>>>-<<<<]
-the quotient becomes the new number
->>>[-<<<<<+>>>>>]
-division 3 by ten  the countdown starts at 9
-<<<+++++++++<<[->>>+<[->-]>[-<+++++++++>>>+<]<<<<]
-the last digit is 9 minus the countdown  add it to the sum
->>>>>>+++++++++<<<<[->>>>-<<<<]
-the quotient becomes the new number
->>>[-<<<<<+>>>>>]
-division 4 by ten  the countdown starts at 9
-<<<+++++++++<<[->>>+<[->-]>[-<+++++++++>>>+<]<<<<]
-the last digit is 9 minus the countdown  add it to the sum
->>>>>>+++++++++<<<<[->>>>-<<<<]
-the quotient becomes the new number
->>>[-<<<<<+>>>>>]
-what is left is the highest digit  add it and output the sum
-<<<<<[->>>>>>+<<<<<<]>>>>>>.
+>,
+while the number is not zero divide it by ten
+the division leaves ten minus the last digit in cell 2  the last digit in cell 3  and the quotient in cell 4
+[
+  >++++++++++<
+  [->-[>+>>]>[+[-<+>]>+>>]<<<<<]
+  clear what is left of the ten
+  >[-]
+  add the last digit to the sum
+  >[-<<<+>>>]
+  the quotient becomes the new number
+  >[-<<<+>>>]
+  <<<
+]
+<.
