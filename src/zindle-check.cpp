@@ -3,6 +3,7 @@
 
 #include "challenges/challenge.h"
 #include "challenges/challengeloader.h"
+#include "challenges/checkreport.h"
 #include "challenges/coursecheck.h"
 #include "window/programfile.h"
 
@@ -19,8 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-enum ExitCode { Passed = 0, Failed = 1, Unusable = 2 };
 
 void print(QTextStream &stream, const QString &line)
 {
@@ -98,18 +97,25 @@ int main(int argc, char *argv[])
                                                  .arg(CourseCheck::DefaultMaximumSteps),
                                          u"N"_s);
     const QCommandLineOption allOption(u"all"_s, u"Run every case, not only up to the first failure."_s);
-    parser.addOptions({listOption, challengeOption, stepsOption, allOption});
-    parser.addPositionalArgument(u"program"_s, u"The program file to test."_s, u"[PROGRAM.bf]"_s);
+    const QCommandLineOption formatOption(
+            u"format"_s,
+            u"Report as text (the default), json (one object per line and program) or junit "
+            u"(one testsuite per program)."_s,
+            u"text|json|junit"_s, u"text"_s);
+    parser.addOptions({listOption, challengeOption, stepsOption, allOption, formatOption});
+    parser.addPositionalArgument(u"programs"_s, u"The program files to test, one after another."_s,
+                                 u"[PROGRAM.bf...]"_s);
 
     const auto usageError = [&](const QString &message) {
         print(err, u"zindle-check: %1"_s.arg(message));
-        print(err, u"Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] [--all] PROGRAM.bf"_s);
-        return Unusable;
+        print(err, u"Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] [--all] "
+                   u"[--format text|json|junit] PROGRAM.bf..."_s);
+        return CheckReport::Unusable;
     };
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
-        parser.showHelp(Passed);
+        parser.showHelp(CheckReport::Passed);
 
     QFile course(u":/challenges.xml"_s);
     if (course.open(QIODevice::ReadOnly)) {
@@ -118,7 +124,7 @@ int main(int argc, char *argv[])
     }
     if (challengeList().isEmpty()) {
         print(err, u"zindle-check: the course could not be read."_s);
-        return Unusable;
+        return CheckReport::Unusable;
     }
 
     const QStringList positional = parser.positionalArguments();
@@ -126,16 +132,20 @@ int main(int argc, char *argv[])
         if (parser.isSet(challengeOption) || !positional.isEmpty())
             return usageError(u"--list takes no challenge and no program."_s);
         listCourse(out);
-        return Passed;
+        return CheckReport::Passed;
     }
     if (!parser.isSet(challengeOption))
         return usageError(u"either --list or --challenge is needed."_s);
-    if (positional.size() != 1)
-        return usageError(u"exactly one program file is needed."_s);
+    if (positional.isEmpty())
+        return usageError(u"a program file is needed."_s);
 
     const int row = findChallenge(parser.value(challengeOption));
     if (row < 0)
         return usageError(u"no challenge \"%1\"; --list shows the course."_s.arg(parser.value(challengeOption)));
+
+    CheckReport::Format format = CheckReport::Text;
+    if (!CheckReport::formatFromName(parser.value(formatOption), &format))
+        return usageError(u"--format is text, json or junit."_s);
 
     qint64 maximumSteps = CourseCheck::DefaultMaximumSteps;
     if (parser.isSet(stepsOption)) {
@@ -145,44 +155,27 @@ int main(int argc, char *argv[])
             return usageError(u"--max-steps needs a positive number."_s);
     }
 
-    QString program;
-    QString error;
-    if (!readProgramFile(positional.first(), &program, &error)) {
-        print(err, u"zindle-check: cannot read %1: %2"_s.arg(positional.first(), error));
-        return Unusable;
-    }
-
     QPlainTextEdit inputPane;
     QPlainTextEdit outputPane;
     CourseCheck check(&inputPane, &outputPane);
     check.setMaximumSteps(maximumSteps);
     check.setStopsAtFirstFailure(!parser.isSet(allOption));
 
-    const Challenge &challenge = challengeList().at(row);
-    const CheckResult result = check.check(challenge, program);
-    print(out, u"Challenge %1, %2: program of %3 commands"_s.arg(QString::number(row), challenge.name,
-                                                                  QString::number(result.commandCount)));
-    if (result.outcome == CheckResult::TooLong || result.outcome == CheckResult::NoTest) {
-        print(out, result.message);
-        print(out, u"FAIL: no case was run."_s);
-        return result.outcome == CheckResult::TooLong ? Failed : Unusable;
+    CheckReport report(format, &out, &err);
+    report.setNamesFiles(positional.size() > 1);
+    report.begin();
+    for (const QString &fileName : positional) {
+        CheckedProgram checked;
+        checked.fileName = fileName;
+        checked.row = row;
+        checked.challenge = challengeList().at(row);
+        QString program;
+        if (readProgramFile(fileName, &program, &checked.readError))
+            checked.result = check.check(checked.challenge, program);
+        else if (checked.readError.isEmpty())
+            checked.readError = u"unreadable"_s;
+        report.add(checked);
     }
-
-    int passed = 0;
-    for (int i = 0; i < result.cases.size(); ++i) {
-        const CaseResult &caseResult = result.cases.at(i);
-        if (caseResult.passed())
-            ++passed;
-        print(out, u"case %1: %2 (%3 commands)"_s.arg(QString::number(i + 1), caseResult.text(),
-                                                        QString::number(caseResult.commands)));
-    }
-    if (result.outcome == CheckResult::Passed) {
-        print(out, u"PASS: %1 of %2 cases passed."_s.arg(passed).arg(result.caseCount));
-        return Passed;
-    }
-    if (result.cases.size() < result.caseCount)
-        print(out, u"FAIL: case %1 of %2 failed; the rest were not run."_s.arg(result.cases.size()).arg(result.caseCount));
-    else
-        print(out, u"FAIL: %1 of %2 cases passed."_s.arg(passed).arg(result.caseCount));
-    return Failed;
+    report.end();
+    return report.exitCode();
 }

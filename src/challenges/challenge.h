@@ -20,6 +20,10 @@ struct Challenge
     int programLength = 0;
     QString testType;
     QStringList testCases;
+    // The course's own reference solution: its command count and the steps it takes over all
+    // test cases together. 0 where the file gives none (no steps for a game dealt at random).
+    int parCommands = 0;
+    qint64 parSteps = 0;
 
     // A new handler, owned by the caller, that runs this challenge's test cases in the
     // window's panes; nullptr when the test type is none of "normal", "alpha" and "nim".

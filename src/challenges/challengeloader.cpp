@@ -72,6 +72,8 @@ Challenge ChallengeLoader::readChallenge()
                 challenge.programLength = std::max(challenge.programLength, 0);
         } else if (element == u"test") {
             readTest(challenge);
+        } else if (element == u"par") {
+            readPar(challenge);
         } else {
             skipCurrentElement();
         }
@@ -91,6 +93,18 @@ void ChallengeLoader::readTest(Challenge &challenge)
             skipCurrentElement();
         }
     }
+}
+
+// A par that is not a positive number is no par: it must never show as something to beat.
+void ChallengeLoader::readPar(Challenge &challenge)
+{
+    const QXmlStreamAttributes attributes = this->attributes();
+    bool ok = false;
+    const int commands = attributes.value(u"commands"_s).toInt(&ok);
+    challenge.parCommands = ok && commands > 0 ? commands : 0;
+    const qint64 steps = attributes.value(u"steps"_s).toLongLong(&ok);
+    challenge.parSteps = ok && steps > 0 && challenge.parCommands > 0 ? steps : 0;
+    skipCurrentElement();
 }
 
 // Only an element read to its end changes the field: a fault inside it leaves the field as it was.

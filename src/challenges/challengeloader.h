@@ -24,6 +24,7 @@ public:
 private:
     Q_DISABLE_COPY_MOVE(ChallengeLoader)
     void readTest(Challenge &challenge);
+    void readPar(Challenge &challenge);
     bool readText(QString &field);
     bool readInteger(int &field);
 };

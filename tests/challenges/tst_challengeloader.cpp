@@ -62,6 +62,8 @@ private Q_SLOTS:
     void documents();
     void numbers_data();
     void numbers();
+    void par_data();
+    void par();
     void unreadableDevice();
     void readReplacesList();
     void truncatedAtEveryByte();
@@ -218,6 +220,35 @@ void TestChallengeLoader::numbers()
     QCOMPARE(challenge.difficulty, difficulty);
     QCOMPARE(challenge.tapeLength, tapeLength);
     QCOMPARE(challenge.programLength, programLength);
+}
+
+void TestChallengeLoader::par_data()
+{
+    QTest::addColumn<QByteArray>("attributes");
+    QTest::addColumn<int>("commands");
+    QTest::addColumn<qint64>("steps");
+
+    QTest::newRow("commands and steps") << QByteArray("commands=\"44\" steps=\"5000000000\"") << 44
+                                        << qint64(5000000000);
+    QTest::newRow("no steps") << QByteArray("commands=\"567\"") << 567 << qint64(0);
+    QTest::newRow("negative") << QByteArray("commands=\"-3\" steps=\"-1\"") << 0 << qint64(0);
+    QTest::newRow("huge") << QByteArray("commands=\"99999999999\" steps=\"1e400\"") << 0 << qint64(0);
+    QTest::newRow("not a number") << QByteArray("commands=\"few\" steps=\"12\"") << 0 << qint64(0);
+    QTest::newRow("steps of no par") << QByteArray("steps=\"12\"") << 0 << qint64(0);
+}
+
+void TestChallengeLoader::par()
+{
+    QFETCH(QByteArray, attributes);
+    QFETCH(int, commands);
+    QFETCH(qint64, steps);
+
+    // Written before the other fields, as a newer file might: the reader skips its content too.
+    const QStringList loaded = load("<xml><challenge><par " + attributes + "><extra/></par>"
+                                    "<name>P</name></challenge></xml>");
+    QCOMPARE(loaded, QStringList{u"P||0|10000|0||"_s});
+    QCOMPARE(challengeList().constFirst().parCommands, commands);
+    QCOMPARE(challengeList().constFirst().parSteps, steps);
 }
 
 void TestChallengeLoader::unreadableDevice()

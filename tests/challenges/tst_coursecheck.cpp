@@ -2,10 +2,14 @@
 #include "interpreter/programtext.h"
 #include "challenges/challenge.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +39,32 @@ QStringList caseTexts(const CheckResult &result)
 
 const QString incomplete = u"The program terminated without delivering the full result!"_s;
 
+struct CheckRun
+{
+    bool finished = false;
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+CheckRun runCheck(const QStringList &arguments)
+{
+    QProcess process;
+    // The checker must find its own way without a display.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZINDLE_CHECK_PROGRAM), arguments);
+    CheckRun run;
+    run.finished = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.output = QString::fromUtf8(process.readAllStandardOutput());
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
 } // namespace
 
 class TestCourseCheck : public QObject
@@ -51,8 +81,12 @@ private Q_SLOTS:
     void machineProgram();
     void commandLine_data();
     void commandLine();
+    void jsonReport();
+    void junitReport();
 
 private:
+    // A program over Squares' length limit, one that crashes, and the course's own solution.
+    QStringList squaresPrograms();
     QPlainTextEdit inputPane;
     QPlainTextEdit outputPane;
     QTemporaryDir files;
@@ -214,7 +248,7 @@ void TestCourseCheck::commandLine_data()
     QTest::newRow("no arguments") << QStringList() << QString() << 2
                                   << QStringList{u"either --list or --challenge is needed"_s};
     QTest::newRow("no program") << QStringList{u"--challenge"_s, u"2"_s} << QString() << 2
-                                << QStringList{u"exactly one program file is needed"_s};
+                                << QStringList{u"a program file is needed"_s};
     QTest::newRow("unknown challenge") << QStringList{u"--challenge"_s, u"50"_s} << echo << 2
                                        << QStringList{u"no challenge \"50\""_s};
     QTest::newRow("unknown name") << QStringList{u"--challenge"_s, u"Echo four"_s} << echo << 2
@@ -245,23 +279,134 @@ void TestCourseCheck::commandLine()
         arguments.append(fileName);
     }
 
-    QProcess process;
-    // The checker must find its own way without a display.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"QT_QPA_PLATFORM"_s);
-    environment.remove(u"DISPLAY"_s);
-    environment.remove(u"WAYLAND_DISPLAY"_s);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZINDLE_CHECK_PROGRAM), arguments);
-    QVERIFY(process.waitForFinished(60000));
-    const QString output = QString::fromUtf8(process.readAllStandardOutput());
-    const QString errors = QString::fromUtf8(process.readAllStandardError());
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(process.exitCode() == exitCode, qPrintable(output + errors));
+    const CheckRun run = runCheck(arguments);
+    QVERIFY2(run.finished, "zindle-check did not finish");
+    const QString &output = run.output;
+    const QString &errors = run.errors;
+    QVERIFY2(run.exitCode == exitCode, qPrintable(output + errors));
     // Usage errors go to the standard error stream, everything else to the standard output.
     const QString &expectedIn = exitCode == 2 ? errors : output;
     for (const QString &line : lines)
         QVERIFY2(expectedIn.contains(line), qPrintable(output + errors));
+}
+
+QStringList TestCourseCheck::squaresPrograms()
+{
+    const auto write = [this](const QString &name, const QByteArray &text) {
+        QFile file(files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return QString();
+        file.write(text);
+        return file.fileName();
+    };
+    return {write(u"long.bf"_s, QByteArray(33, '+')), write(u"crash.bf"_s, "<"),
+            qEnvironmentVariable("ZINDLE_SOURCE_DIR") + u"/tests/challenges/solutions/28-squares.bf"_s};
+}
+
+void TestCourseCheck::jsonReport()
+{
+    const QStringList programs = squaresPrograms();
+    const CheckRun run = runCheck(QStringList{u"--format=json"_s, u"--challenge=28"_s} + programs);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.output.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QList<QJsonObject> reports;
+    for (const QString &line : lines) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(line));
+        reports.append(document.object());
+    }
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(reports.at(i).value(u"file"_s).toString(), programs.at(i));
+        QCOMPARE(reports.at(i).value(u"challenge"_s).toString(), u"Squares"_s);
+        QCOMPARE(reports.at(i).value(u"limit"_s).toInt(), 32);
+    }
+
+    const QJsonObject &tooLong = reports.at(0);
+    QCOMPARE(tooLong.value(u"verdict"_s).toString(), u"fail"_s);
+    QCOMPARE(tooLong.value(u"commands"_s).toInt(), 33);
+    QVERIFY(tooLong.value(u"message"_s).toString().startsWith(u"Your program is 33 commands."_s));
+    QVERIFY(tooLong.value(u"cases"_s).toArray().isEmpty());
+
+    const QJsonObject &crash = reports.at(1);
+    QCOMPARE(crash.value(u"verdict"_s).toString(), u"fail"_s);
+    const QJsonArray crashCases = crash.value(u"cases"_s).toArray();
+    QCOMPARE(crashCases.size(), 1);
+    const QJsonObject crashCase = crashCases.first().toObject();
+    QCOMPARE(crashCase.value(u"number"_s).toInt(), 1);
+    QCOMPARE(crashCase.value(u"verdict"_s).toString(), u"fail"_s);
+    QCOMPARE(crashCase.value(u"steps"_s).toInteger(), 1);
+    QCOMPARE(crashCase.value(u"crash"_s).toString(), u"Invalid move over left side of tape!"_s);
+
+    const QJsonObject &pass = reports.at(2);
+    QCOMPARE(pass.value(u"verdict"_s).toString(), u"pass"_s);
+    const QJsonArray passCases = pass.value(u"cases"_s).toArray();
+    QCOMPARE(passCases.size(), 9);
+    qint64 steps = 0;
+    for (const QJsonValue &entry : passCases) {
+        QCOMPARE(entry[u"verdict"_s].toString(), u"pass"_s);
+        QVERIFY(!entry.toObject().contains(u"crash"_s));
+        steps += entry[u"steps"_s].toInteger();
+    }
+    QCOMPARE(pass.value(u"steps"_s).toInteger(), steps);
+}
+
+void TestCourseCheck::junitReport()
+{
+    const QStringList programs = squaresPrograms();
+    const CheckRun run = runCheck(QStringList{u"--format"_s, u"junit"_s, u"--challenge"_s, u"Squares"_s}
+                                  + programs);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+
+    // Per testsuite: its attributes and properties, then one line per testcase.
+    QList<QStringList> suites;
+    QXmlStreamReader reader(run.output);
+    QVERIFY(reader.readNextStartElement());
+    QCOMPARE(reader.name(), u"testsuites"_s);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (!reader.isStartElement())
+            continue;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const auto value = [&](const QString &name) { return attributes.value(name).toString(); };
+        if (reader.name() == u"testsuite")
+            suites.append({value(u"name"_s), u"tests %1 failures %2 errors %3 skipped %4"_s.arg(
+                                                     value(u"tests"_s), value(u"failures"_s),
+                                                     value(u"errors"_s), value(u"skipped"_s))});
+        else if (reader.name() == u"property")
+            suites.last().append(value(u"name"_s) + u'=' + value(u"value"_s));
+        else if (reader.name() == u"testcase")
+            suites.last().append(value(u"name"_s));
+        else if (reader.name() == u"failure" || reader.name() == u"skipped")
+            suites.last().last() += u' ' + reader.name().toString() + u' ' + value(u"message"_s);
+    }
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    QCOMPARE(suites.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(suites.at(i).first(), programs.at(i));
+        QVERIFY(suites.at(i).contains(u"challenge=Squares"_s));
+        QVERIFY(suites.at(i).contains(u"limit=32"_s));
+    }
+
+    const QStringList &tooLong = suites.at(0);
+    QCOMPARE(tooLong.at(1), u"tests 9 failures 9 errors 0 skipped 0"_s);
+    QVERIFY(tooLong.contains(u"commands=33"_s));
+    QVERIFY(tooLong.last().startsWith(u"case 9 failure Your program is 33 commands."_s));
+
+    const QStringList &crash = suites.at(1);
+    QCOMPARE(crash.at(1), u"tests 9 failures 1 errors 0 skipped 8"_s);
+    // A case's properties follow its name; its failure goes with the last line it has.
+    const qsizetype first = crash.indexOf(u"case 1"_s);
+    QVERIFY(first > 0);
+    QCOMPARE(crash.at(first + 1), u"steps=1 failure Invalid move over left side of tape!"_s);
+    QCOMPARE(crash.last(), u"case 9 skipped not run after an earlier failure"_s);
+
+    const QStringList &pass = suites.at(2);
+    QCOMPARE(pass.at(1), u"tests 9 failures 0 errors 0 skipped 0"_s);
+    QVERIFY(!pass.join(u'\n').contains(u" failure "_s));
 }
 
 QTEST_MAIN(TestCourseCheck)

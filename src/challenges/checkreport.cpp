@@ -1,0 +1,306 @@
+#include "checkreport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CheckReport::ExitCode exitCodeOf(const CheckedProgram &program)
+{
+    if (!program.readError.isEmpty())
+        return CheckReport::Unusable;
+    switch (program.result.outcome) {
+    case CheckResult::Passed:
+        return CheckReport::Passed;
+    case CheckResult::Failed:
+    case CheckResult::TooLong:
+        return CheckReport::Failed;
+    case CheckResult::NoTest:
+        break;
+    }
+    return CheckReport::Unusable;
+}
+
+// Why no case of the program was run; empty when cases were run.
+QString notRunMessage(const CheckedProgram &program)
+{
+    if (!program.readError.isEmpty())
+        return u"cannot read %1: %2"_s.arg(program.fileName, program.readError);
+    return program.result.message;
+}
+
+qint64 totalSteps(const CheckResult &result)
+{
+    qint64 steps = 0;
+    for (const CaseResult &caseResult : result.cases)
+        steps += caseResult.commands;
+    return steps;
+}
+
+int passedCases(const CheckResult &result)
+{
+    return int(std::count_if(result.cases.cbegin(), result.cases.cend(),
+                             [](const CaseResult &caseResult) { return caseResult.passed(); }));
+}
+
+} // namespace
+
+struct CheckReport::Private
+{
+    void writeText(const CheckedProgram &program);
+    void writeJson(const CheckedProgram &program);
+    void writeJUnit(const CheckedProgram &program);
+    void print(QTextStream *stream, const QString &line);
+    void flushXml();
+
+    Format format = Text;
+    QTextStream *out = nullptr;
+    QTextStream *err = nullptr;
+    bool namesFiles = false;
+    ExitCode exitCode = Passed;
+    // The JUnit document is written into this buffer and passed on after each testsuite, so a
+    // script sees each report as soon as it is done.
+    QString xml;
+    QXmlStreamWriter writer{&xml};
+};
+
+bool CheckReport::formatFromName(const QString &name, Format *format)
+{
+    static const std::pair<QString, Format> names[] = {
+        {u"text"_s, Text}, {u"json"_s, Json}, {u"junit"_s, JUnit}};
+    for (const auto &[known, value] : names) {
+        if (name == known) {
+            *format = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+CheckReport::CheckReport(Format format, QTextStream *out, QTextStream *err)
+    : d(std::make_unique<Private>())
+{
+    d->format = format;
+    d->out = out;
+    d->err = err;
+    d->writer.setAutoFormatting(true);
+}
+
+CheckReport::~CheckReport() = default;
+
+void CheckReport::setNamesFiles(bool names)
+{
+    d->namesFiles = names;
+}
+
+void CheckReport::begin()
+{
+    if (d->format != JUnit)
+        return;
+    d->writer.writeStartDocument();
+    d->writer.writeStartElement(u"testsuites"_s);
+    d->writer.writeAttribute(u"name"_s, u"zindle-check"_s);
+    d->flushXml();
+}
+
+void CheckReport::add(const CheckedProgram &program)
+{
+    d->exitCode = std::max(d->exitCode, exitCodeOf(program));
+    switch (d->format) {
+    case Text:
+        d->writeText(program);
+        break;
+    case Json:
+        d->writeJson(program);
+        break;
+    case JUnit:
+        d->writeJUnit(program);
+        break;
+    }
+}
+
+void CheckReport::end()
+{
+    if (d->format != JUnit)
+        return;
+    d->writer.writeEndElement();
+    d->writer.writeEndDocument();
+    d->flushXml();
+}
+
+CheckReport::ExitCode CheckReport::exitCode() const
+{
+    return d->exitCode;
+}
+
+void CheckReport::Private::print(QTextStream *stream, const QString &line)
+{
+    *stream << line << u'\n';
+    stream->flush();
+}
+
+void CheckReport::Private::flushXml()
+{
+    *out << xml;
+    out->flush();
+    xml.clear();
+}
+
+void CheckReport::Private::writeText(const CheckedProgram &program)
+{
+    if (namesFiles)
+        print(out, u"File %1"_s.arg(program.fileName));
+    if (!program.readError.isEmpty()) {
+        print(err, u"zindle-check: "_s + notRunMessage(program));
+        return;
+    }
+    const CheckResult &result = program.result;
+    print(out, u"Challenge %1, %2: program of %3 commands"_s.arg(QString::number(program.row),
+                                                                  program.challenge.name,
+                                                                  QString::number(result.commandCount)));
+    if (result.outcome == CheckResult::TooLong || result.outcome == CheckResult::NoTest) {
+        print(out, result.message);
+        print(out, u"FAIL: no case was run."_s);
+        return;
+    }
+    for (int i = 0; i < result.cases.size(); ++i) {
+        const CaseResult &caseResult = result.cases.at(i);
+        print(out, u"case %1: %2 (%3 commands)"_s.arg(QString::number(i + 1), caseResult.text(),
+                                                        QString::number(caseResult.commands)));
+    }
+    const int passed = passedCases(result);
+    if (result.outcome == CheckResult::Passed)
+        print(out, u"PASS: %1 of %2 cases passed."_s.arg(passed).arg(result.caseCount));
+    else if (result.cases.size() < result.caseCount)
+        print(out, u"FAIL: case %1 of %2 failed; the rest were not run."_s.arg(result.cases.size())
+                           .arg(result.caseCount));
+    else
+        print(out, u"FAIL: %1 of %2 cases passed."_s.arg(passed).arg(result.caseCount));
+}
+
+void CheckReport::Private::writeJson(const CheckedProgram &program)
+{
+    const Challenge &challenge = program.challenge;
+    const CheckResult &result = program.result;
+    const ExitCode code = exitCodeOf(program);
+    QJsonObject report{
+        {u"file"_s, program.fileName},
+        {u"challenge"_s, challenge.name},
+        {u"row"_s, program.row},
+        {u"verdict"_s, code == Passed ? u"pass"_s : code == Failed ? u"fail"_s : u"error"_s},
+        {u"limit"_s, challenge.programLength != 0 ? QJsonValue(challenge.programLength) : QJsonValue()},
+        {u"caseCount"_s, int(challenge.testCases.size())},
+    };
+    QJsonObject par;
+    if (challenge.parCommands > 0) {
+        par.insert(u"commands"_s, challenge.parCommands);
+        if (challenge.parSteps > 0)
+            par.insert(u"steps"_s, challenge.parSteps);
+    }
+    report.insert(u"par"_s, par.isEmpty() ? QJsonValue() : QJsonValue(par));
+    if (program.readError.isEmpty()) {
+        report.insert(u"commands"_s, result.commandCount);
+        report.insert(u"steps"_s, totalSteps(result));
+        report.insert(u"casesPassed"_s, passedCases(result));
+    }
+    const QString message = notRunMessage(program);
+    if (!message.isEmpty())
+        report.insert(u"message"_s, message);
+    QJsonArray cases;
+    for (int i = 0; i < result.cases.size(); ++i) {
+        const CaseResult &caseResult = result.cases.at(i);
+        QJsonObject entry{
+            {u"number"_s, i + 1},
+            {u"verdict"_s, caseResult.passed() ? u"pass"_s : u"fail"_s},
+            {u"steps"_s, caseResult.commands},
+        };
+        if (!caseResult.passed())
+            entry.insert(u"crash"_s, caseResult.text());
+        cases.append(entry);
+    }
+    report.insert(u"cases"_s, cases);
+    *out << QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact)) << u'\n';
+    out->flush();
+}
+
+void CheckReport::Private::writeJUnit(const CheckedProgram &program)
+{
+    const Challenge &challenge = program.challenge;
+    const CheckResult &result = program.result;
+    const int caseCount = int(challenge.testCases.size());
+    const QString notRun = notRunMessage(program);
+    // A program that was refused or could not be read fails or errs on every case line; cases
+    // after a failure that stopped the check were not run.
+    const bool refused = !notRun.isEmpty();
+    const bool erred = exitCodeOf(program) == Unusable;
+    const int failures = refused ? (erred ? 0 : caseCount)
+                                 : int(result.cases.size()) - passedCases(result);
+
+    writer.writeStartElement(u"testsuite"_s);
+    writer.writeAttribute(u"name"_s, program.fileName);
+    writer.writeAttribute(u"tests"_s, QString::number(caseCount));
+    writer.writeAttribute(u"failures"_s, QString::number(failures));
+    writer.writeAttribute(u"errors"_s, QString::number(erred ? std::max(caseCount, 1) : 0));
+    writer.writeAttribute(u"skipped"_s, QString::number(refused ? 0 : caseCount - result.cases.size()));
+
+    writer.writeStartElement(u"properties"_s);
+    const auto property = [this](const QString &name, const QString &value) {
+        writer.writeEmptyElement(u"property"_s);
+        writer.writeAttribute(u"name"_s, name);
+        writer.writeAttribute(u"value"_s, value);
+    };
+    property(u"challenge"_s, challenge.name);
+    property(u"row"_s, QString::number(program.row));
+    if (program.readError.isEmpty())
+        property(u"commands"_s, QString::number(result.commandCount));
+    if (challenge.programLength != 0)
+        property(u"limit"_s, QString::number(challenge.programLength));
+    if (challenge.parCommands > 0)
+        property(u"par.commands"_s, QString::number(challenge.parCommands));
+    if (challenge.parSteps > 0)
+        property(u"par.steps"_s, QString::number(challenge.parSteps));
+    writer.writeEndElement();
+
+    const auto startCase = [&](const QString &name) {
+        writer.writeStartElement(u"testcase"_s);
+        writer.writeAttribute(u"name"_s, name);
+        writer.writeAttribute(u"classname"_s, challenge.name);
+    };
+    const auto refusal = [&] {
+        writer.writeEmptyElement(erred ? u"error"_s : u"failure"_s);
+        writer.writeAttribute(u"message"_s, notRun);
+    };
+    if (refused && caseCount == 0) {
+        startCase(u"challenge"_s);
+        refusal();
+        writer.writeEndElement();
+    }
+    for (int i = 0; i < caseCount; ++i) {
+        startCase(u"case %1"_s.arg(i + 1));
+        if (refused) {
+            refusal();
+        } else if (i >= result.cases.size()) {
+            writer.writeEmptyElement(u"skipped"_s);
+            writer.writeAttribute(u"message"_s, u"not run after an earlier failure"_s);
+        } else {
+            const CaseResult &caseResult = result.cases.at(i);
+            writer.writeStartElement(u"properties"_s);
+            property(u"steps"_s, QString::number(caseResult.commands));
+            writer.writeEndElement();
+            if (!caseResult.passed()) {
+                writer.writeEmptyElement(u"failure"_s);
+                writer.writeAttribute(u"message"_s, caseResult.text());
+            }
+        }
+        writer.writeEndElement();
+    }
+    writer.writeEndElement();
+    flushXml();
+}
