@@ -5,9 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class IOHandler;
-class Zindle;
-
 // One challenge of the course as the challenge file describes it. The test case lines are kept
 // as raw text; only the test handlers give them meaning.
 struct Challenge
@@ -24,10 +21,6 @@ struct Challenge
     // test cases together. 0 where the file gives none (no steps for a game dealt at random).
     int parCommands = 0;
     qint64 parSteps = 0;
-
-    // A new handler, owned by the caller, that runs this challenge's test cases in the
-    // window's panes; nullptr when the test type is none of "normal", "alpha" and "nim".
-    IOHandler *createTestHandler(Zindle *window) const;
 };
 
 // The course of the running program, in file order: a challenge's row here is its identity.

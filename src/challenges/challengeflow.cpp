@@ -5,18 +5,17 @@
 
 #include "challenges/challenge.h"
 #include "challenges/challengemodel.h"
+#include "challenges/challengetest.h"
 
 #include <QMessageBox>
 #include <QModelIndex>
 
 namespace {
 
-// Gives the machine the course's maximum value, whatever the menus set, and the challenge's
-// tape; the new tape resets the machine, so the tape view reads it afresh.
+// The new tape resets the machine, so the tape view reads it afresh.
 void configureMachine(WorkbenchState &s, const Challenge &challenge)
 {
-    s.machine->setMaximumValue(Machine::DefaultMaximumValue);
-    s.machine->setTapeLength(challenge.tapeLength);
+    setUpMachine(*s.machine, challenge);
     s.tapeModel->resetModel();
 }
 
@@ -60,33 +59,16 @@ void Zindle::on_buttonTest_clicked()
     }
     const Challenge &challenge = challengeList().at(s.challengeIndex);
 
-    // A test counts its cases by finished runs and needs a handler to judge them, so a
-    // challenge that lacks either could never end; refuse it before anything changes.
-    if (challenge.testCases.isEmpty()) {
-        QMessageBox::warning(this, tr("Test"),
-                             tr("This challenge cannot be tested: it has no test cases."));
-        return;
-    }
-    std::unique_ptr<IOHandler> handler(challenge.createTestHandler(this));
-    if (!handler) {
-        QMessageBox::warning(this, tr("Test"),
-                             tr("This challenge cannot be tested: its test type \"%1\" is unknown.")
-                                 .arg(challenge.testType));
-        return;
-    }
-
-    const int count = commandCount();
-    if (challenge.programLength != 0 && count > challenge.programLength) {
-        QMessageBox::warning(this, tr("Program length"),
-                             tr("Your program is %1 commands. This task requires a program of %2 or less commands.")
-                                 .arg(count)
-                                 .arg(challenge.programLength));
+    // Refused before anything changes.
+    const TestRefusal refusal = testRefusal(challenge, commandCount());
+    if (refusal.isRefused()) {
+        QMessageBox::warning(this, refusal.title, refusal.text);
         return;
     }
 
     s.testsLeft = int(challenge.testCases.size());
     configureMachine(s, challenge);
-    d->testHandler = std::move(handler);
+    d->testHandler = createTestHandler(challenge, d->ui.editInput, d->ui.editOutput);
     s.activeHandler = d->testHandler.get();
     s.machine->setHandler(s.activeHandler);
     d->ui.toolBar->setEnabled(false);

@@ -1,9 +1,10 @@
 #include "coursecheck.h"
 
 #include "challenges/challenge.h"
+#include "challenges/challengetest.h"
 #include "interpreter/iohandler.h"
 #include "interpreter/programtext.h"
-#include "window/crashtext.h"
+#include "interpreter/crashtext.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -59,29 +60,18 @@ CheckResult CourseCheck::check(const Challenge &challenge, const QString &progra
     CheckResult result;
     result.commandCount = countCommands(programText);
     result.caseCount = int(challenge.testCases.size());
-    if (challenge.programLength != 0 && result.commandCount > challenge.programLength) {
-        result.outcome = CheckResult::TooLong;
-        result.message = QCoreApplication::translate(
-                                 "Zindle",
-                                 "Your program is %1 commands. This task requires a program of %2 or less commands.")
-                                 .arg(result.commandCount)
-                                 .arg(challenge.programLength);
+    const TestRefusal refusal = testRefusal(challenge, result.commandCount);
+    if (refusal.isRefused()) {
+        result.outcome = refusal.reason == TestRefusal::ProgramTooLong ? CheckResult::TooLong
+                                                                        : CheckResult::NoTest;
+        result.message = refusal.text;
         return result;
     }
 
-    const std::unique_ptr<IOHandler> handler(createTestHandler(challenge, d->editInput, d->editOutput));
-    if (!handler) {
-        result.message = QCoreApplication::translate("CourseCheck", "The challenge has no test of a known type.");
-        return result;
-    }
-    if (result.caseCount == 0) {
-        result.message = QCoreApplication::translate("CourseCheck", "The challenge has no test cases.");
-        return result;
-    }
-
+    const std::unique_ptr<IOHandler> handler =
+        createTestHandler(challenge, d->editInput, d->editOutput);
     Machine machine(challenge.tapeLength);
-    // A test always runs with the course's maximum cell value, whatever the user had set.
-    machine.setMaximumValue(Machine::DefaultMaximumValue);
+    setUpMachine(machine, challenge);
     machine.setHandler(handler.get());
     machine.setProgram(machineProgram(programText));
     result.outcome = CheckResult::Passed;

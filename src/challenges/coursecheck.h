@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class IOHandler;
 class QPlainTextEdit;
 struct Challenge;
 
@@ -69,9 +68,5 @@ private:
     struct Private;
     const std::unique_ptr<Private> d;
 };
-
-// The test handler for the challenge's test type, writing into the given panes; nullptr
-// for a type that has none. The caller owns the handler.
-IOHandler *createTestHandler(const Challenge &challenge, QPlainTextEdit *input, QPlainTextEdit *output);
 
 #endif // COURSECHECK_H

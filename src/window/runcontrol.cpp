@@ -5,7 +5,7 @@
 #include "window/zindle_p.h"
 
 #include "interpreter/programtext.h"
-#include "window/crashtext.h"
+#include "interpreter/crashtext.h"
 
 #include <QMessageBox>
 #include <QTimerEvent>

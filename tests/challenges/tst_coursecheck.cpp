@@ -149,9 +149,11 @@ void TestCourseCheck::check_data()
                          << CheckResult::Failed << QStringList{incomplete} << QString();
     QTest::newRow("type compared exactly") << challenge(u"Normal"_s, {u" => "_s}) << QString() << steps
                                            << CheckResult::NoTest << QStringList()
-                                           << u"The challenge has no test of a known type."_s;
+                                           << u"This challenge cannot be tested: its test type "
+                                              u"\"Normal\" is unknown."_s;
     QTest::newRow("no cases") << challenge(u"normal"_s, {}) << QString() << steps << CheckResult::NoTest
-                              << QStringList() << u"The challenge has no test cases."_s;
+                              << QStringList()
+                              << u"This challenge cannot be tested: it has no test cases."_s;
 }
 
 void TestCourseCheck::check()

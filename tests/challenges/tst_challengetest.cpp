@@ -1,0 +1,108 @@
+// The window's Test button and zindle-check's checker refuse the same challenges and programs
+// in the same order and with the same words.
+
+#include "challenges/challenge.h"
+#include "challenges/coursecheck.h"
+#include "modalanswerer.h"
+#include "window/zindle.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Challenge)
+Q_DECLARE_METATYPE(CheckResult::Outcome)
+
+class TestChallengeTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void refusals_data();
+    void refusals();
+};
+
+void TestChallengeTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestChallengeTest::init()
+{
+    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
+}
+
+void TestChallengeTest::refusals_data()
+{
+    QTest::addColumn<Challenge>("challenge");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<CheckResult::Outcome>("outcome");
+    QTest::addColumn<QString>("title");
+
+    const auto challenge = [](const QString &type, const QStringList &cases, int programLength) {
+        Challenge result;
+        result.name = u"Hand-made"_s;
+        result.tapeLength = 10;
+        result.testType = type;
+        result.testCases = cases;
+        result.programLength = programLength;
+        return result;
+    };
+    const QStringList oneCase{u" => 1"_s};
+    QTest::newRow("unknown test type")
+        << challenge(u"riddle"_s, oneCase, 0) << u"+."_s << CheckResult::NoTest << u"Test"_s;
+    QTest::newRow("type compared exactly")
+        << challenge(u"Normal"_s, oneCase, 0) << u"+."_s << CheckResult::NoTest << u"Test"_s;
+    QTest::newRow("no test cases")
+        << challenge(u"normal"_s, {}, 0) << u"+."_s << CheckResult::NoTest << u"Test"_s;
+    QTest::newRow("no test cases of an unknown type")
+        << challenge(u"riddle"_s, {}, 0) << u"+."_s << CheckResult::NoTest << u"Test"_s;
+    QTest::newRow("one command too many") << challenge(u"normal"_s, oneCase, 2) << u"+.+"_s
+                                          << CheckResult::TooLong << u"Program length"_s;
+    QTest::newRow("too long for an unknown type")
+        << challenge(u"riddle"_s, oneCase, 2) << u"+.+"_s << CheckResult::NoTest << u"Test"_s;
+    QTest::newRow("too long for no test cases")
+        << challenge(u"normal"_s, {}, 2) << u"+.+"_s << CheckResult::NoTest << u"Test"_s;
+}
+
+void TestChallengeTest::refusals()
+{
+    QFETCH(Challenge, challenge);
+    QFETCH(QString, program);
+    QFETCH(CheckResult::Outcome, outcome);
+    QFETCH(QString, title);
+
+    QPlainTextEdit inputPane;
+    QPlainTextEdit outputPane;
+    const CheckResult checked = CourseCheck(&inputPane, &outputPane).check(challenge, program);
+    QCOMPARE(checked.outcome, outcome);
+    QVERIFY(!checked.message.isEmpty());
+
+    challengeList() = {challenge};
+    Zindle window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.findChild<QPlainTextEdit *>(u"editProgram"_s)->setPlainText(program);
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    auto *table = window.findChild<QTableView *>(u"tableChallenge"_s);
+    auto *testButton = window.findChild<QPushButton *>(u"buttonTest"_s);
+    // The pane is laid out once the event loop has run.
+    QTRY_VERIFY(!testButton->visibleRegion().isEmpty());
+    const QModelIndex row = table->model()->index(0, 1);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(row).center());
+
+    ModalAnswerer answerer;
+    answerer.expectMessageBox(title, checked.message);
+    QTest::mouseClick(testButton, Qt::LeftButton);
+    QTRY_VERIFY(answerer.isDone());
+    QCOMPARE(answerer.mismatches(), QStringList());
+}
+
+QTEST_MAIN(TestChallengeTest)
+#include "tst_challengetest.moc"
