@@ -1,24 +1,12 @@
 #include "alphatesthandler.h"
 
+#include "io/alphabet.h"
 #include "window/zindle.h"
 
 #include <QObject>
 #include <QPlainTextEdit>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// 'a' to 'z' give 1 to 26 and a line break 0. Nothing is folded: capitals, blanks and
-// anything outside ASCII come out negative, which the machine refuses as input.
-int letterValue(QChar character)
-{
-    if (character == u'\n')
-        return 0;
-    return int(static_cast<signed char>(character.toLatin1())) - 96;
-}
-
-} // namespace
 
 struct AlphaTestHandler::Private
 {
