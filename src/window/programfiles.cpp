@@ -99,7 +99,7 @@ bool Zindle::maybeSave()
 bool Zindle::saveFile(const QString &name)
 {
     QString error;
-    if (!writeProgramFile(name, d->ui.editProgram->toPlainText(), &error)) {
+    if (!writeProgramFile(name, editorFileText(d->ui.editProgram), &error)) {
         QMessageBox::warning(this, tr("Save failed"),
                              tr("The program could not be saved to %1:\n%2\n\nIt is still in the editor.")
                                  .arg(QDir::toNativeSeparators(name), error));
@@ -120,7 +120,7 @@ bool Zindle::loadFile(const QString &name)
                                  .arg(QDir::toNativeSeparators(name), error));
         return false;
     }
-    d->ui.editProgram->setPlainText(text);
+    setEditorFileText(d->ui.editProgram, text);
     d->state.fileName = name;
     unchanged();
     return true;

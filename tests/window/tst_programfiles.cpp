@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -224,7 +225,9 @@ void tst_ProgramFiles::roundTrip_data()
     QTest::newRow("carriage return line ends")
         << QByteArray("add +\r\nprint .\r\n") << u"add +\nprint ."_s << QByteArray("add +\nprint .");
     QTest::newRow("lone carriage return breaks the line, not lost")
-        << QByteArray("+\r-\n") << u"+\n-"_s << QByteArray("+\n-");
+        << QByteArray("+\r-\n") << u"+\n-"_s << QByteArray("+\r-");
+    QTest::newRow("carriage returns kept, also the last")
+        << QByteArray("a\r+\r\n-\r") << u"a\n+\n-\n"_s << QByteArray("a\r+\n-\r");
     QTest::newRow("comments outside ASCII")
         << QByteArray("gr\xc3\xbc\xc3\x9f +\n") << u"gr\u00fc\u00df +"_s
         << QByteArray("gr\xc3\xbc\xc3\x9f +");
@@ -617,6 +620,7 @@ void tst_ProgramFiles::failedRead_data()
 
     QTest::newRow("missing file") << u"gone.bf"_s << u"No such file or directory"_s;
     QTest::newRow("folder") << u"folder"_s << u"directory"_s;
+    QTest::newRow("pipe nobody writes to") << u"pipe"_s << u"Nothing was written to the pipe"_s;
 }
 
 // The editor keeps its program, its changes and its name, and the user is told which file
@@ -630,6 +634,7 @@ void tst_ProgramFiles::failedRead()
     const QString failing = path(target);
     QVERIFY(writeContents(name, "+"));
     QVERIFY(QDir().mkpath(path(u"folder"_s)));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(u"pipe"_s)).constData(), 0600), 0);
     open(name);
     type(u"-"_s);
 

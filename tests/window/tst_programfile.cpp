@@ -1,0 +1,175 @@
+// Reading program files from odd places (pipes, devices) and carrying every character of a
+// file through the editor, so that opening and saving without edits changes nothing.
+
+#include "window/programfile.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Writes the pieces into the pipe as soon as a reader has opened it, then closes it. Opening
+// without blocking keeps the writer from waiting forever when the reader never comes.
+void writePipe(const QByteArray &path, const QList<QByteArray> &pieces)
+{
+    const QDeadlineTimer deadline(60000);
+    int fd = -1;
+    while (fd < 0 && !deadline.hasExpired()) {
+        fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd < 0 && errno == ENXIO)
+            std::this_thread::yield();
+        else if (fd < 0)
+            return;
+    }
+    if (fd < 0)
+        return;
+    ::fcntl(fd, F_SETFL, 0);
+    for (const QByteArray &piece : pieces) {
+        if (::write(fd, piece.constData(), size_t(piece.size())) != piece.size())
+            break;
+    }
+    ::close(fd);
+}
+
+} // namespace
+
+class tst_ProgramFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void pipe_data();
+    void pipe();
+    void unusableSource_data();
+    void unusableSource();
+    void throughTheEditor_data();
+    void throughTheEditor();
+    void typedLineBreaksAreLineFeeds();
+
+private:
+    QTemporaryDir dir;
+};
+
+void tst_ProgramFile::initTestCase()
+{
+    QVERIFY(dir.isValid());
+}
+
+void tst_ProgramFile::pipe_data()
+{
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one piece") << QList<QByteArray>{"+[>,.<]\n"} << u"+[>,.<]"_s;
+    QTest::newRow("carriage returns") << QList<QByteArray>{"a\r+\r\n-\r"} << u"a\r+\n-\r"_s;
+    QTest::newRow("longer than the pipe holds")
+            << QList<QByteArray>{QByteArray(100000, '+'), QByteArray(100000, '-')}
+            << QString(100000, u'+') + QString(100000, u'-');
+    QTest::newRow("writer that writes nothing") << QList<QByteArray>{} << QString();
+}
+
+// A pipe is empty before its writer has written; only the writer closing it ends the program.
+void tst_ProgramFile::pipe()
+{
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(QString, text);
+
+    const QString name = dir.filePath(u"pipe"_s);
+    QFile::remove(name);
+    QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    std::thread writer(writePipe, QFile::encodeName(name), pieces);
+    QString read;
+    QString error;
+    const bool ok = readProgramFile(name, &read, &error);
+    writer.join();
+    QVERIFY2(ok, qPrintable(error));
+    QCOMPARE(read, text);
+}
+
+void tst_ProgramFile::unusableSource_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("pipe nobody writes to") << u"lonely pipe"_s << u"Nothing was written to the pipe"_s;
+    QTest::newRow("device without end") << u"/dev/zero"_s << u"larger than 64 MB"_s;
+    QTest::newRow("folder") << u"."_s << u"directory"_s;
+}
+
+// A clear reason, and never a wait for a writer or an end that does not come.
+void tst_ProgramFile::unusableSource()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, error);
+
+    const QString path = name.startsWith(u'/') ? name : dir.filePath(name);
+    if (name == u"lonely pipe"_s)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QString text = u"kept"_s;
+    QString reason;
+    QVERIFY(!readProgramFile(path, &text, &reason));
+    QVERIFY2(reason.contains(error), qPrintable(reason));
+    QCOMPARE(text, u"kept"_s);
+}
+
+void tst_ProgramFile::throughTheEditor_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("saved");
+
+    QTest::newRow("lone and final carriage returns")
+            << QByteArray("a\r+\r\n-\r") << u"a\n+\n-\n"_s << QByteArray("a\r+\n-\r");
+    QTest::newRow("carriage return line ends") << QByteArray("+\r\n-\r\n") << u"+\n-"_s << QByteArray("+\n-");
+    QTest::newRow("carriage return before a line end")
+            << QByteArray("+\r\r\n-") << u"+\n\n-"_s << QByteArray("+\r\n-");
+    QTest::newRow("line and paragraph separators")
+            << QByteArray("+\xe2\x80\xa8-\xe2\x80\xa9.") << u"+\n-\n."_s << QByteArray("+\xe2\x80\xa8-\xe2\x80\xa9.");
+    QTest::newRow("no-break space") << QByteArray("+\xc2\xa0-") << u"+ -"_s << QByteArray("+\xc2\xa0-");
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf+\n") << u"\ufeff+"_s << QByteArray("\xef\xbb\xbf+");
+    QTest::newRow("UTF-16 by its byte order mark") << QByteArray("\xff\xfe+\0-\0", 6) << u"+-"_s << QByteArray("+-");
+    QTest::newRow("nothing but carriage returns") << QByteArray("\r\r") << u"\n\n"_s << QByteArray("\r\r");
+}
+
+void tst_ProgramFile::throughTheEditor()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, saved);
+
+    QPlainTextEdit editor;
+    setEditorFileText(&editor, programFileText(file));
+    QCOMPARE(editor.toPlainText(), shown);
+    QVERIFY(!editor.document()->isUndoAvailable());
+    QCOMPARE(editorFileText(&editor).toUtf8(), saved);
+}
+
+// Only what came from the file goes back as it was; new line breaks are line feeds, also the
+// one typed right after a carriage return.
+void tst_ProgramFile::typedLineBreaksAreLineFeeds()
+{
+    QPlainTextEdit editor;
+    setEditorFileText(&editor, u"+\r-"_s);
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(2);
+    editor.setTextCursor(cursor);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QTest::keyClicks(&editor, u"<"_s);
+    QCOMPARE(editorFileText(&editor), u"+\r\n<-"_s);
+}
+
+QTEST_MAIN(tst_ProgramFile)
+#include "tst_programfile.moc"
