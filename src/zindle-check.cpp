@@ -7,10 +7,9 @@
 #include "challenges/coursecheck.h"
 #include "window/programfile.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QTextStream>
 
 #include <algorithm>
@@ -76,11 +75,10 @@ void listCourse(QTextStream &out)
 
 int main(int argc, char *argv[])
 {
-    // The test handlers write into text panes; none is ever shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing here is shown, so no display and no graphical platform is needed or started,
+    // whatever the environment names.
     std::srand(unsigned(std::time(nullptr)));
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"zindle-check"_s);
 
     QTextStream out(stdout);
@@ -102,7 +100,11 @@ int main(int argc, char *argv[])
             u"Report as text (the default), json (one object per line and program) or junit "
             u"(one testsuite per program)."_s,
             u"text|json|junit"_s, u"text"_s);
-    parser.addOptions({listOption, challengeOption, stepsOption, allOption, formatOption});
+    // Accepted, as graphical Qt programs accept it, and ignored.
+    QCommandLineOption platformOption(u"platform"_s, u"Ignored: no graphical platform is used."_s, u"NAME"_s);
+    platformOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({listOption, challengeOption, stepsOption, allOption, formatOption, platformOption});
     parser.addPositionalArgument(u"programs"_s, u"The program files to test, one after another."_s,
                                  u"[PROGRAM.bf...]"_s);
 
@@ -155,9 +157,7 @@ int main(int argc, char *argv[])
             return usageError(u"--max-steps needs a positive number."_s);
     }
 
-    QPlainTextEdit inputPane;
-    QPlainTextEdit outputPane;
-    CourseCheck check(&inputPane, &outputPane);
+    CourseCheck check;
     check.setMaximumSteps(maximumSteps);
     check.setStopsAtFirstFailure(!parser.isSet(allOption));
 

@@ -54,10 +54,11 @@ void AlphaTestHandler::start()
     if (!d->inputText.isEmpty())
         d->inputText += u'\n';
     d->inputText.replace(u"\\n"_s, u"\n"_s);
-    d->editInput->setPlainText(d->inputText);
-
     d->expectedText = parts.at(1);
-    d->editOutput->setPlainText(QObject::tr("Required output: %1").arg(d->expectedText));
+    if (d->editInput)
+        d->editInput->setPlainText(d->inputText);
+    if (d->editOutput)
+        d->editOutput->setPlainText(QObject::tr("Required output: %1").arg(d->expectedText));
 }
 
 bool AlphaTestHandler::hasInput()

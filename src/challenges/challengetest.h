@@ -31,8 +31,8 @@ struct TestRefusal
 // can pass a challenge that cannot be tested, so nobody is sent to shorten one in vain.
 TestRefusal testRefusal(const Challenge &challenge, int commandCount);
 
-// The test handler for the challenge's test type, writing each case into the given panes;
-// nullptr for a type that has none.
+// The test handler for the challenge's test type, writing each case into the given panes (if
+// any); nullptr for a type that has none.
 std::unique_ptr<IOHandler> createTestHandler(const Challenge &challenge, QPlainTextEdit *input,
                                              QPlainTextEdit *output);
 

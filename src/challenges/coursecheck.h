@@ -46,8 +46,9 @@ class CourseCheck
 public:
     static constexpr qint64 DefaultMaximumSteps = 100000000;
 
-    // The test handlers write each case into these panes, as they do in the window.
-    explicit CourseCheck(QPlainTextEdit *input, QPlainTextEdit *output);
+    // The test handlers write each case into these panes, as they do in the window. Without
+    // panes the cases are run all the same, and no graphical application is needed.
+    explicit CourseCheck(QPlainTextEdit *input = nullptr, QPlainTextEdit *output = nullptr);
     ~CourseCheck();
 
     qint64 maximumSteps() const;

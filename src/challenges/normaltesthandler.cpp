@@ -59,13 +59,14 @@ void NormalTestHandler::start()
 
     const QString &inputPart = parts.at(0);
     const QString &expectedPart = parts.at(1);
-    if (inputPart.isEmpty()) {
-        d->editInput->setPlainText(QObject::tr("No test input."));
-    } else {
-        d->editInput->setPlainText(QObject::tr("Test input: %1").arg(inputPart));
+    if (!inputPart.isEmpty())
         appendNumbers(d->inputQueue, inputPart);
+    if (d->editInput) {
+        d->editInput->setPlainText(inputPart.isEmpty() ? QObject::tr("No test input.")
+                                                       : QObject::tr("Test input: %1").arg(inputPart));
     }
-    d->editOutput->setPlainText(QObject::tr("Required output: %1").arg(expectedPart));
+    if (d->editOutput)
+        d->editOutput->setPlainText(QObject::tr("Required output: %1").arg(expectedPart));
     if (!expectedPart.isEmpty())
         appendNumbers(d->expectedQueue, expectedPart);
 }

@@ -47,16 +47,23 @@ struct CheckRun
     QString errors;
 };
 
-CheckRun runCheck(const QStringList &arguments)
+// Runs the checker as a script would: without a display unless `environment` (NAME=value
+// items) names one, with `input` on its standard input.
+CheckRun runCheck(const QStringList &arguments, const QStringList &environment = {},
+                  const QByteArray &input = {})
 {
     QProcess process;
     // The checker must find its own way without a display.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"QT_QPA_PLATFORM"_s);
-    environment.remove(u"DISPLAY"_s);
-    environment.remove(u"WAYLAND_DISPLAY"_s);
-    process.setProcessEnvironment(environment);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.remove(u"QT_QPA_PLATFORM"_s);
+    variables.remove(u"DISPLAY"_s);
+    variables.remove(u"WAYLAND_DISPLAY"_s);
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(variables);
     process.start(QStringLiteral(ZINDLE_CHECK_PROGRAM), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     CheckRun run;
     run.finished = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
     run.exitCode = process.exitCode();
@@ -81,6 +88,8 @@ private Q_SLOTS:
     void machineProgram();
     void commandLine_data();
     void commandLine();
+    void hostileSurroundings_data();
+    void hostileSurroundings();
     void jsonReport();
     void junitReport();
 
@@ -303,6 +312,36 @@ QStringList TestCourseCheck::squaresPrograms()
     };
     return {write(u"long.bf"_s, QByteArray(33, '+')), write(u"crash.bf"_s, "<"),
             qEnvironmentVariable("ZINDLE_SOURCE_DIR") + u"/tests/challenges/solutions/28-squares.bf"_s};
+}
+
+void TestCourseCheck::hostileSurroundings_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QByteArray>("input");
+
+    const QStringList echo{u"--challenge"_s, u"2"_s, u"/dev/stdin"_s};
+    const QByteArray program = "read , and write it . back\r\n";
+    QTest::newRow("program from a pipe") << echo << QStringList() << program;
+    QTest::newRow("platform that cannot start") << echo << QStringList{u"QT_QPA_PLATFORM=xcb"_s} << program;
+    QTest::newRow("platform option") << QStringList{u"-platform"_s, u"wayland"_s} + echo << QStringList()
+                                     << program;
+    QTest::newRow("no runtime folder") << echo << QStringList{u"XDG_RUNTIME_DIR="_s} << program;
+}
+
+// The checker needs no display, no graphical platform and no runtime folder, and says nothing
+// on its error stream when all is well.
+void TestCourseCheck::hostileSurroundings()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
+    QFETCH(QByteArray, input);
+
+    const CheckRun run = runCheck(arguments, environment, input);
+    QVERIFY2(run.finished, "zindle-check did not finish");
+    QVERIFY2(run.exitCode == 0, qPrintable(run.output + run.errors));
+    QVERIFY2(run.output.contains(u"PASS: 6 of 6 cases passed."_s), qPrintable(run.output));
+    QCOMPARE(run.errors, QString());
 }
 
 void TestCourseCheck::jsonReport()
