@@ -2,8 +2,10 @@
 
 #include "challenges/challenge.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QPointer>
 #include <QSettings>
 
 #include <algorithm>
@@ -15,6 +17,21 @@ namespace {
 enum Column { CompleteColumn = 0, NameColumn = 1, DifficultyColumn = 2, ColumnCount = 3 };
 
 constexpr int DifficultyPictureSize = 24;
+
+// The one settings object of the marks, kept for the application's lifetime. A new one per
+// lookup would read the whole store again each time, and the table looks up every row at
+// every paint. Every settings object of the process shares what this one has read, so marks
+// written or erased through any of them show at once.
+QSettings &completionStore()
+{
+    static QPointer<QSettings> store;
+    if (!store || store->organizationName() != QCoreApplication::organizationName()
+        || store->applicationName() != QCoreApplication::applicationName()) {
+        delete store;
+        store = new QSettings(QCoreApplication::instance());
+    }
+    return *store;
+}
 
 } // namespace
 
@@ -77,7 +94,7 @@ QVariant ChallengeModel::data(const QModelIndex &index, int role) const
 
 bool isChallengeComplete(int row)
 {
-    QSettings settings;
+    QSettings &settings = completionStore();
     settings.beginReadArray(u"challenge"_s);
     settings.setArrayIndex(row);
     const bool complete = settings.value(u"complete"_s, false).toBool();
@@ -87,9 +104,11 @@ bool isChallengeComplete(int row)
 
 void markChallengeComplete(int row)
 {
-    QSettings settings;
+    QSettings &settings = completionStore();
     settings.beginWriteArray(u"challenge"_s);
     settings.setArrayIndex(row);
     settings.setValue(u"complete"_s, true);
     settings.endArray();
+    // On disk at once, as when each mark had a settings object of its own.
+    settings.sync();
 }

@@ -4,8 +4,8 @@
 #include <QAbstractItemModel>
 
 // The challenge table: one row per challenge of the challenge list with its completion mark,
-// its name and its difficulty picture. It holds no data of its own and caches nothing, so every
-// paint shows the current marks.
+// its name and its difficulty picture. It holds no data of its own and reads the marks at every
+// paint, so every paint shows the current marks.
 class ChallengeModel : public QAbstractItemModel
 {
     Q_OBJECT

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void noMarks();
     void marks();
     void marksSurviveRestart();
+    void crowdedStore();
     void pictures_data();
     void pictures();
 
@@ -216,6 +217,34 @@ void TestChallengeModel::marksSurviveRestart()
     QSettings reopened(file, QSettings::NativeFormat);
     QCOMPARE(reopened.value(u"challenge/8/complete"_s).toBool(), true);
     QVERIFY(isChallengeComplete(7));
+}
+
+// A store holding far more marks than the course has rows: lookups answer from it, other
+// settings objects of the process see the same marks, and marking leaves every key as it was.
+void TestChallengeModel::crowdedStore()
+{
+    const int crowd = 30000;
+    {
+        QSettings settings;
+        settings.beginWriteArray(u"challenge"_s);
+        for (int row = 20; row < crowd; ++row) {
+            settings.setArrayIndex(row);
+            settings.setValue(u"complete"_s, true);
+        }
+        settings.endArray();
+    }
+    QVERIFY(!isChallengeComplete(5));
+    QVERIFY(isChallengeComplete(crowd - 1));
+    markChallengeComplete(5);
+
+    QSettings settings;
+    QCOMPARE(settings.value(u"challenge/6/complete"_s).toBool(), true);
+    QCOMPARE(settings.value(u"challenge/size"_s).toInt(), 6);
+    QCOMPARE(settings.allKeys().size(), crowd - 20 + 2);
+    settings.remove(u"challenge/21/complete"_s);
+    QVERIFY(!isChallengeComplete(20));
+    QVERIFY(isChallengeComplete(21));
+    QVERIFY(isChallengeComplete(5));
 }
 
 void TestChallengeModel::pictures_data()
