@@ -1,0 +1,247 @@
+#include "window/programeditor.h"
+
+#include "window/bracketmatcher.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// The margin that shows the line numbers; the editor paints it, since only the editor knows
+// where its lines are.
+class Gutter : public QWidget
+{
+public:
+    Gutter(QWidget *parent, std::function<void(QPaintEvent *)> paint)
+        : QWidget(parent)
+        , paintGutter(std::move(paint))
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override { paintGutter(event); }
+
+private:
+    std::function<void(QPaintEvent *)> paintGutter;
+};
+
+bool isBracket(QChar character)
+{
+    return character == u'[' || character == u']';
+}
+
+} // namespace
+
+struct ProgramEditor::Private
+{
+    explicit Private(ProgramEditor *editor)
+        : q(editor)
+        , gutter(new Gutter(editor, [this](QPaintEvent *event) { paintGutter(event); }))
+    {
+        // Lines above and below rather than a background: a background would hide the mark of
+        // the command executed last when it stands on one of the two brackets.
+        matchFormat.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+        matchFormat.setUnderlineColor(QColor(0, 128, 255));
+        matchFormat.setFontOverline(true);
+        errorFormat.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        errorFormat.setUnderlineColor(Qt::red);
+        selectionsDue.setSingleShot(true);
+        selectionsDue.setInterval(0);
+    }
+
+    void paintGutter(QPaintEvent *event);
+    void placeGutter();
+    void textChanged(int removed, int added);
+    // The bracket beside the cursor: the one after it, else the one before it; -1 for none.
+    int bracketAtCursor() const;
+    // The document position of the character drawn at this viewport point, -1 for none.
+    int characterAt(QPoint point) const;
+    void updateSelections();
+
+    ProgramEditor *const q;
+    Gutter *const gutter;
+    BracketMatcher matcher;
+    QTextCharFormat matchFormat;
+    QTextCharFormat errorFormat;
+    // Selections follow the layout, which the document updates only after telling of a change;
+    // building them once the change is through also spares the work for every key of a paste.
+    QTimer selectionsDue;
+    int currentLine = -1;
+};
+
+ProgramEditor::ProgramEditor(QWidget *parent)
+    : QPlainTextEdit(parent)
+    , d(std::make_unique<Private>(this))
+{
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int, int removed, int added) { d->textChanged(removed, added); });
+    connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { d->placeGutter(); });
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect &rect, int dy) {
+        if (dy != 0)
+            d->gutter->scroll(0, dy);
+        else
+            d->gutter->update(0, rect.y(), d->gutter->width(), rect.height());
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        const int line = textCursor().blockNumber();
+        if (line != d->currentLine) {
+            d->currentLine = line;
+            d->gutter->update();
+        }
+        d->selectionsDue.start();
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, &d->selectionsDue,
+            qOverload<>(&QTimer::start));
+    connect(&d->selectionsDue, &QTimer::timeout, this, [this] { d->updateSelections(); });
+    d->placeGutter();
+}
+
+ProgramEditor::~ProgramEditor() = default;
+
+int ProgramEditor::gutterWidth() const
+{
+    int digits = 1;
+    for (int lines = std::max(1, blockCount()); lines >= 10; lines /= 10)
+        ++digits;
+    const QFontMetrics metrics(font());
+    // Room for two digits at least, so the margin does not jump at the tenth line.
+    return metrics.horizontalAdvance(u'9') * (std::max(digits, 2) + 1);
+}
+
+void ProgramEditor::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    d->placeGutter();
+    d->selectionsDue.start();
+}
+
+void ProgramEditor::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        d->placeGutter();
+        d->selectionsDue.start();
+    }
+}
+
+bool ProgramEditor::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QPlainTextEdit::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int position = d->characterAt(help->pos());
+    if (position >= 0 && d->matcher.isUnmatched(position)) {
+        const bool opening = document()->characterAt(position) == u'[';
+        QToolTip::showText(help->globalPos(), opening ? tr("No matching ]") : tr("No matching ["),
+                           viewport());
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
+}
+
+void ProgramEditor::Private::placeGutter()
+{
+    const int width = q->gutterWidth();
+    q->setViewportMargins(width, 0, 0, 0);
+    const QRect contents = q->contentsRect();
+    gutter->setGeometry(contents.left(), contents.top(), width, contents.height());
+    gutter->update();
+}
+
+void ProgramEditor::Private::paintGutter(QPaintEvent *event)
+{
+    QPainter painter(gutter);
+    const QPalette &palette = q->palette();
+    painter.fillRect(event->rect(), palette.color(QPalette::Window));
+    QFont plain = q->font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const int right = gutter->width() - QFontMetrics(plain).horizontalAdvance(u'9') / 2;
+    const int cursorLine = q->textCursor().blockNumber();
+
+    QTextBlock block = q->firstVisibleBlock();
+    qreal top = q->blockBoundingGeometry(block).translated(q->contentOffset()).top();
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const qreal height = q->blockBoundingRect(block).height();
+        if (block.isVisible() && top + height >= event->rect().top()) {
+            const bool current = block.blockNumber() == cursorLine;
+            painter.setFont(current ? bold : plain);
+            painter.setPen(palette.color(current ? QPalette::Text : QPalette::PlaceholderText));
+            // The number stands beside the block's first line, however far the block wraps.
+            const int lineHeight = int(block.layout()->lineCount() > 0
+                                           ? block.layout()->lineAt(0).height()
+                                           : height);
+            painter.drawText(QRect(0, int(top), right, lineHeight),
+                             Qt::AlignRight | Qt::AlignVCenter,
+                             QString::number(block.blockNumber() + 1));
+        }
+        top += height;
+        block = block.next();
+    }
+}
+
+void ProgramEditor::Private::textChanged(int removed, int added)
+{
+    // Formats alone (the highlighter's) change no bracket.
+    if (removed == 0 && added == 0)
+        return;
+    matcher.setText(q->document()->toPlainText());
+    selectionsDue.start();
+}
+
+int ProgramEditor::Private::bracketAtCursor() const
+{
+    const int position = q->textCursor().position();
+    const QTextDocument *document = q->document();
+    if (isBracket(document->characterAt(position)))
+        return position;
+    if (position > 0 && isBracket(document->characterAt(position - 1)))
+        return position - 1;
+    return -1;
+}
+
+int ProgramEditor::Private::characterAt(QPoint point) const
+{
+    const QTextCursor cursor = q->cursorForPosition(point);
+    int position = cursor.position();
+    // The nearest cursor position lies after the character when the point is in its right half.
+    if (point.x() < q->cursorRect(cursor).left())
+        --position;
+    return position;
+}
+
+void ProgramEditor::Private::updateSelections()
+{
+    QList<QTextEdit::ExtraSelection> selections;
+    const auto select = [&](int position, const QTextCharFormat &format) {
+        QTextCursor cursor(q->document());
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        selections.append({cursor, format});
+    };
+    // Only what can be seen is marked: a program may hold thousands of unmatched brackets,
+    // and the editor weighs every selection against every line it paints.
+    if (matcher.unmatchedCount() > 0) {
+        const QRect area = q->viewport()->rect();
+        const int from = q->cursorForPosition(area.topLeft()).position();
+        const int to = q->cursorForPosition(area.bottomRight()).position() + 1;
+        for (int position : matcher.unmatched(from, to))
+            select(position, errorFormat);
+    }
+    const int bracket = bracketAtCursor();
+    const int partner = bracket < 0 ? -1 : matcher.partner(bracket);
+    if (partner >= 0) {
+        select(bracket, matchFormat);
+        select(partner, matchFormat);
+    }
+    q->setExtraSelections(selections);
+}

@@ -1,0 +1,180 @@
+#include "window/programeditor.h"
+
+#include <QHelpEvent>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolTip>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One letter per character for what the editor marks on it: '.' nothing, 'm' a bracket shown
+// with its partner, 'e' a bracket without one.
+QString marks(const ProgramEditor &editor)
+{
+    QString letters(editor.document()->characterCount() - 1, u'.');
+    for (const QTextEdit::ExtraSelection &selection : editor.extraSelections()) {
+        const bool error = selection.format.underlineStyle() == QTextCharFormat::WaveUnderline;
+        for (int i = selection.cursor.selectionStart(); i < selection.cursor.selectionEnd(); ++i)
+            letters[i] = error ? u'e' : u'm';
+    }
+    return letters;
+}
+
+} // namespace
+
+class TestProgramEditor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void brackets_data();
+    void brackets();
+    void afterEdits();
+    void longProgram();
+    void toolTips_data();
+    void toolTips();
+    void gutter();
+
+private:
+    void place(int position);
+    std::unique_ptr<ProgramEditor> editor;
+};
+
+void TestProgramEditor::init()
+{
+    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
+    editor = std::make_unique<ProgramEditor>();
+    editor->resize(400, 300);
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+}
+
+void TestProgramEditor::cleanup()
+{
+    editor.reset();
+}
+
+void TestProgramEditor::place(int position)
+{
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(position);
+    editor->setTextCursor(cursor);
+}
+
+void TestProgramEditor::brackets_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("marked");
+
+    QTest::newRow("before an open") << u"[+]"_s << 0 << u"m.m"_s;
+    QTest::newRow("after a close") << u"[+]"_s << 3 << u"m.m"_s;
+    QTest::newRow("between two, the one after") << u"[+][-]"_s << 3 << u"...m.m"_s;
+    QTest::newRow("across lines") << u"[\n+\n]"_s << 4 << u"m...m"_s;
+    QTest::newRow("nested") << u"[[+]]"_s << 1 << u".m.m."_s;
+    QTest::newRow("no bracket beside") << u"[++]"_s << 2 << u"...."_s;
+    QTest::newRow("unmatched open") << u"[[+]"_s << 4 << u"em.m"_s;
+    QTest::newRow("unmatched close across lines") << u"+]\n[\n]"_s << 0 << u".e...."_s;
+    QTest::newRow("cursor on an unmatched one") << u"]"_s << 0 << u"e"_s;
+}
+
+void TestProgramEditor::brackets()
+{
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QString, marked);
+
+    editor->setPlainText(text);
+    place(cursor);
+    QTRY_COMPARE(marks(*editor), marked);
+}
+
+void TestProgramEditor::afterEdits()
+{
+    editor->setFocus();
+    editor->setPlainText(u"[+]\n[-]"_s);
+    place(3);
+    QTRY_COMPARE(marks(*editor), u"m.m...."_s);
+    QTest::keyClick(editor.get(), Qt::Key_Backspace);
+    QTRY_COMPARE(marks(*editor), u"e....."_s);
+    QTest::keyClick(editor.get(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(editor.get(), u"]"_s);
+    QTRY_COMPARE(marks(*editor), u"m.....m"_s);
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(editor.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(marks(*editor), u"m.m...."_s);
+}
+
+void TestProgramEditor::longProgram()
+{
+    // 100,000 commands in lines of 80: one loop around 49,999 nested ones, one close too many.
+    QString program = QString(50000, u'[') + QString(50000, u']') + u']';
+    for (qsizetype i = 80; i < program.size(); i += 81)
+        program.insert(i, u'\n');
+    editor->setPlainText(program);
+    place(0);
+    // The far partner is found although it lies out of view.
+    const qsizetype last = program.lastIndexOf(u']');
+    const qsizetype partner = program.lastIndexOf(u']', last - 1);
+    QTRY_COMPARE(marks(*editor).count(u'm'), 2);
+    QCOMPARE(marks(*editor).at(partner), u'm');
+    // The unmatched close is marked once it comes into view.
+    QCOMPARE(marks(*editor).count(u'e'), 0);
+    editor->moveCursor(QTextCursor::End);
+    QTRY_COMPARE(marks(*editor).at(last), u'e');
+    QCOMPARE(marks(*editor).count(u'e'), 1);
+}
+
+void TestProgramEditor::toolTips_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("toolTip");
+
+    QTest::newRow("unmatched open") << u"+[+"_s << 1 << u"No matching ]"_s;
+    QTest::newRow("unmatched close") << u"+\n+]"_s << 3 << u"No matching ["_s;
+    QTest::newRow("matched") << u"[+]"_s << 2 << QString();
+    QTest::newRow("other command") << u"[+"_s << 1 << QString();
+}
+
+void TestProgramEditor::toolTips()
+{
+    QFETCH(QString, text);
+    QFETCH(int, position);
+    QFETCH(QString, toolTip);
+
+    editor->setPlainText(text);
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(position);
+    const QRect before = editor->cursorRect(cursor);
+    cursor.setPosition(position + 1);
+    const QPoint middle((before.left() + editor->cursorRect(cursor).left()) / 2,
+                        before.center().y());
+    QHelpEvent help(QEvent::ToolTip, middle, editor->viewport()->mapToGlobal(middle));
+    QCoreApplication::sendEvent(editor->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), toolTip);
+}
+
+void TestProgramEditor::gutter()
+{
+    // The numbers sit left of the text, as wide as the widest number in the editor's font.
+    editor->setPlainText(u"+\n"_s.repeated(8));
+    const int narrow = editor->gutterWidth();
+    QCOMPARE(editor->viewport()->x(), editor->contentsRect().left() + narrow);
+    editor->setPlainText(u"+\n"_s.repeated(1200));
+    QVERIFY(editor->gutterWidth() > narrow);
+    QFont larger = editor->font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    const int wide = editor->gutterWidth();
+    editor->setFont(larger);
+    QVERIFY(editor->gutterWidth() > wide);
+    QCOMPARE(editor->viewport()->x(), editor->contentsRect().left() + editor->gutterWidth());
+}
+
+QTEST_MAIN(TestProgramEditor)
+#include "tst_programeditor.moc"
