@@ -16,6 +16,7 @@ struct TapeModel::Private
     // Asked for on every refresh of the current cell; loading the picture each time is wasteful.
     std::optional<QIcon> marker;
     std::optional<QFont> currentFont;
+    bool alphabet = false;
 };
 
 TapeModel::TapeModel(Machine *machine, QObject *parent)
@@ -61,6 +62,17 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
         return QPalette().color(QPalette::Base).darker((column & 2) ? 118 : 112);
     if (role == Qt::DisplayRole)
         return QString::number(d->machine->cell(column));
+    if (role == Qt::ToolTipRole) {
+        // Numbered as the header numbers the columns.
+        const int value = d->machine->cell(column);
+        if (d->alphabet && value >= 1 && value <= 26) {
+            return tr("Cell %1: %2, the letter %3")
+                .arg(column + 1)
+                .arg(value)
+                .arg(QChar(u'a' + value - 1));
+        }
+        return tr("Cell %1: %2").arg(column + 1).arg(value);
+    }
     if (column != d->machine->currentCell())
         return {};
     if (role == Qt::DecorationRole) {
@@ -86,6 +98,11 @@ QModelIndex TapeModel::currentIndex() const
     if (column < 0)
         column = 0;
     return index(0, column);
+}
+
+void TapeModel::setAlphabet(bool alphabet)
+{
+    d->alphabet = alphabet;
 }
 
 void TapeModel::resetModel()

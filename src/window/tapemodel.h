@@ -25,6 +25,8 @@ public:
 
     // The current cell, kept inside the tape when the machine has just crashed off an end.
     QModelIndex currentIndex() const;
+    // In alphabet mode a cell's tool tip also names the letter its value stands for.
+    void setAlphabet(bool alphabet);
     // Tells the views that everything changed, the number of columns included.
     void resetModel();
 

@@ -5,6 +5,7 @@
 #include "interpreter/programtext.h"
 #include "io/alphahandler.h"
 #include "io/numerichandler.h"
+#include "window/viewzoom.h"
 
 #include <QApplication>
 #include <QFont>
@@ -54,6 +55,7 @@ Zindle::Zindle(QWidget *parent)
     QFont programFont(u"Monospace"_s, 14);
     programFont.setStyleHint(QFont::TypeWriter);
     d->ui.editProgram->setFont(programFont);
+    new ViewZoom(this, {d->ui.editProgram, d->ui.editInput, d->ui.editOutput, d->ui.tableTape});
 
     connect(d->ui.editProgram, &QPlainTextEdit::modificationChanged, this, &Zindle::changed);
 
@@ -143,6 +145,7 @@ void Zindle::on_actionAlphabet_triggered(bool checked)
     s.activeHandler = handler.get();
     s.machine->setHandler(s.activeHandler);
     s.interactiveHandler = std::move(handler);
+    s.tapeModel->setAlphabet(checked);
 }
 
 void Zindle::helpIndex()

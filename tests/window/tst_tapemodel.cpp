@@ -59,6 +59,8 @@ private Q_SLOTS:
     void outsideTape_data();
     void outsideTape();
     void tapeLengthChange();
+    void toolTips_data();
+    void toolTips();
 
 private:
     IOHandler handler;
@@ -166,7 +168,6 @@ void TestTapeModel::currentCell()
         const QModelIndex index = model.index(0, column);
         // Only the marker and the weight single out the current cell.
         QVERIFY(!model.data(index, Qt::ForegroundRole).isValid());
-        QVERIFY(!model.data(index, Qt::ToolTipRole).isValid());
         QVERIFY(!model.data(index, Qt::TextAlignmentRole).isValid());
         if (!QFile::exists(u":/check.png"_s))
             QSKIP("the marker picture is not compiled in");
@@ -195,7 +196,8 @@ void TestTapeModel::outsideTape()
     machine.setHandler(&handler);
     TapeModel model(&machine);
     const QModelIndex index = model.index(row, column);
-    for (int role : {Qt::DisplayRole, Qt::BackgroundRole, Qt::DecorationRole, Qt::FontRole})
+    for (int role : {Qt::DisplayRole, Qt::BackgroundRole, Qt::DecorationRole, Qt::FontRole,
+                     Qt::ToolTipRole})
         QVERIFY2(!model.data(index, role).isValid(), qPrintable(QString::number(role)));
 }
 
@@ -214,6 +216,36 @@ void TestTapeModel::tapeLengthChange()
     QCOMPARE(view.horizontalHeader()->count(), 5);
     for (int column = 0; column < 5; ++column)
         QCOMPARE(model.data(model.index(0, column)).toString(), u"0"_s);
+}
+
+void TestTapeModel::toolTips_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<bool>("alphabet");
+    QTest::addColumn<QString>("toolTip"); // of the first cell
+
+    QTest::newRow("number") << u"+++"_s << false << u"Cell 1: 3"_s;
+    QTest::newRow("letter in alphabet mode") << u"+++"_s << true << u"Cell 1: 3, the letter c"_s;
+    QTest::newRow("z") << u"+"_s.repeated(26) << true << u"Cell 1: 26, the letter z"_s;
+    QTest::newRow("past z") << u"+"_s.repeated(27) << true << u"Cell 1: 27"_s;
+    QTest::newRow("line break is no letter") << QString() << true << u"Cell 1: 0"_s;
+    QTest::newRow("not the current cell") << u"+>"_s << false << u"Cell 1: 1"_s;
+}
+
+void TestTapeModel::toolTips()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, alphabet);
+    QFETCH(QString, toolTip);
+
+    Machine machine(8);
+    machine.setHandler(&handler);
+    run(machine, program);
+    TapeModel model(&machine);
+    model.setAlphabet(alphabet);
+    QCOMPARE(model.data(model.index(0, 0), Qt::ToolTipRole).toString(), toolTip);
+    // Cells are numbered as the header numbers them.
+    QCOMPARE(model.data(model.index(0, 7), Qt::ToolTipRole).toString(), u"Cell 8: 0"_s);
 }
 
 QTEST_MAIN(TestTapeModel)
