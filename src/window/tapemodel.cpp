@@ -1,6 +1,7 @@
 #include "tapemodel.h"
 
 #include "interpreter/machine.h"
+#include "io/alphabet.h"
 
 #include <QFont>
 #include <QIcon>
@@ -65,11 +66,11 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
     if (role == Qt::ToolTipRole) {
         // Numbered as the header numbers the columns.
         const int value = d->machine->cell(column);
-        if (d->alphabet && value >= 1 && value <= 26) {
+        if (d->alphabet && value >= 1 && value <= LetterCount) {
             return tr("Cell %1: %2, the letter %3")
                 .arg(column + 1)
                 .arg(value)
-                .arg(QChar(u'a' + value - 1));
+                .arg(valueLetter(value));
         }
         return tr("Cell %1: %2").arg(column + 1).arg(value);
     }
