@@ -1,12 +1,13 @@
 #include "panewriter.h"
 
+#include "io/pacer.h"
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QString>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
 
 namespace {
 
@@ -22,16 +23,23 @@ constexpr qint64 SlowUpdateSpacing = 9;
 
 struct PaneWriter::Private
 {
+    explicit Private(PaneWriter *writer)
+        // A late update must not overwrite what another handler has written in the meantime.
+        : pacer([this, writer] {
+            if (paneUntouched())
+                writer->flush();
+        })
+    {
+    }
+
     QPlainTextEdit *pane = nullptr;
     QString text;
     // The document as this writer left it: any edit by someone else moves its revision on.
     QPointer<QTextDocument> document;
     int revision = -1;
     qsizetype shown = 0;
-    // When the pane was last updated, and what that cost.
-    QElapsedTimer sinceUpdate;
-    qint64 updateCost = 0;
-    QTimer pending;
+    // Spaces the updates of a slow pane by their cost.
+    Pacer pacer;
 
     // The pane holds exactly what this writer last put there.
     bool paneUntouched() const
@@ -42,15 +50,9 @@ struct PaneWriter::Private
 };
 
 PaneWriter::PaneWriter(QPlainTextEdit *pane)
-    : d(std::make_unique<Private>())
+    : d(std::make_unique<Private>(this))
 {
     d->pane = pane;
-    d->pending.setSingleShot(true);
-    // A late update must not overwrite what another handler has written in the meantime.
-    QObject::connect(&d->pending, &QTimer::timeout, &d->pending, [this] {
-        if (d->paneUntouched())
-            flush();
-    });
 }
 
 PaneWriter::~PaneWriter() = default;
@@ -76,20 +78,13 @@ void PaneWriter::show()
 {
     if (d->text.size() == d->shown && d->paneUntouched())
         return;
-    if (d->shown >= LongText && d->updateCost >= SlowUpdateNanoseconds) {
-        const qint64 wait = d->updateCost * SlowUpdateSpacing - d->sinceUpdate.nsecsElapsed();
-        if (wait > 0) {
-            if (!d->pending.isActive())
-                d->pending.start(int(wait / 1000000) + 1);
-            return;
-        }
-    }
-    flush();
+    if (d->pacer.mayDrawNow())
+        flush();
 }
 
 void PaneWriter::flush()
 {
-    d->pending.stop();
+    d->pacer.cancel();
     QElapsedTimer cost;
     cost.start();
     QTextDocument *document = d->pane->document();
@@ -106,6 +101,8 @@ void PaneWriter::flush()
     d->document = document;
     d->revision = document->revision();
     d->shown = d->text.size();
-    d->updateCost = cost.nsecsElapsed();
-    d->sinceUpdate.start();
+    const qint64 updateCost = cost.nsecsElapsed();
+    const bool slow = d->shown >= LongText && updateCost >= SlowUpdateNanoseconds;
+    d->pacer.setSpacing(slow ? updateCost * SlowUpdateSpacing : 0);
+    d->pacer.drawn();
 }
