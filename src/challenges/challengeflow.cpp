@@ -39,7 +39,6 @@ void Zindle::selectChallenge(const QModelIndex &index)
     const Challenge &challenge = challengeList().at(row);
     s.challengeIndex = row;
     d->ui.editChallenge->setPlainText(challenge.text);
-    d->ui.buttonTest->setEnabled(true);
     d->ui.labelRequirements->setText(
         challenge.programLength != 0
             ? tr("Tape length %1, program length %2").arg(challenge.tapeLength).arg(challenge.programLength)
@@ -69,11 +68,7 @@ void Zindle::on_buttonTest_clicked()
     s.testsLeft = int(challenge.testCases.size());
     configureMachine(s, challenge);
     d->testHandler = createTestHandler(challenge, d->ui.editInput, d->ui.editOutput);
-    s.activeHandler = d->testHandler.get();
-    s.machine->setHandler(s.activeHandler);
-    d->ui.toolBar->setEnabled(false);
-    d->ui.tableChallenge->setEnabled(false);
-    d->ui.buttonTest->setText(tr("Cancel"));
+    d->installHandler(d->testHandler.get());
     startRun();
     restartTimer();
 }
@@ -101,12 +96,8 @@ void Zindle::testFailed()
 
 void Zindle::endTest()
 {
-    WorkbenchState &s = d->state;
-    s.machine->setHandler(s.interactiveHandler.get());
-    s.activeHandler = s.interactiveHandler.get();
+    d->installHandler(d->state.interactiveHandler.get());
     d->testHandler.reset();
-    s.testsLeft = 0;
-    d->ui.toolBar->setEnabled(true);
-    d->ui.tableChallenge->setEnabled(true);
-    d->ui.buttonTest->setText(tr("Test"));
+    d->state.testsLeft = 0;
+    d->applyWindowState();
 }

@@ -4,8 +4,8 @@
 #include "window/zindle.h"
 #include "window/zindle_p.h"
 
-#include "interpreter/programtext.h"
 #include "interpreter/crashtext.h"
+#include "interpreter/programtext.h"
 
 #include <QMessageBox>
 #include <QTimerEvent>
@@ -18,24 +18,21 @@ constexpr int BatchSize = 1000;
 
 RepaintThrottle::RepaintThrottle(QWidget *watched)
     : window(watched)
+    , pacer([this] { paintNow(); })
 {
-    frame.setSingleShot(true);
-    frame.setTimerType(Qt::PreciseTimer);
-    connect(&frame, &QTimer::timeout, this, &RepaintThrottle::paintNow);
     window->installEventFilter(this);
 }
 
 RepaintThrottle::~RepaintThrottle() = default;
 
-void RepaintThrottle::setActive(bool on)
+void RepaintThrottle::setActive(bool active)
 {
-    if (active == on)
-        return;
-    active = on;
-    if (!active && frame.isActive()) {
-        frame.stop();
+    pacer.setSpacing(active ? Pacer::FrameNanoseconds : 0);
+    if (!active && pacer.isWaiting()) {
+        pacer.cancel();
         // The swallowed request still owes the window a paint.
-        QCoreApplication::postEvent(window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+        QCoreApplication::postEvent(window, new QEvent(QEvent::UpdateRequest),
+                                    Qt::LowEventPriority);
     }
 }
 
@@ -43,13 +40,10 @@ bool RepaintThrottle::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != window || event->type() != QEvent::UpdateRequest)
         return false;
-    if (!active || forced || !lastPaint.isValid() || lastPaint.elapsed() >= FrameMilliseconds) {
-        frame.stop();
-        lastPaint.start();
+    if (forced || pacer.mayDrawNow()) {
+        pacer.drawn();
         return false;
     }
-    if (!frame.isActive())
-        frame.start(int(FrameMilliseconds - lastPaint.elapsed()));
     return true;
 }
 
@@ -64,25 +58,20 @@ void RepaintThrottle::paintNow()
 void Zindle::Private::markCommand(int position)
 {
     markPosition = position;
-    if (state.timerId != -1 && sinceMark.isValid() && sinceMark.elapsed() < RepaintThrottle::FrameMilliseconds) {
-        if (!markFrame.isActive())
-            markFrame.start(int(RepaintThrottle::FrameMilliseconds - sinceMark.elapsed()));
-        return;
-    }
-    showMark();
+    if (markPacer.mayDrawNow())
+        showMark();
 }
 
 void Zindle::Private::showMark()
 {
-    markFrame.stop();
     state.highlighter->setCurrentPosition(markPosition);
-    sinceMark.start();
+    markPacer.drawn();
 }
 
 void Zindle::Private::startRunTimer()
 {
     state.timerId = q->startTimer(0);
-    throttle.setActive(true);
+    setPaced(true);
 }
 
 void Zindle::Private::killRunTimer()
@@ -91,23 +80,25 @@ void Zindle::Private::killRunTimer()
         q->killTimer(state.timerId);
         state.timerId = -1;
     }
-    throttle.setActive(false);
+    setPaced(false);
+}
+
+void Zindle::Private::setPaced(bool paced)
+{
+    throttle.setActive(paced);
+    markPacer.setSpacing(paced ? Pacer::FrameNanoseconds : 0);
 }
 
 void Zindle::startRun()
 {
     WorkbenchState &s = d->state;
-    d->ui.actionHalt->setEnabled(true);
-    d->ui.buttonTest->setEnabled(s.testsLeft > 0);
-    d->ui.menuBar->setEnabled(false);
-    d->ui.editInput->setReadOnly(true);
-    d->ui.editProgram->setReadOnly(true);
+    s.running = true;
+    d->applyWindowState();
 
     s.machine->setProgram(machineProgram(d->ui.editProgram->toPlainText()));
     s.machine->start();
     s.stopPosition = -1;
     s.stopCommand = s.testsLeft != 0 ? QChar() : QChar(u'@');
-    s.running = true;
     s.activeHandler->start();
     updateViews();
 }
@@ -117,12 +108,8 @@ void Zindle::stopRun()
     WorkbenchState &s = d->state;
     d->killRunTimer();
     d->timerHeldOff = false;
-    d->ui.actionHalt->setEnabled(false);
-    d->ui.buttonTest->setEnabled(true);
-    d->ui.menuBar->setEnabled(true);
-    d->ui.editInput->setReadOnly(false);
-    d->ui.editProgram->setReadOnly(false);
     s.running = false;
+    d->applyWindowState();
 
     const StopReason reason = s.machine->stopReason();
     if (reason == StopReason::Finished) {
@@ -197,39 +184,37 @@ void Zindle::on_actionHalt_triggered()
 
 void Zindle::step(QAction *action)
 {
-    stepTo(action->data().toInt());
+    stepTo(StepTo(action->data().toInt()));
 }
 
-void Zindle::stepTo(int mode)
+void Zindle::stepTo(StepTo mode)
 {
     WorkbenchState &s = d->state;
     if (!s.running)
         startRun();
     d->killRunTimer();
     switch (mode) {
-    case 1:
+    case StepTo::TenSteps:
         runSteps(10);
         break;
-    case 2:
+    case StepTo::HundredSteps:
         runSteps(100);
         break;
-    case 3:
+    case StepTo::ThousandSteps:
         runSteps(1000);
         break;
-    case 4:
+    case StepTo::OutOfLoop:
         s.stopCommand = QChar();
         s.stopPosition = s.machine->findLoopEnd(s.machine->programCounter());
         restartTimer();
         break;
-    case 5:
+    case StepTo::NextInput:
         s.stopCommand = u',';
         restartTimer();
         break;
-    case 6:
+    case StepTo::NextOutput:
         s.stopCommand = u'.';
         restartTimer();
-        break;
-    default:
         break;
     }
 }

@@ -34,64 +34,131 @@ Zindle::Zindle(QWidget *parent)
     : QMainWindow(parent, {})
     , d(std::make_unique<Private>(this))
 {
-    WorkbenchState &s = d->state;
     d->ui.setupUi(this);
-    d->ui.widgetChallenge->hide();
+    d->setupMachine();
+    d->setupTapeView();
+    d->setupEditor();
+    d->setupZoom();
+    d->setupStepToMenu();
+    d->setupChallengePane();
+    d->setupHelp();
+    d->applyWindowState();
+}
 
-    s.interactiveHandler = createInteractiveHandler(this, false);
-    s.activeHandler = s.interactiveHandler.get();
+void Zindle::Private::setupMachine()
+{
+    state.interactiveHandler = createInteractiveHandler(q, false);
+    state.machine = std::make_unique<Machine>(1000);
+    installHandler(state.interactiveHandler.get());
+}
 
-    s.machine = std::make_unique<Machine>(1000);
-    s.machine->setHandler(s.activeHandler);
+void Zindle::Private::setupTapeView()
+{
+    state.tapeModel = std::make_unique<TapeModel>(state.machine.get());
+    ui.tableTape->setModel(state.tapeModel.get());
+    QHeaderView *header = ui.tableTape->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultSectionSize(8 * QFontMetrics(q->font()).horizontalAdvance(u'M'));
+}
 
-    s.tapeModel = std::make_unique<TapeModel>(s.machine.get());
-    d->ui.tableTape->setModel(s.tapeModel.get());
-    QHeaderView *tapeHeader = d->ui.tableTape->horizontalHeader();
-    tapeHeader->setSectionResizeMode(QHeaderView::Fixed);
-    tapeHeader->setDefaultSectionSize(8 * QFontMetrics(font()).horizontalAdvance(u'M'));
-
-    s.highlighter = std::make_unique<ProgramHighlighter>(d->ui.editProgram->document());
-
+void Zindle::Private::setupEditor()
+{
+    state.highlighter = new ProgramHighlighter(ui.editProgram->document());
     QFont programFont(u"Monospace"_s, 14);
     programFont.setStyleHint(QFont::TypeWriter);
-    d->ui.editProgram->setFont(programFont);
-    new ViewZoom(this, {d->ui.editProgram, d->ui.editInput, d->ui.editOutput, d->ui.tableTape});
+    ui.editProgram->setFont(programFont);
+    QObject::connect(ui.editProgram, &QPlainTextEdit::modificationChanged, q, &Zindle::changed);
+}
 
-    connect(d->ui.editProgram, &QPlainTextEdit::modificationChanged, this, &Zindle::changed);
+void Zindle::Private::setupZoom()
+{
+    new ViewZoom(q, {ui.editProgram, ui.editInput, ui.editOutput, ui.tableTape});
+}
 
-    d->stepToMenu = std::make_unique<QMenu>();
-    const std::pair<QString, int> entries[] = {
-        {tr("10"), 1}, {tr("100"), 2}, {tr("1000"), 3},
-        {tr("out of loop"), 4}, {tr("to next input"), 5}, {tr("to next output"), 6},
+void Zindle::Private::setupStepToMenu()
+{
+    stepToMenu = std::make_unique<QMenu>();
+    const std::pair<QString, StepTo> entries[] = {
+        {Zindle::tr("10"), StepTo::TenSteps},
+        {Zindle::tr("100"), StepTo::HundredSteps},
+        {Zindle::tr("1000"), StepTo::ThousandSteps},
+        {Zindle::tr("out of loop"), StepTo::OutOfLoop},
+        {Zindle::tr("to next input"), StepTo::NextInput},
+        {Zindle::tr("to next output"), StepTo::NextOutput},
     };
     for (const auto &[text, mode] : entries) {
-        QAction *entry = d->stepToMenu->addAction(text);
-        entry->setData(mode);
-        entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + mode)));
+        QAction *entry = stepToMenu->addAction(text);
+        entry->setData(int(mode));
+        entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + int(mode))));
     }
-    d->ui.actionStepTo->setMenu(d->stepToMenu.get());
+    ui.actionStepTo->setMenu(stepToMenu.get());
     // The menu has no parent, so its shortcuts work through the tool-bar button that opens it,
     // which a challenge test disables together with the rest of the tool bar.
-    if (QWidget *button = d->ui.toolBar->widgetForAction(d->ui.actionStepTo))
-        button->addActions(d->stepToMenu->actions());
-    connect(d->stepToMenu.get(), &QMenu::triggered, this, &Zindle::step);
+    if (QWidget *button = ui.toolBar->widgetForAction(ui.actionStepTo))
+        button->addActions(stepToMenu->actions());
+    QObject::connect(stepToMenu.get(), &QMenu::triggered, q, &Zindle::step);
+}
 
-    d->ui.tableChallenge->setModel(new ChallengeModel(this));
-    QHeaderView *challengeHeader = d->ui.tableChallenge->horizontalHeader();
+void Zindle::Private::setupChallengePane()
+{
+    ui.widgetChallenge->hide();
+    ui.tableChallenge->setModel(new ChallengeModel(q));
+    QHeaderView *header = ui.tableChallenge->horizontalHeader();
     // The style's minimum would otherwise widen the picture column past its 24 pixels.
-    challengeHeader->setMinimumSectionSize(std::min(challengeHeader->minimumSectionSize(), 24));
-    challengeHeader->setSectionResizeMode(0, QHeaderView::Fixed);
-    challengeHeader->setSectionResizeMode(1, QHeaderView::Stretch);
-    challengeHeader->setSectionResizeMode(2, QHeaderView::Fixed);
-    challengeHeader->resizeSection(0, 24);
-    challengeHeader->resizeSection(2, 32);
-    d->ui.tableChallenge->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-
-    connect(d->ui.tableChallenge->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    header->setMinimumSectionSize(std::min(header->minimumSectionSize(), 24));
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::Fixed);
+    header->resizeSection(0, 24);
+    header->resizeSection(2, 32);
+    ui.tableChallenge->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QObject::connect(ui.tableChallenge->selectionModel(), &QItemSelectionModel::currentChanged, q,
             &Zindle::selectChallenge);
-    connect(d->ui.actionIndex, &QAction::triggered, this, &Zindle::helpIndex);
-    connect(d->ui.actionAbout, &QAction::triggered, this, &Zindle::helpAbout);
-    connect(d->ui.actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+}
+
+void Zindle::Private::setupHelp()
+{
+    QObject::connect(ui.actionIndex, &QAction::triggered, q, &Zindle::helpIndex);
+    QObject::connect(ui.actionAbout, &QAction::triggered, q, &Zindle::helpAbout);
+    QObject::connect(ui.actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+}
+
+void Zindle::Private::installHandler(IOHandler *handler)
+{
+    state.activeHandler = handler;
+    state.machine->setHandler(handler);
+}
+
+WindowState Zindle::Private::windowState() const
+{
+    if (state.testsLeft != 0)
+        return WindowState::Testing;
+    if (!state.running)
+        return WindowState::Idle;
+    return state.timerId != -1 ? WindowState::Running : WindowState::Paused;
+}
+
+void Zindle::Private::applyWindowState()
+{
+    const WindowState now = windowState();
+    const bool busy = now != WindowState::Idle;
+    const bool testing = now == WindowState::Testing;
+    // A run holds the program, its input and the machine's settings until it ends.
+    ui.actionHalt->setEnabled(busy);
+    ui.menuBar->setEnabled(!busy);
+    ui.editInput->setReadOnly(busy);
+    ui.editProgram->setReadOnly(busy);
+    // During a test the button is Cancel; an interactive run must end before a test starts.
+    ui.buttonTest->setEnabled(!busy || testing);
+    // A test owns the machine until it ends: no run command, no other challenge.
+    ui.toolBar->setEnabled(!testing);
+    ui.tableChallenge->setEnabled(!testing);
+    // The form's "&Test" keeps its text until the first test has ended.
+    if (testing)
+        ui.buttonTest->setText(Zindle::tr("Cancel"));
+    else if (shownState == WindowState::Testing)
+        ui.buttonTest->setText(Zindle::tr("Test"));
+    shownState = now;
 }
 
 Zindle::~Zindle() = default;
@@ -140,12 +207,10 @@ void Zindle::on_actionMaximumValue_triggered()
 
 void Zindle::on_actionAlphabet_triggered(bool checked)
 {
-    WorkbenchState &s = d->state;
     std::unique_ptr<IOHandler> handler = createInteractiveHandler(this, checked);
-    s.activeHandler = handler.get();
-    s.machine->setHandler(s.activeHandler);
-    s.interactiveHandler = std::move(handler);
-    s.tapeModel->setAlphabet(checked);
+    d->installHandler(handler.get());
+    d->state.interactiveHandler = std::move(handler);
+    d->state.tapeModel->setAlphabet(checked);
 }
 
 void Zindle::helpIndex()

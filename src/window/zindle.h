@@ -14,6 +14,11 @@ class QTimerEvent;
 // The workbench's only window: the program editor, the input and output panes, the live tape
 // and the challenge pane, with every command as an action. It owns the machine, its views and
 // the handlers, and drives runs from its own timer so the window stays live while a program runs.
+//
+// Its members live in four files: zindle.cpp sets the window up and holds the machine
+// settings and Help commands; runcontrol.cpp runs and steps programs; programfiles.cpp keeps
+// the program's file; src/challenges/challengeflow.cpp selects challenges and tests programs.
+// zindle_p.h holds the private record they share.
 class Zindle : public QMainWindow
 {
     Q_OBJECT
@@ -27,27 +32,33 @@ public:
     QPlainTextEdit *outputEdit() const;
 
 public slots:
+    // Program files (programfiles.cpp).
     void changed();
     void unchanged();
     void on_actionNew_triggered();
     void on_actionOpen_triggered();
     void on_actionSave_triggered();
     void on_actionSaveAs_triggered();
+    // Machine settings and Help (zindle.cpp).
     void on_actionLength_triggered();
     void on_actionTapeLength_triggered();
     void on_actionMaximumValue_triggered();
     void on_actionAlphabet_triggered(bool checked);
+    void helpIndex();
+    void helpAbout();
+    // Run control (runcontrol.cpp).
     void on_actionRun_triggered();
     void on_actionStep_triggered();
     void on_actionHalt_triggered();
-    void on_buttonTest_clicked();
-    void helpIndex();
-    void helpAbout();
-    void selectChallenge(const QModelIndex &index);
     void step(QAction *action);
+    // Challenges (challengeflow.cpp).
+    void on_buttonTest_clicked();
+    void selectChallenge(const QModelIndex &index);
 
 protected:
+    // runcontrol.cpp
     void timerEvent(QTimerEvent *event) override;
+    // programfiles.cpp
     void closeEvent(QCloseEvent *event) override;
 
     // Every program file name comes from the user through here: the open or the save dialog
@@ -56,25 +67,28 @@ protected:
     virtual QString askFileName(FileDialog dialog, const QString &caption, const QString &filter);
 
 private:
-    // Run control.
+    // Run control (runcontrol.cpp). The entries of the step-to menu, numbered as their
+    // Ctrl+digit shortcuts.
+    enum class StepTo { TenSteps = 1, HundredSteps, ThousandSteps, OutOfLoop, NextInput,
+                        NextOutput };
     void startRun();
     void stopRun();
     void runSteps(int count);
-    void stepTo(int mode);
+    void stepTo(StepTo mode);
     void restartTimer();
     void updateViews();
 
-    // The number of the eight command characters in the program editor.
+    // The number of the eight command characters in the program editor (zindle.cpp).
     int commandCount() const;
 
-    // Program files. saveFile() and loadFile() take the file name on success only and tell
-    // the user about a failure themselves; false means nothing changed.
+    // Program files (programfiles.cpp). saveFile() and loadFile() take the file name on
+    // success only and tell the user about a failure themselves; false means nothing changed.
     bool maybeSave();
     QString askSaveName();
     bool saveFile(const QString &name);
     bool loadFile(const QString &name);
 
-    // Challenge tests.
+    // Challenge tests (challengeflow.cpp).
     void testCasePassed();
     void testFailed();
     void endTest();

@@ -7,16 +7,15 @@
 
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
+#include "io/pacer.h"
 #include "window/programhighlighter.h"
 #include "window/tapemodel.h"
 #include "ui_zindle.h"
 
 #include <QChar>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -26,7 +25,8 @@ struct WorkbenchState
 {
     std::unique_ptr<Machine> machine;
     std::unique_ptr<TapeModel> tapeModel;
-    std::unique_ptr<ProgramHighlighter> highlighter;
+    // Owned by the program editor's document.
+    ProgramHighlighter *highlighter = nullptr;
     std::unique_ptr<IOHandler> interactiveHandler;
     IOHandler *activeHandler = nullptr; // the handler installed in the machine
     int challengeIndex = -1;
@@ -39,14 +39,16 @@ struct WorkbenchState
     bool modified = false;
 };
 
+// What the window is doing, which decides what the user may touch. A run is paused while
+// the run timer is off: after a step, a step-to count or a breakpoint.
+enum class WindowState { Idle, Running, Paused, Testing };
+
 // Paints the window at the screen's pace while a program runs continuously. Every batch still
 // updates the views' content, but painting them after each batch would cost far more than the
 // batch itself; update requests that come within a frame of the last paint wait for that frame.
 class RepaintThrottle : public QObject
 {
 public:
-    static constexpr int FrameMilliseconds = 16;
-
     explicit RepaintThrottle(QWidget *watched);
     ~RepaintThrottle() override;
 
@@ -59,9 +61,7 @@ private:
     void paintNow();
 
     QWidget *window;
-    QElapsedTimer lastPaint;
-    QTimer frame;
-    bool active = false;
+    Pacer pacer;
     bool forced = false;
 };
 
@@ -70,14 +70,33 @@ struct Zindle::Private
     explicit Private(Zindle *window)
         : q(window)
         , throttle(window)
+        , markPacer([this] { showMark(); })
     {
-        markFrame.setSingleShot(true);
-        QObject::connect(&markFrame, &QTimer::timeout, window, [this] { showMark(); });
     }
 
-    // The run timer, an ordinary timer on the window; state.timerId is -1 while it is off.
+    // The steps of the window's set-up, in order (zindle.cpp).
+    void setupMachine();
+    void setupTapeView();
+    void setupEditor();
+    void setupZoom();
+    void setupStepToMenu();
+    void setupChallengePane();
+    void setupHelp();
+
+    // Makes `handler` the one the machine reads and writes through and the views refresh
+    // (zindle.cpp).
+    void installHandler(IOHandler *handler);
+    // What the window is doing, from the run, its timer and the test (zindle.cpp).
+    WindowState windowState() const;
+    // Enables, disables and makes read-only what the window's state implies; called wherever a
+    // run or a test starts or ends (zindle.cpp).
+    void applyWindowState();
+
+    // The run timer, an ordinary timer on the window; state.timerId is -1 while it is off
+    // (runcontrol.cpp). While it runs, the window and the mark are drawn at the screen's pace.
     void startRunTimer();
     void killRunTimer();
+    void setPaced(bool paced);
     // Marks the command at `position` in the program (-1: none). While the program runs
     // continuously the mark moves at the screen's pace: re-highlighting its line costs far
     // more than a batch of commands, and nobody sees a mark that moves between two frames.
@@ -88,6 +107,8 @@ struct Zindle::Private
 
     Ui::Zindle ui;
     WorkbenchState state;
+    // The state the widgets show, as applyWindowState() last left them.
+    WindowState shownState = WindowState::Idle;
     std::unique_ptr<QMenu> stepToMenu;
     // The handler of the challenge test in progress; activeHandler points to it meanwhile.
     std::unique_ptr<IOHandler> testHandler;
@@ -99,8 +120,7 @@ struct Zindle::Private
     bool timerHeldOff = false;
     RepaintThrottle throttle;
     int markPosition = -1;
-    QElapsedTimer sinceMark;
-    QTimer markFrame;
+    Pacer markPacer;
 };
 
 #endif // ZINDLE_P_H
