@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QStringList>
 
-// The shipped challenge file, made from the statements and the task oracles in course.cpp.
+// The shipped challenge file, made from the statements and the task oracles in coursedata.cpp.
 // The same seed always gives the same bytes, so the committed file can be checked against it.
 struct CourseDocument
 {
