@@ -155,8 +155,8 @@ private:
         QString name;
     };
 
-    // Runs in every event loop, also in the one of a dialog whose answer is still running: a
-    // box that the answer opened is the topmost modal widget and gets answered there.
+    // Runs in every event loop, also in one that an answer still running has opened: a box
+    // that the answer opened is the topmost modal widget and gets answered there.
     void poll()
     {
         QWidget *widget = QApplication::activeModalWidget();
@@ -173,6 +173,12 @@ private:
             const Expectation next = expected.front();
             expected.pop_front();
             check(next, title, textOf(widget));
+            // A timer does not fire again while its own call runs, so another one answers
+            // the boxes that this answer opens.
+            QTimer inner;
+            inner.setInterval(timer.interval());
+            QObject::connect(&inner, &QTimer::timeout, &inner, [this] { poll(); });
+            inner.start();
             next.action(widget);
         } else {
             mismatch(shown);
