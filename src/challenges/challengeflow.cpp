@@ -7,6 +7,7 @@
 #include "challenges/challengemodel.h"
 #include "challenges/challengetest.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QModelIndex>
 
@@ -44,6 +45,34 @@ void Zindle::selectChallenge(const QModelIndex &index)
             ? tr("Tape length %1, program length %2").arg(challenge.tapeLength).arg(challenge.programLength)
             : tr("Tape length %1").arg(challenge.tapeLength));
     configureMachine(s, challenge);
+    showRecords();
+}
+
+void Zindle::showRecords()
+{
+    const int row = d->state.challengeIndex;
+    if (row < 0)
+        return;
+    const Challenge &challenge = challengeList().at(row);
+    QStringList lines;
+    if (challenge.parCommands > 0) {
+        lines.append(challenge.parSteps > 0
+                         ? tr("Par: %1 commands, %2 steps").arg(challenge.parCommands).arg(challenge.parSteps)
+                         : tr("Par: %1 commands").arg(challenge.parCommands));
+    }
+    const PassScore best = d->records.best(row);
+    if (best.isValid())
+        lines.append(tr("Your best: %1 commands, %2 steps").arg(best.commands).arg(best.steps));
+    else if (isChallengeComplete(row))
+        lines.append(tr("Your best: passed, no program kept"));
+    else
+        lines.append(tr("Your best: not passed yet"));
+    int complete = 0;
+    for (int i = 0; i < challengeList().size(); ++i)
+        complete += isChallengeComplete(i) ? 1 : 0;
+    lines.append(tr("%1 of %2 complete").arg(complete).arg(challengeList().size()));
+    d->ui.labelRecords->setText(lines.join(u'\n'));
+    d->ui.actionOpenBest->setEnabled(best.isValid());
 }
 
 void Zindle::on_buttonTest_clicked()
@@ -66,6 +95,8 @@ void Zindle::on_buttonTest_clicked()
     }
 
     s.testsLeft = int(challenge.testCases.size());
+    d->caseStepCalls = 0;
+    d->testSteps = 0;
     configureMachine(s, challenge);
     d->testHandler = createTestHandler(challenge, d->ui.editInput, d->ui.editOutput);
     d->installHandler(d->testHandler.get());
@@ -77,15 +108,28 @@ void Zindle::testCasePassed()
 {
     WorkbenchState &s = d->state;
     --s.testsLeft;
+    d->testSteps += stepsTaken(*s.machine, d->caseStepCalls);
+    d->caseStepCalls = 0;
     if (s.testsLeft > 0) {
         startRun();
         restartTimer();
         return;
     }
+    const QString program = d->ui.editProgram->toPlainText();
+    const PassScore score{commandCount(), d->testSteps};
     updateViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));
     endTest();
     markChallengeComplete(s.challengeIndex);
+    // The pass stands whatever happens to the copy of the program kept with it.
+    const QList<UnkeptProgram> unkept = d->records.recordPass(s.challengeIndex, program, score);
+    showRecords();
+    for (const UnkeptProgram &file : unkept) {
+        QMessageBox::warning(this, tr("Keep program"),
+                             tr("Your passing program could not be kept in %1:\n%2\n\n"
+                                "The challenge is marked complete all the same.")
+                                 .arg(QDir::toNativeSeparators(file.fileName), file.error));
+    }
 }
 
 void Zindle::testFailed()

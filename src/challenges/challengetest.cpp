@@ -79,3 +79,8 @@ void setUpMachine(Machine &machine, const Challenge &challenge)
     machine.setMaximumValue(Machine::DefaultMaximumValue);
     machine.setTapeLength(challenge.tapeLength);
 }
+
+qint64 stepsTaken(const Machine &machine, qint64 stepCalls)
+{
+    return machine.currentCommand().isNull() ? stepCalls - 1 : stepCalls;
+}

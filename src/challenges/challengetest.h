@@ -40,4 +40,8 @@ std::unique_ptr<IOHandler> createTestHandler(const Challenge &challenge, QPlainT
 // whatever the user had set.
 void setUpMachine(Machine &machine, const Challenge &challenge);
 
+// The steps a finished run took, from the calls of step() it made: the call that finds the end
+// of the program executes no command and is no step.
+qint64 stepsTaken(const Machine &machine, qint64 stepCalls);
+
 #endif // CHALLENGETEST_H

@@ -110,7 +110,6 @@ CaseResult CourseCheck::finishCase(Machine &machine, qint64 maximumSteps)
         return result;
     }
     result.stopReason = machine.stopReason();
-    // The step that finds the end of the program executes no command.
-    result.commands = machine.currentCommand().isNull() ? steps - 1 : steps;
+    result.commands = stepsTaken(machine, steps);
     return result;
 }

@@ -65,6 +65,14 @@ void Zindle::on_actionOpen_triggered()
         loadFile(name);
 }
 
+void Zindle::on_actionOpenBest_triggered()
+{
+    const int row = d->state.challengeIndex;
+    if (row < 0 || !d->records.best(row).isValid() || !maybeSave())
+        return;
+    loadFile(d->records.bestFileName(row));
+}
+
 void Zindle::on_actionSave_triggered()
 {
     const QString name = d->state.fileName.isEmpty() ? askSaveName() : d->state.fileName;

@@ -130,6 +130,8 @@ void Zindle::runSteps(int count)
     d->inBatch = true;
     for (int i = 0; i < count; ++i) {
         bool stopped = s.machine->step();
+        if (s.testsLeft != 0)
+            ++d->caseStepCalls;
         if (s.stopPosition != -1 && s.machine->programCounter() == s.stopPosition)
             stopped = true;
         if (stopped || (!s.stopCommand.isNull() && s.stopCommand == s.machine->currentCommand())) {

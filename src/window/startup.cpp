@@ -1,6 +1,7 @@
 #include "window/startup.h"
 
 #include "challenges/challengeloader.h"
+#include "challenges/challengerecords.h"
 
 #include <QFile>
 #include <QSettings>
@@ -15,6 +16,7 @@ bool applyResetOption(const QStringList &arguments)
     settings.beginGroup(u"challenge"_s);
     settings.remove(QString());
     settings.endGroup();
+    ChallengeRecords().clear();
     return true;
 }
 

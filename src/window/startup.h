@@ -7,7 +7,8 @@
 // The steps of start-up that come before the window: kept apart from main() so they can be
 // tested without starting the application.
 
-// Erases every challenge completion mark when the arguments hold exactly "--reset".
+// Erases every challenge completion mark, and the passing programs kept with their scores,
+// when the arguments hold exactly "--reset".
 // Answers whether it did.
 bool applyResetOption(const QStringList &arguments);
 

@@ -37,6 +37,7 @@ public slots:
     void unchanged();
     void on_actionNew_triggered();
     void on_actionOpen_triggered();
+    void on_actionOpenBest_triggered();
     void on_actionSave_triggered();
     void on_actionSaveAs_triggered();
     // Machine settings and Help (zindle.cpp).
@@ -92,6 +93,8 @@ private:
     void testCasePassed();
     void testFailed();
     void endTest();
+    // The selected challenge's par, the learner's best and the course total.
+    void showRecords();
 
     Q_DISABLE_COPY(Zindle)
     struct Private;

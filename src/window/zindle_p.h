@@ -5,6 +5,7 @@
 
 #include "window/zindle.h"
 
+#include "challenges/challengerecords.h"
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
 #include "io/pacer.h"
@@ -112,6 +113,11 @@ struct Zindle::Private
     std::unique_ptr<QMenu> stepToMenu;
     // The handler of the challenge test in progress; activeHandler points to it meanwhile.
     std::unique_ptr<IOHandler> testHandler;
+    // Calls of the machine's step() in the test case running, and the steps of the cases
+    // passed so far, counted as zindle-check counts them.
+    qint64 caseStepCalls = 0;
+    qint64 testSteps = 0;
+    ChallengeRecords records;
     // True while runSteps() executes commands. An interactive handler may open a modal prompt
     // in the middle of a batch; a timer event that arrives from the prompt's event loop must
     // not step the machine again.

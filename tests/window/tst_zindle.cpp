@@ -151,6 +151,8 @@ void tst_Zindle::actions_data()
     QTest::newRow("Maximum value") << u"actionMaximumValue"_s << u"Maximum value..."_s << QString() << QString() << false << true;
     QTest::newRow("New") << u"actionNew"_s << u"New"_s << u"Ctrl+N"_s << QString() << false << true;
     QTest::newRow("Open") << u"actionOpen"_s << u"Open..."_s << u"Ctrl+O"_s << QString() << false << true;
+    QTest::newRow("Open your best") << u"actionOpenBest"_s << u"Open your best"_s << u"Ctrl+Shift+O"_s
+                                    << QString() << false << false;
     QTest::newRow("Save") << u"actionSave"_s << u"Save"_s << u"Ctrl+S"_s << QString() << false << true;
     QTest::newRow("Save as") << u"actionSaveAs"_s << u"Save as..."_s << QString() << QString() << false << true;
     QTest::newRow("Challenges") << u"actionChallenges"_s << u"Challenges"_s << u"Alt+C"_s << QString() << true << true;
@@ -173,7 +175,7 @@ void tst_Zindle::actions()
 
     // Rows come in creation order, which is the order of the window's own actions.
     const QList<QAction *> all = window->findChildren<QAction *>(Qt::FindDirectChildrenOnly);
-    QCOMPARE(all.size(), 17);
+    QCOMPARE(all.size(), 18);
     static int row = 0;
     QCOMPARE(all.at(row++)->objectName(), name);
 
@@ -213,7 +215,8 @@ void tst_Zindle::menusAndToolBar()
     QCOMPARE(menuMachine->title(), u"&Machine"_s);
     QCOMPARE(menuHelp->title(), u"&Help"_s);
     QCOMPARE(names(menuFile->actions()),
-             QStringList({u"actionNew"_s, u"actionOpen"_s, u"actionSave"_s, u"actionSaveAs"_s, u"-"_s,
+             QStringList({u"actionNew"_s, u"actionOpen"_s, u"actionOpenBest"_s, u"actionSave"_s,
+                          u"actionSaveAs"_s, u"-"_s,
                           u"actionChallenges"_s, u"actionLength"_s, u"-"_s, u"actionQuit"_s}));
     QCOMPARE(names(menuMachine->actions()),
              QStringList({u"actionTapeLength"_s, u"actionMaximumValue"_s, u"actionAlphabet"_s}));

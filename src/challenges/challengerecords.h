@@ -1,0 +1,59 @@
+#ifndef CHALLENGERECORDS_H
+#define CHALLENGERECORDS_H
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+// What a passing program scored over all the cases of a test.
+struct PassScore
+{
+    int commands = -1;
+    qint64 steps = -1;
+
+    // Within the bounds any real program could reach; a hand-edited store may hold anything.
+    bool isValid() const;
+    // Fewer commands wins; fewer steps breaks a tie.
+    bool isBetterThan(const PassScore &other) const;
+};
+
+// A program that passed and could not be kept, and why.
+struct UnkeptProgram
+{
+    QString fileName;
+    QString error;
+};
+
+// The learner's passing programs, per challenge row: the best one and the latest one, each with
+// its score. The scores live in the settings store beside, never inside, the completion marks;
+// the programs are files in a folder of the application's data location. A record whose score
+// is damaged or whose program is gone counts as no record.
+class ChallengeRecords
+{
+public:
+    // `folder` empty: "solutions" in the application's data location.
+    explicit ChallengeRecords(const QString &folder = QString());
+    ~ChallengeRecords();
+
+    QString bestFileName(int row) const;
+    QString latestFileName(int row) const;
+    // Invalid when there is no usable record.
+    PassScore best(int row) const;
+    PassScore latest(int row) const;
+
+    // Keeps `program` as the latest pass of the row, and as its best if it beats the one kept.
+    // A record changes only once its program is safely written: a failed write leaves that
+    // record as it was and is returned, so the caller can tell the user which file it was.
+    QList<UnkeptProgram> recordPass(int row, const QString &program, const PassScore &score);
+
+    // Forgets every record and removes the kept programs.
+    void clear();
+
+private:
+    Q_DISABLE_COPY_MOVE(ChallengeRecords)
+    struct Private;
+    const std::unique_ptr<Private> d;
+};
+
+#endif // CHALLENGERECORDS_H
