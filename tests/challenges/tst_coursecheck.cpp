@@ -392,6 +392,10 @@ void TestCourseCheck::jsonReport()
         steps += entry[u"steps"_s].toInteger();
     }
     QCOMPARE(pass.value(u"steps"_s).toInteger(), steps);
+    // The course's own solution is exactly on par.
+    const QJsonObject par = pass.value(u"par"_s).toObject();
+    QCOMPARE(par.value(u"commands"_s).toInt(), pass.value(u"commands"_s).toInt());
+    QCOMPARE(par.value(u"steps"_s).toInteger(), steps);
 }
 
 void TestCourseCheck::junitReport()
@@ -447,6 +451,7 @@ void TestCourseCheck::junitReport()
 
     const QStringList &pass = suites.at(2);
     QCOMPARE(pass.at(1), u"tests 9 failures 0 errors 0 skipped 0"_s);
+    QVERIFY(pass.contains(u"par.commands=30"_s));
     QVERIFY(!pass.join(u'\n').contains(u" failure "_s));
 }
 

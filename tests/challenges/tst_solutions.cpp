@@ -108,6 +108,19 @@ void TestSolutions::solutions()
     QVERIFY2(readProgramFile(folder.filePath(fileName), &program, &error), qPrintable(error));
     const CheckResult result = check(row, program);
     QVERIFY2(result.outcome == CheckResult::Passed, qPrintable(fileName + u": "_s + describe(result)));
+
+    // The par shown to players is what this solution achieves; a game dealt at random has no
+    // par in steps.
+    const Challenge &challenge = challengeList().at(row);
+    qint64 steps = 0;
+    for (const CaseResult &caseResult : result.cases)
+        steps += caseResult.commands;
+    if (challenge.testType == u"nim")
+        steps = 0;
+    QVERIFY2(challenge.parCommands == result.commandCount && challenge.parSteps == steps,
+             qPrintable(u"par %1 commands, %2 steps; the solution takes %3 commands, %4 steps "
+                        u"(run tools/coursegen)"_s.arg(challenge.parCommands).arg(challenge.parSteps)
+                            .arg(result.commandCount).arg(steps)));
 }
 
 void TestSolutions::wrongVariants_data()

@@ -2,8 +2,15 @@
 
 #include "coursedata.h"
 
+#include "challenges/challenge.h"
+#include "challenges/coursecheck.h"
+#include "window/programfile.h"
+
+#include <QDir>
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
+
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 using namespace coursegen;
@@ -74,7 +81,46 @@ const QString Template = u"\n"
                          "    </test>\n"
                          "  </challenge>\n"_s;
 
-void writeChallenge(QXmlStreamWriter &writer, const Entry &entry, const QStringList &lines)
+struct Par
+{
+    int commands = 0;
+    qint64 steps = 0; // 0: none, for a game dealt at random
+};
+
+// Runs the row's reference solution against the challenge as the program would test it.
+Par measurePar(Context &context, const QDir &solutions, int row, const Entry &entry, const QStringList &lines)
+{
+    QStringList files = solutions.entryList({u"%1-*.bf"_s.arg(row, 2, 10, QChar(u'0'))}, QDir::Files);
+    files.removeIf([](const QString &name) { return name.endsWith(u".wrong.bf"_s); });
+    context.require(files.size() == 1, u"%1 reference solutions instead of one"_s.arg(files.size()));
+    QString program;
+    QString error;
+    if (files.size() != 1 || !readProgramFile(solutions.filePath(files.first()), &program, &error)) {
+        context.require(error.isEmpty(), error);
+        return {};
+    }
+
+    Challenge challenge;
+    challenge.name = entry.name;
+    challenge.tapeLength = entry.tapeLength;
+    challenge.programLength = entry.programLength;
+    challenge.testType = entry.type;
+    challenge.testCases = lines;
+    // The Nim player deals from rand(): a fixed seed makes a failing game repeatable.
+    std::srand(1);
+    const CheckResult result = CourseCheck().check(challenge, program);
+    context.require(result.outcome == CheckResult::Passed,
+                    u"the reference solution %1 does not pass"_s.arg(files.first()));
+    Par par;
+    par.commands = result.commandCount;
+    if (entry.type != u"nim") {
+        for (const CaseResult &caseResult : result.cases)
+            par.steps += caseResult.commands;
+    }
+    return par;
+}
+
+void writeChallenge(QXmlStreamWriter &writer, const Entry &entry, const QStringList &lines, const Par &par)
 {
     writer.writeStartElement(u"challenge"_s);
     writer.writeTextElement(u"name"_s, entry.name);
@@ -83,6 +129,12 @@ void writeChallenge(QXmlStreamWriter &writer, const Entry &entry, const QStringL
     writer.writeTextElement(u"tape_length"_s, QString::number(entry.tapeLength));
     if (entry.programLength > 0)
         writer.writeTextElement(u"program_length"_s, QString::number(entry.programLength));
+    if (par.commands > 0) {
+        writer.writeEmptyElement(u"par"_s);
+        writer.writeAttribute(u"commands"_s, QString::number(par.commands));
+        if (par.steps > 0)
+            writer.writeAttribute(u"steps"_s, QString::number(par.steps));
+    }
     writer.writeStartElement(u"test"_s);
     writer.writeAttribute(u"type"_s, entry.type);
     for (const QString &line : lines)
@@ -101,7 +153,7 @@ QString withPlainMarks(QString xml)
 
 } // namespace
 
-CourseDocument generateCourse()
+CourseDocument generateCourse(const QString &solutions)
 {
     CourseDocument course;
     QString xml;
@@ -119,7 +171,8 @@ CourseDocument generateCourse()
         const QStringList lines = caseLines(context, entry);
         context.require(entry.text.size() >= 4 && entry.text.size() <= 1441,
                         u"statement of %1 characters"_s.arg(entry.text.size()));
-        writeChallenge(writer, entry, lines);
+        const Par par = measurePar(context, QDir(solutions), int(row), entry, lines);
+        writeChallenge(writer, entry, lines, par);
         course.problems += context.problems;
     }
     writer.writeEndElement();

@@ -4,7 +4,8 @@
 #include <QByteArray>
 #include <QStringList>
 
-// The shipped challenge file, made from the statements and the task oracles in coursedata.cpp.
+// The shipped challenge file, made from the statements and the task oracles in coursedata.cpp
+// and the par of the reference solutions.
 // The same seed always gives the same bytes, so the committed file can be checked against it.
 struct CourseDocument
 {
@@ -14,6 +15,10 @@ struct CourseDocument
     QStringList problems;
 };
 
-CourseDocument generateCourse();
+// `solutions` is the folder of the course's reference solutions, one per row named by its
+// two-digit row ("07-catenate.bf"; a ".wrong.bf" is a deliberately wrong variant). Each runs
+// through the program's own machine and test handlers, and what it achieves becomes the par of
+// its challenge: its command count, and its steps over all cases where the cases are fixed.
+CourseDocument generateCourse(const QString &solutions);
 
 #endif // COURSE_H

@@ -1,4 +1,5 @@
-// Writes the challenge file. Usage: coursegen FILE (normally resources/challenges.xml)
+// Writes the challenge file. Usage: coursegen FILE SOLUTIONS
+// (normally resources/challenges.xml tests/challenges/solutions)
 
 #include "course.h"
 
@@ -8,11 +9,11 @@
 int main(int argc, char *argv[])
 {
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: coursegen FILE\n";
+    if (argc != 3) {
+        err << "usage: coursegen FILE SOLUTIONS\n";
         return 2;
     }
-    const CourseDocument course = generateCourse();
+    const CourseDocument course = generateCourse(QString::fromLocal8Bit(argv[2]));
     for (const QString &problem : course.problems)
         err << problem << '\n';
     if (!course.problems.isEmpty())
