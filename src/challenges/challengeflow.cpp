@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QModelIndex>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The new tape resets the machine, so the tape view reads it afresh.
@@ -124,12 +126,15 @@ void Zindle::testCasePassed()
     // The pass stands whatever happens to the copy of the program kept with it.
     const QList<UnkeptProgram> unkept = d->records.recordPass(s.challengeIndex, program, score);
     showRecords();
-    for (const UnkeptProgram &file : unkept) {
-        QMessageBox::warning(this, tr("Keep program"),
-                             tr("Your passing program could not be kept in %1:\n%2\n\n"
-                                "The challenge is marked complete all the same.")
-                                 .arg(QDir::toNativeSeparators(file.fileName), file.error));
-    }
+    if (unkept.isEmpty())
+        return;
+    QStringList files;
+    for (const UnkeptProgram &file : unkept)
+        files.append(tr("%1:\n%2").arg(QDir::toNativeSeparators(file.fileName), file.error));
+    QMessageBox::warning(this, tr("Keep program"),
+                         tr("Your passing program could not be kept in\n%1\n\n"
+                            "The challenge is marked complete all the same.")
+                             .arg(files.join(u"\n"_s)));
 }
 
 void Zindle::testFailed()

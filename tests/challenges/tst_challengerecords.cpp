@@ -250,15 +250,13 @@ void TestChallengeRecords::unwritableLocationKeepsThePass()
     blocker.close();
 
     passEcho(u",."_s);
-    QStringList warnings;
-    const auto collect = [&](QWidget *box) { warnings.append(ModalAnswerer::textOf(box)); };
-    answerer->expectMessageBox(u"Keep program"_s, QString(), QMessageBox::Ok, collect);
-    answerer->expectMessageBox(u"Keep program"_s, QString(), QMessageBox::Ok, collect);
+    QString warning;
+    answerer->expectMessageBox(u"Keep program"_s, QString(), QMessageBox::Ok,
+                               [&](QWidget *box) { warning = ModalAnswerer::textOf(box); });
     QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);
-    QCOMPARE(warnings.size(), 2);
     ChallengeRecords records;
-    QVERIFY(warnings.at(0).contains(QDir::toNativeSeparators(records.bestFileName(Echo))));
-    QVERIFY(warnings.at(1).contains(QDir::toNativeSeparators(records.latestFileName(Echo))));
+    QVERIFY2(warning.contains(QDir::toNativeSeparators(records.bestFileName(Echo))), qPrintable(warning));
+    QVERIFY2(warning.contains(QDir::toNativeSeparators(records.latestFileName(Echo))), qPrintable(warning));
     QVERIFY(isChallengeComplete(Echo));
     QVERIFY(!records.best(Echo).isValid());
     QVERIFY(recordsText().contains(u"Your best: passed, no program kept\n1 of 50 complete"_s));
