@@ -3,6 +3,7 @@
 #include "challenges/challenge.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QPointer>
@@ -83,11 +84,10 @@ QVariant ChallengeModel::data(const QModelIndex &index, int role) const
     }
     if (index.column() == DifficultyColumn) {
         const int difficulty = std::clamp(challenge.difficulty, 0, 5);
-        const QPixmap picture(u":/difficulty%1.png"_s.arg(difficulty));
-        if (picture.isNull())
-            return picture;
-        return picture.scaled(DifficultyPictureSize, DifficultyPictureSize, Qt::KeepAspectRatio,
-                              Qt::SmoothTransformation);
+        // Through QIcon, which takes the @2x picture on screens scaled by 2.
+        const QIcon picture(u":/difficulty%1.png"_s.arg(difficulty));
+        return picture.pixmap(QSize(DifficultyPictureSize, DifficultyPictureSize),
+                              qGuiApp->devicePixelRatio());
     }
     return {};
 }

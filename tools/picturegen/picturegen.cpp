@@ -1,7 +1,10 @@
 // Draws the program's pictures with antialiasing and writes them as PNG files, so that they can
-// be remade or changed without an image editor. Usage: picturegen DIRECTORY
+// be remade or changed without an image editor. Usage: picturegen RESOURCES ICONS
+// Each picture is written at its own size and, as name@2x.png, at twice that size for screens
+// scaled by 2; the application icon also goes into ICONS/hicolor/NxN/apps at the theme's sizes.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -11,6 +14,8 @@
 
 #include <cmath>
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -410,17 +415,41 @@ struct Picture
     Painting paint;
 };
 
+// Draws a picture designed at width x height onto an image scaled by the given factor.
+QImage render(const Picture &picture, double scale)
+{
+    QImage image(qRound(picture.width * scale), qRound(picture.height * scale),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    picture.paint(painter);
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+bool save(const QImage &image, const QString &path, QTextStream &err)
+{
+    if (QDir().mkpath(QFileInfo(path).path()) && image.save(path, "PNG"))
+        return true;
+    err << "cannot write " << path << '\n';
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: picturegen DIRECTORY\n";
+    if (argc != 3) {
+        err << "usage: picturegen RESOURCES ICONS\n";
         return 2;
     }
-    const QDir directory(QString::fromLocal8Bit(argv[1]));
+    const QDir resources(QString::fromLocal8Bit(argv[1]));
+    const QDir icons(QString::fromLocal8Bit(argv[2]));
 
+    const Picture appIcon = {"murkle.png", 110, 110, drawMurkle};
     const Picture pictures[] = {
         {"run.png", 25, 24, drawRun},
         {"step.png", 25, 24, drawStep},
@@ -434,22 +463,20 @@ int main(int argc, char *argv[])
         {"difficulty4.png", 32, 32, drawDynamite},
         {"difficulty5.png", 32, 32, drawSkull},
         {"complete.png", 32, 32, drawComplete},
-        {"murkle.png", 110, 110, drawMurkle},
+        appIcon,
     };
 
     for (const Picture &picture : pictures) {
-        QImage image(picture.width, picture.height, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            picture.paint(painter);
-        }
-        const QString path = directory.filePath(QString::fromLatin1(picture.name));
-        if (!image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
-            err << "cannot write " << path << '\n';
+        const QString name = QString::fromLatin1(picture.name);
+        const QString doubled = name.chopped(4) + u"@2x.png"_s;
+        if (!save(render(picture, 1), resources.filePath(name), err)
+            || !save(render(picture, 2), resources.filePath(doubled), err))
             return 1;
-        }
+    }
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = u"hicolor/%1x%1/apps/%2.png"_s.arg(size).arg(QStringLiteral(ZINDLE_APP_ID));
+        if (!save(render(appIcon, double(size) / appIcon.width), icons.filePath(path), err))
+            return 1;
     }
     return 0;
 }
