@@ -80,6 +80,7 @@ int main(int argc, char *argv[])
     std::srand(unsigned(std::time(nullptr)));
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"zindle-check"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -87,6 +88,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Tests a brainfuck program against a challenge of the Zindle course."_s);
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption listOption(u"list"_s, u"Print the challenges of the course."_s);
     const QCommandLineOption challengeOption(u"challenge"_s, u"The challenge, by row or by name."_s,
                                              u"ROW|NAME"_s);
@@ -118,6 +120,8 @@ int main(int argc, char *argv[])
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
         parser.showHelp(CheckReport::Passed);
+    if (parser.isSet(u"version"_s))
+        parser.showVersion();
 
     QFile course(u":/challenges.xml"_s);
     if (course.open(QIODevice::ReadOnly)) {

@@ -8,6 +8,25 @@
 
 using namespace Qt::StringLiterals;
 
+QString informationText(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (argument == u"--version")
+            return u"zindle %1\n"_s.arg(QStringLiteral(ZINDLE_VERSION));
+        if (argument == u"--help") {
+            return u"Usage: zindle [--reset]\n"
+                   "A workbench for writing, running and debugging brainfuck programs, with a course"
+                   " of challenges.\n\n"
+                   "  --reset    erase the marks of passed challenges before the window opens\n"
+                   "  --help     print this help and exit\n"
+                   "  --version  print the version and exit\n\n"
+                   "Qt's own options, such as -style NAME, are accepted too. zindle-check tests a"
+                   " program\nagainst a challenge from the command line.\n"_s;
+        }
+    }
+    return {};
+}
+
 bool applyResetOption(const QStringList &arguments)
 {
     if (!arguments.contains(u"--reset"_s))

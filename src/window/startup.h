@@ -7,6 +7,10 @@
 // The steps of start-up that come before the window: kept apart from main() so they can be
 // tested without starting the application.
 
+// What zindle prints instead of opening its window when an argument is exactly "--help" or
+// "--version" (the first of them counts); empty for every other command line.
+QString informationText(const QStringList &arguments);
+
 // Erases every challenge completion mark, and the passing programs kept with their scores,
 // when the arguments hold exactly "--reset".
 // Answers whether it did.
