@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-repeat bench clean
+.PHONY: all deps configure build run test test-repeat bench package clean
 
 all: build
 
@@ -27,6 +27,10 @@ test: build
 test-repeat: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L window \
 		--repeat until-fail:3
+
+# The Debian package, zindle_<version>_<arch>.deb, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
 
 bench:
 	@scripts/install-deps.sh --bench

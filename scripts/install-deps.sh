@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# Building the Debian package and checking what it installs.
+packages+=(dpkg-dev desktop-file-utils appstream man-db file)
 if [[ "${1:-}" == "--bench" ]]; then
     packages+=(beef)
 fi

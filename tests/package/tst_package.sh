@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# tst_package.sh BUILD SCRATCH VERSION APP_ID: builds the Debian package from BUILD with cpack,
+# unpacks it into SCRATCH/root and checks the installed files as a desktop and a user would.
+set -uo pipefail
+build=$1 scratch=$2 version=$3 id=$4
+
+missing=()
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man file; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "SKIP: not installed: ${missing[*]} (scripts/install-deps.sh installs them)"
+    exit 77
+fi
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+pass() {
+    echo "PASS: $*"
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch/home/config" "$scratch/home/runtime" "$scratch/out"
+chmod 700 "$scratch/home/runtime"
+export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/config XDG_RUNTIME_DIR=$scratch/home/runtime
+export LC_ALL=C.UTF-8 MANWIDTH=80
+
+if ! cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log"
+    echo "FAIL: cpack"
+    exit 1
+fi
+deb=$scratch/out/zindle_${version}_$(dpkg --print-architecture).deb
+[[ -f $deb ]] || { ls "$scratch/out"; echo "FAIL: no $deb"; exit 1; }
+root=$scratch/root
+dpkg-deb -x "$deb" "$root" || { echo "FAIL: dpkg-deb -x"; exit 1; }
+pass "built and unpacked $(basename "$deb")"
+
+# The package's control fields: dependencies computed from the binaries, not typed.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for library in libqt6core6 libqt6gui6 libqt6widgets6; do
+    [[ $depends == *"$library "* ]] || fail "Depends does not name $library"
+done
+for field in Maintainer Section Description; do
+    [[ -n $(dpkg-deb -f "$deb" "$field") ]] || fail "no $field"
+done
+[[ $(dpkg-deb -f "$deb" Description | wc -l) -gt 1 ]] || fail "no long description"
+
+# Everything lies under /usr, and nothing the build makes for itself (tests, generators) ships.
+unexpected=$(cd "$root" && find . -type f | sort | grep -v -E \
+    -e "^\./usr/bin/zindle(-check)?$" \
+    -e "^\./usr/share/applications/$id\.desktop$" \
+    -e "^\./usr/share/metainfo/$id\.metainfo\.xml$" \
+    -e "^\./usr/share/icons/hicolor/([0-9]+x[0-9]+/apps/$id\.png|scalable/apps/$id\.svg)$" \
+    -e "^\./usr/share/man/man1/zindle(-check)?\.1$")
+[[ -z $unexpected ]] || fail "unexpected files: $unexpected"
+
+desktop=$root/usr/share/applications/$id.desktop
+if report=$(desktop-file-validate "$desktop" 2>&1) && ! grep -q -E "error|warning" <<<"$report"; then
+    pass "desktop-file-validate"
+    [[ -z $report ]] || echo "$report"
+else
+    fail "desktop-file-validate: $report"
+fi
+grep -q -x "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+grep -q "^MimeType=" "$desktop" && fail "the desktop entry claims file types"
+
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+if report=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+    pass "appstreamcli validate"
+else
+    fail "appstreamcli validate: $report"
+fi
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+    || fail "the metadata does not launch $id.desktop"
+
+for page in zindle zindle-check; do
+    file=$root/usr/share/man/man1/$page.1
+    text=$(man --warnings -l "$file" 2>"$scratch/man.err")
+    if [[ $? -eq 0 && ! -s $scratch/man.err && $text == *NAME*"$page"* ]]; then
+        pass "man -l $page.1"
+    else
+        fail "man -l $page.1: $(cat "$scratch/man.err")"
+    fi
+done
+
+for size in 16 22 24 32 48 64 128 256; do
+    icon=$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png
+    file -b "$icon" 2>&1 | grep -q "PNG image data, $size x $size" || fail "no $size px icon"
+done
+file -b "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q "SVG" || fail "no SVG icon"
+
+# The installed programs run from the package's files alone, without a display.
+list=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/zindle-check" --list 2>&1)
+challenges=$(grep -c -E "^ *[0-9]+  " <<<"$list")
+[[ $challenges -eq 50 ]] && pass "zindle-check --list lists 50 challenges" \
+    || fail "zindle-check --list lists $challenges challenges: $list"
+answer=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/zindle-check" --version 2>&1)
+[[ $answer == "zindle-check $version" ]] || fail "zindle-check --version: $answer"
+# No platform plugin of that name exists: zindle must answer before its application starts.
+answer=$(QT_QPA_PLATFORM=none "$root/usr/bin/zindle" --version 2>&1)
+[[ $answer == "zindle $version" ]] || fail "zindle --version: $answer"
+
+if [[ $failures -gt 0 ]]; then
+    echo "$failures checks failed"
+    exit 1
+fi
+echo "all checks passed"
