@@ -60,7 +60,8 @@ unexpected=$(cd "$root" && find . -type f | sort | grep -v -E \
 [[ -z $unexpected ]] || fail "unexpected files: $unexpected"
 
 desktop=$root/usr/share/applications/$id.desktop
-if report=$(desktop-file-validate "$desktop" 2>&1) && ! grep -q -E "error|warning" <<<"$report"; then
+report=$(desktop-file-validate "$desktop" 2>&1)
+if [[ $? -eq 0 ]] && ! grep -q -E "error|warning" <<<"$report"; then
     pass "desktop-file-validate"
     [[ -z $report ]] || echo "$report"
 else
