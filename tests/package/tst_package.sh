@@ -96,11 +96,11 @@ done
 file -b "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q "SVG" || fail "no SVG icon"
 
 # The installed programs run from the package's files alone, without a display.
-list=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/zindle-check" --list 2>&1)
+list=$("$root/usr/bin/zindle-check" --list 2>&1)
 challenges=$(grep -c -E "^ *[0-9]+  " <<<"$list")
 [[ $challenges -eq 50 ]] && pass "zindle-check --list lists 50 challenges" \
     || fail "zindle-check --list lists $challenges challenges: $list"
-answer=$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/zindle-check" --version 2>&1)
+answer=$("$root/usr/bin/zindle-check" --version 2>&1)
 [[ $answer == "zindle-check $version" ]] || fail "zindle-check --version: $answer"
 # No platform plugin of that name exists: zindle must answer before its application starts.
 answer=$(QT_QPA_PLATFORM=none "$root/usr/bin/zindle" --version 2>&1)
