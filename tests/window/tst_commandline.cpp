@@ -54,6 +54,7 @@ void tst_CommandLine::start(QProcess &process, const QStringList &arguments, con
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"HOME"_s, home->path());
     environment.insert(u"XDG_CONFIG_HOME"_s, home->filePath(u"config"_s));
+    environment.insert(u"XDG_DATA_HOME"_s, home->filePath(u"data"_s));
     environment.insert(u"QT_QPA_PLATFORM"_s, platform);
     // Repaints of the shown window are logged under its object name: the sign that it opened.
     environment.insert(u"QT_LOGGING_RULES"_s, u"qt.widgets.painting=true"_s);
