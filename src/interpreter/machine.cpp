@@ -1,31 +1,10 @@
 #include "machine.h"
 
 #include "iohandler.h"
+#include "machine_p.h"
 
 #include <algorithm>
 #include <vector>
-
-struct Machine::Private
-{
-    void stop(StopReason reason)
-    {
-        stopReason = reason;
-        running = false;
-    }
-
-    QString program;
-    // program's characters, cached so that a step reads them without touching QString
-    const char16_t *code = nullptr;
-    int length = 0;
-    int programCounter = -1;
-    std::vector<int> loopStack;
-    std::vector<int> tape;
-    int currentCell = 0;
-    int maximumValue = DefaultMaximumValue;
-    IOHandler *handler = nullptr;
-    bool running = false;
-    StopReason stopReason = StopReason::NotStopped;
-};
 
 Machine::Machine(int tapeLength)
     : d(std::make_unique<Private>())
@@ -38,6 +17,10 @@ Machine::~Machine() = default;
 
 void Machine::setProgram(const QString &program)
 {
+    if (program != d->program) {
+        d->plan = RunPlan();
+        ++d->programChanges;
+    }
     d->program = program;
     d->code = reinterpret_cast<const char16_t *>(d->program.constData());
     d->length = int(d->program.size());

@@ -20,6 +20,24 @@ enum class StopReason : int {
     IncompleteResult = 7,
 };
 
+// Where Machine::run() pauses besides the machine stopping: after a step that leaves the program
+// counter at `position` (-1: nowhere), or after a step whose current command is `command`
+// (null: none). These are the stops of the window's run control.
+struct RunStops
+{
+    int position = -1;
+    QChar command;
+};
+
+struct RunResult
+{
+    // The step() calls the run stands for.
+    int steps = 0;
+    // The last step stopped the machine or met a stop; false when the steps ran out first. Also
+    // true when the machine was not running at all (then steps is 0).
+    bool stopped = false;
+};
+
 // The brainfuck interpreter: a program, a tape of wrapping cells and a program counter,
 // executing exactly one command per step(). It never runs by itself and never shows
 // anything; every failure becomes a stop reason for its owner to report.
@@ -46,6 +64,10 @@ public:
     void reset();
     void start();
     bool step();
+    // Up to maxSteps steps, ending early after a step that stops the machine or meets `stops`.
+    // Leaves exactly what as many step() calls would leave, handler calls included, but pays
+    // once for runs of equal commands and for simple loops.
+    RunResult run(int maxSteps, const RunStops &stops = {});
 
     bool isRunning() const;
     StopReason stopReason() const;

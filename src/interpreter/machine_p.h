@@ -1,0 +1,100 @@
+#ifndef MACHINE_P_H
+#define MACHINE_P_H
+
+// The machine's private record, shared by the files that implement Machine.
+
+#include "interpreter/machine.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class IOHandler;
+
+// How run() sees a program: one entry per run of equal changes or moves, per bracket and per
+// other command, in program order, so that run() pays once for a whole run and finds the end of
+// a skipped loop without scanning. Built on the first run() of a program, in eight bytes per
+// entry and so at most eight bytes per program character.
+struct RunPlan
+{
+    enum Kind : std::uint32_t {
+        Add,       // a run of '+', argument: its length
+        Subtract,  // a run of '-'
+        Right,     // a run of '>'
+        Left,      // a run of '<'
+        Open,      // '[', argument: the entry of its ']' or NoMatch
+        Loop,      // '[' of a loop whose body only changes and moves and ends where it began
+        Close,     // ']', argument: the entry of its '[' or NoMatch
+        LoopClose, // ']' of a Loop
+        Output,
+        Other,     // '@' and any other character: a step that does nothing
+        Step,      // taken by step(): ',' and, as the last entry, the end of the program
+    };
+    static constexpr std::uint32_t NoMatch = 0x0FFFFFFF;
+    // Longer runs take several entries.
+    static constexpr std::uint32_t LongestRun = NoMatch;
+
+    struct Op
+    {
+        int position; // of the entry's first character
+        std::uint32_t word; // kind in the top four bits, argument below
+
+        Kind kind() const { return Kind(word >> 28); }
+        std::uint32_t argument() const { return word & NoMatch; }
+    };
+
+    void build(const char16_t *code, int length);
+    // The entry that starts at the first command after `programCounter`; the last entry (a
+    // Step) when that command lies inside an entry or is the end of the program, or when
+    // `programCounter` is not the last command of an entry.
+    int entryAfter(const char16_t *code, int length, int programCounter) const;
+    // The entry holding the command at `position`, or -1 for a space or a position outside.
+    int entryAt(const char16_t *code, int length, int position) const;
+
+    std::vector<Op> ops; // with a Step entry last
+    bool built = false;
+    bool usable = false; // false for programs too long to index
+};
+
+struct Machine::Private
+{
+    void stop(StopReason reason)
+    {
+        stopReason = reason;
+        running = false;
+    }
+
+    // run() along the plan; `machine` steps where the plan does not reach.
+    RunResult runPlanned(Machine &machine, int maxSteps, const RunStops &stops);
+    // Stores the state run() keeps in locals and answers its result.
+    RunResult endRun(int cell, int counter, int steps, bool stopped);
+    // Runs the passes of the loop of plan entries `open` to `close` that fit into `budget`
+    // steps, from the start of a pass with the loop on the stack (it leaves the stack when the
+    // loop ends). Runs nothing when a pass depends on more than the counter, or when the loop
+    // holds the entry `stopEntry`.
+    struct LoopRun
+    {
+        int steps = 0;
+        bool complete = false;
+    };
+    LoopRun runLoop(int open, int close, int cell, int budget, int stopEntry);
+
+    QString program;
+    // program's characters, cached so that a step reads them without touching QString
+    const char16_t *code = nullptr;
+    int length = 0;
+    int programCounter = -1;
+    std::vector<int> loopStack;
+    std::vector<int> tape;
+    int currentCell = 0;
+    int maximumValue = DefaultMaximumValue;
+    IOHandler *handler = nullptr;
+    bool running = false;
+    StopReason stopReason = StopReason::NotStopped;
+    RunPlan plan;
+    // Counts program changes, so that run() notices one made by a handler in mid-run.
+    std::uint64_t programChanges = 0;
+};
+
+#endif // MACHINE_P_H
