@@ -23,25 +23,23 @@ struct RunPlan
         Subtract,  // a run of '-'
         Right,     // a run of '>'
         Left,      // a run of '<'
-        Open,      // '[', argument: the entry of its ']' or NoMatch
+        Open,      // '[', argument: the entry of its ']'
         Loop,      // '[' of a loop whose body only changes and moves and ends where it began
-        Close,     // ']', argument: the entry of its '[' or NoMatch
+        Close,     // ']', argument: the entry of its '['
         LoopClose, // ']' of a Loop
         Output,
         Other,     // '@' and any other character: a step that does nothing
-        Step,      // taken by step(): ',' and, as the last entry, the end of the program
+        Step,      // taken by step(): ',', an unmatched bracket and, last, the end of the program
     };
-    static constexpr std::uint32_t NoMatch = 0x0FFFFFFF;
-    // Longer runs take several entries.
-    static constexpr std::uint32_t LongestRun = NoMatch;
+    static constexpr std::uint32_t LargestArgument = 0x0FFFFFFF;
 
     struct Op
     {
         int position; // of the entry's first character
-        std::uint32_t word; // kind in the top four bits, argument below
+        std::uint32_t word; // argument above, kind in the low four bits
 
-        Kind kind() const { return Kind(word >> 28); }
-        std::uint32_t argument() const { return word & NoMatch; }
+        Kind kind() const { return Kind(word & 15); }
+        std::uint32_t argument() const { return word >> 4; }
     };
 
     void build(const char16_t *code, int length);

@@ -48,7 +48,7 @@ bool isRun(Kind kind)
 
 RunPlan::Op makeOp(int position, Kind kind, std::uint32_t argument)
 {
-    return {position, std::uint32_t(kind) << 28 | argument};
+    return {position, argument << 4 | std::uint32_t(kind)};
 }
 
 // Calls onEntry(kind, position, count) for every entry of the plan of `code`, in order.
@@ -70,7 +70,7 @@ void scanEntries(const char16_t *code, int length, OnEntry onEntry)
                 int next = i;
                 while (next < length && code[next] == u' ')
                     ++next;
-                if (next >= length || code[next] != code[start] || count == RunPlan::LongestRun)
+                if (next >= length || code[next] != code[start] || count == RunPlan::LargestArgument)
                     break;
                 ++count;
                 i = next + 1;
@@ -151,13 +151,14 @@ void RunPlan::build(const char16_t *code, int length)
     built = true;
     std::size_t count = 1; // the last Step entry
     scanEntries(code, length, [&count](Kind, int, std::uint32_t) { ++count; });
-    usable = count < NoMatch;
+    usable = count < LargestArgument;
     if (!usable)
         return;
     ops.reserve(count);
 
     // Brackets pair as the forward scan of a skipped loop pairs them. While a '[' waits for its
     // ']', its argument holds the '[' that waited before it, so pairing needs no other storage.
+    constexpr std::uint32_t NoMatch = LargestArgument;
     std::uint32_t waiting = NoMatch;
     scanEntries(code, length, [&](Kind kind, int position, std::uint32_t runLength) {
         const auto index = std::uint32_t(ops.size());
@@ -167,7 +168,9 @@ void RunPlan::build(const char16_t *code, int length)
             waiting = index;
         } else if (kind == Close) {
             argument = waiting;
-            if (waiting != NoMatch) {
+            if (waiting == NoMatch) {
+                kind = Step;
+            } else {
                 const std::uint32_t outer = ops[waiting].argument();
                 ops[waiting] = makeOp(ops[waiting].position, Open, index);
                 waiting = outer;
@@ -177,7 +180,7 @@ void RunPlan::build(const char16_t *code, int length)
     });
     while (waiting != NoMatch) {
         const std::uint32_t outer = ops[waiting].argument();
-        ops[waiting] = makeOp(ops[waiting].position, Open, NoMatch);
+        ops[waiting] = makeOp(ops[waiting].position, Step, 0);
         waiting = outer;
     }
     ops.push_back(makeOp(length, Step, 0));
@@ -185,7 +188,7 @@ void RunPlan::build(const char16_t *code, int length)
     // Loops made of changes and moves only, that end on the cell they began on and change it.
     // Such a body holds no bracket, so every entry is looked at by one '[' at most.
     for (std::size_t open = 0; open < ops.size(); ++open) {
-        if (ops[open].kind() != Open || ops[open].argument() == NoMatch)
+        if (ops[open].kind() != Open)
             continue;
         const std::size_t close = ops[open].argument();
         long long offset = 0;
@@ -358,7 +361,7 @@ public:
             return;
         mark(0, stopEntry);
         const RunPlan::Kind kind = saved[0].kind();
-        if (kind >= RunPlan::Open && kind <= RunPlan::LoopClose && saved[0].argument() != RunPlan::NoMatch)
+        if (kind >= RunPlan::Open && kind <= RunPlan::LoopClose)
             mark(1, int(saved[0].argument()));
     }
     ~StopMark()
@@ -457,54 +460,21 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
         case RunPlan::Open:
         case RunPlan::Loop:
             --left;
-            if (cells[cell] != 0) {
-                loopStack.push_back(op.position);
-                const int open = k++;
-                if (op.kind() == RunPlan::Loop) {
-                    const LoopRun passes = runLoop(open, argument, cell, left, stopEntry);
-                    left -= passes.steps;
-                    if (passes.complete)
-                        k = argument + 1;
-                }
-            } else if (op.argument() == RunPlan::NoMatch) {
-                stop(StopReason::UnmatchedLoop);
-                return endRun(cell, op.position, maxSteps - left, true);
-            } else {
-                k = argument + 1;
-            }
-            break;
-        case RunPlan::Close:
-        case RunPlan::LoopClose: {
-            --left;
-            if (loopStack.empty()) {
-                stop(StopReason::UnmatchedLoop);
-                return endRun(cell, op.position, maxSteps - left, true);
-            }
             if (cells[cell] == 0) {
-                loopStack.pop_back();
-                ++k;
+                k = argument + 1;
                 break;
             }
-            const int counter = loopStack.back();
-            if (op.argument() == RunPlan::NoMatch || ops[argument].position != counter) {
-                // Only a program replaced in mid-run leaves another loop on the stack.
-                if (counter == stops.position
-                    || (hasStopCommand && counter < length && code[counter] == stopCommand))
-                    return endRun(cell, counter, maxSteps - left, true);
-                k = plan.entryAfter(code, length, counter);
-                offGrid = k == stepEntry ? counter : OnGrid;
-                break;
-            }
-            const int close = k;
-            k = argument + 1;
-            if (op.kind() == RunPlan::LoopClose) {
-                const LoopRun passes = runLoop(argument, close, cell, left, stopEntry);
+            loopStack.push_back(op.position);
+            if (op.kind() == RunPlan::Loop) {
+                const LoopRun passes = runLoop(k, argument, cell, left, stopEntry);
                 left -= passes.steps;
-                if (passes.complete)
-                    k = close + 1;
+                if (passes.complete) {
+                    k = argument + 1;
+                    break;
+                }
             }
+            ++k;
             break;
-        }
         case RunPlan::Output:
             --left;
             // The handler may look at the machine.
@@ -530,9 +500,34 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                 return endRun(cell, op.position, maxSteps - left, true);
             ++k;
             break;
+        case RunPlan::Close:
+        case RunPlan::LoopClose:
+            if (!loopStack.empty()) {
+                if (cells[cell] == 0) {
+                    --left;
+                    loopStack.pop_back();
+                    ++k;
+                    break;
+                }
+                // A stack left over from another program may hold another loop.
+                if (loopStack.back() == ops[argument].position) {
+                    --left;
+                    const int close = k;
+                    k = argument + 1;
+                    if (op.kind() == RunPlan::LoopClose) {
+                        const LoopRun passes = runLoop(argument, close, cell, left, stopEntry);
+                        left -= passes.steps;
+                        if (passes.complete)
+                            k = close + 1;
+                    }
+                    break;
+                }
+            }
+            [[fallthrough]];
         default: {
-            // Off the plan's grid, at the stop position, at an input or at the end: one step as
-            // step() takes it.
+            // Off the plan's grid, at the stop position, at an input, at an unmatched bracket,
+            // at the end, or a ']' that finds no loop or another loop: one step as step() takes
+            // it.
             endRun(cell, offGrid != OnGrid ? offGrid : counterBefore(k), 0, false);
             --left;
             if (machine.step() || meetsStop(machine, stops))
