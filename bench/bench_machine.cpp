@@ -39,7 +39,8 @@ struct Program
 // The Collatz walker of the course, walking from 7 (no value above 52) 65025 times.
 QString collatzWalks()
 {
-    QFile file(QStringLiteral(ZINDLE_SOURCE_DIR "/tests/challenges/solutions/33-collatz-walker.bf"));
+    QFile file(
+        QStringLiteral(ZINDLE_SOURCE_DIR "/tests/challenges/solutions/33-collatz-walker.bf"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QString walker = machineProgram(QString::fromLatin1(file.readAll())).simplified();
@@ -79,7 +80,8 @@ double childProcessorSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
-    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    const auto seconds =
+        [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -147,8 +149,8 @@ int main()
     const QString beef = QStandardPaths::findExecutable(u"beef"_qs);
     std::printf("Millions of commands per second (maximum value 255): step() in batches of 1000,\n"
                 "run() in batches of a million (each the best of three), and beef\n");
-    std::printf("%-14s %11s %9s %9s %9s %10s %10s\n", "program", "commands", "step()", "run()", "beef",
-                "run/step", "run/beef");
+    std::printf("%-14s %11s %9s %9s %9s %10s %10s\n", "program", "commands", "step()", "run()",
+                "beef", "run/step", "run/beef");
     for (const Program &program : programs()) {
         Measure stepped;
         Measure ran;
@@ -167,9 +169,9 @@ int main()
             if (seconds > 0)
                 beefRate = double(stepped.commands) / seconds;
         }
-        std::printf("%-14s %11lld %9.0f %9.0f %9.0f %9.2fx %9.2fx\n", program.name, stepped.commands,
-                    stepped.rate() / 1e6, ran.rate() / 1e6, beefRate / 1e6, ran.rate() / stepped.rate(),
-                    beefRate > 0 ? ran.rate() / beefRate : 0.0);
+        std::printf("%-14s %11lld %9.0f %9.0f %9.0f %9.2fx %9.2fx\n", program.name,
+                    stepped.commands, stepped.rate() / 1e6, ran.rate() / 1e6, beefRate / 1e6,
+                    ran.rate() / stepped.rate(), beefRate > 0 ? ran.rate() / beefRate : 0.0);
         if (ran.commands != stepped.commands || ran.outputs != stepped.outputs)
             std::printf("  run() DIFFERS from step(): %lld commands\n", ran.commands);
     }

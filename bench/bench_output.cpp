@@ -32,7 +32,8 @@ double microseconds(const QElapsedTimer &timer, int rounds)
 }
 
 // `value(i)` is the i-th output value.
-Figures measure(IOHandler &handler, QPlainTextEdit *pane, int before, const std::function<int(int)> &value)
+Figures measure(IOHandler &handler, QPlainTextEdit *pane, int before,
+                const std::function<int(int)> &value)
 {
     const int rounds = 50;
     handler.start();
@@ -90,18 +91,22 @@ int main(int argc, char **argv)
     NumericHandler numeric(input, output);
     AlphaHandler alpha(input, output);
     const auto print = [](const char *name, int before, const Figures &figures) {
-        std::printf("%-10s %10d %10.2f %12.1f %12.1f %12.1f\n", name, before, figures.idle, figures.refresh,
-                    figures.withEvents, figures.rewrite);
+        std::printf("%-10s %10d %10.2f %12.1f %12.1f %12.1f\n", name, before, figures.idle,
+                    figures.refresh, figures.withEvents, figures.rewrite);
     };
     std::printf("Output pane refresh, one new value per refresh (microseconds per refresh)\n");
-    std::printf("%-10s %10s %10s %12s %12s %12s\n", "handler", "values", "idle", "refresh", "+ events", "rewrite");
+    std::printf("%-10s %10s %10s %12s %12s %12s\n", "handler", "values", "idle", "refresh",
+                "+ events", "rewrite");
     for (int before : {100, 100000})
-        print("numeric", before, measure(numeric, output, before, [](int i) { return 1000 + i % 33713; }));
+        print("numeric", before,
+              measure(numeric, output, before, [](int i) { return 1000 + i % 33713; }));
     // a line break after every 60 letters, as a program writing lines of text would
     for (int before : {100, 100000})
-        print("alpha", before, measure(alpha, output, before, [](int i) { return i % 61 == 60 ? 0 : 1 + i % 26; }));
+        print("alpha", before,
+              measure(alpha, output, before, [](int i) { return i % 61 == 60 ? 0 : 1 + i % 26; }));
     // letters only: the whole output is one word
     for (int before : {100, 100000})
-        print("alpha word", before, measure(alpha, output, before, [](int i) { return 1 + i % 26; }));
+        print("alpha word", before,
+              measure(alpha, output, before, [](int i) { return 1 + i % 26; }));
     return 0;
 }

@@ -57,7 +57,8 @@ QString outputProgram(int levels, bool endless)
         text += u"<-]"_s;
     text += u'\n';
     if (endless)
-        text += wrapped(QString(levels, u'>') + u"[."_s + QString(499, u'>').replace(u">"_s, u"><"_s) + u']');
+        text += wrapped(QString(levels, u'>') + u"[."_s
+                        + QString(499, u'>').replace(u">"_s, u"><"_s) + u']');
     return text;
 }
 
@@ -248,7 +249,8 @@ public:
         QElapsedTimer clock;
         clock.start();
         waitFor([&] { return clock.elapsed() >= 1000; }, "a second", 5000);
-        const double micros = double(clock.nsecsElapsed()) / 1e3 / double(std::max(1LL, batches.count));
+        const double micros =
+            double(clock.nsecsElapsed()) / 1e3 / double(std::max(1LL, batches.count));
         action(u"actionHalt"_s)->trigger();
         return micros;
     }
@@ -282,7 +284,8 @@ int main(int argc, char *argv[])
     std::printf("  longest event-loop gap: %.1f ms\n", run.longestGapMs);
     const double mark = markMoveMicros(program);
     const double batch = 1e6 * 1000 / rate;
-    std::printf("  one batch: %.1f us; moving the program mark takes %.1f us, done once a frame while running\n",
+    std::printf("  one batch: %.1f us; moving the program mark takes %.1f us, done once a frame "
+                "while running\n",
                 batch, mark);
 
     // One batch with its refresh, by tape length; the run sits in the middle of the tape.

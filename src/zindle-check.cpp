@@ -52,7 +52,8 @@ void listCourse(QTextStream &out)
         nameWidth = std::max(nameWidth, int(challenge.name.size()));
     // Left-aligned texts, right-aligned numbers; a negative width aligns left.
     const auto row = [&](const QString &number, const QString &name, const QString &difficulty,
-                         const QString &tape, const QString &limit, const QString &type, const QString &cases) {
+                         const QString &tape, const QString &limit, const QString &type,
+                         const QString &cases) {
         print(out, u"%1  %2  %3  %4  %5  %6  %7"_s.arg(number, 3)
                        .arg(name, -nameWidth)
                        .arg(difficulty, 10)
@@ -86,7 +87,8 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Tests a brainfuck program against a challenge of the Zindle course."_s);
+    parser.setApplicationDescription(
+        u"Tests a brainfuck program against a challenge of the Zindle course."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption listOption(u"list"_s, u"Print the challenges of the course."_s);
@@ -96,17 +98,20 @@ int main(int argc, char *argv[])
                                          u"Steps allowed per case before it fails (default %1)."_s
                                                  .arg(CourseCheck::DefaultMaximumSteps),
                                          u"N"_s);
-    const QCommandLineOption allOption(u"all"_s, u"Run every case, not only up to the first failure."_s);
+    const QCommandLineOption allOption(u"all"_s,
+                                       u"Run every case, not only up to the first failure."_s);
     const QCommandLineOption formatOption(
             u"format"_s,
             u"Report as text (the default), json (one object per line and program) or junit "
             u"(one testsuite per program)."_s,
             u"text|json|junit"_s, u"text"_s);
     // Accepted, as graphical Qt programs accept it, and ignored.
-    QCommandLineOption platformOption(u"platform"_s, u"Ignored: no graphical platform is used."_s, u"NAME"_s);
+    QCommandLineOption platformOption(u"platform"_s, u"Ignored: no graphical platform is used."_s,
+                                      u"NAME"_s);
     platformOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({listOption, challengeOption, stepsOption, allOption, formatOption, platformOption});
+    parser.addOptions({listOption, challengeOption, stepsOption, allOption, formatOption,
+                       platformOption});
     parser.addPositionalArgument(u"programs"_s, u"The program files to test, one after another."_s,
                                  u"[PROGRAM.bf...]"_s);
 
@@ -147,7 +152,8 @@ int main(int argc, char *argv[])
 
     const int row = findChallenge(parser.value(challengeOption));
     if (row < 0)
-        return usageError(u"no challenge \"%1\"; --list shows the course."_s.arg(parser.value(challengeOption)));
+        return usageError(u"no challenge \"%1\"; --list shows the course."_s
+                              .arg(parser.value(challengeOption)));
 
     CheckReport::Format format = CheckReport::Text;
     if (!CheckReport::formatFromName(parser.value(formatOption), &format))

@@ -71,8 +71,8 @@ void tst_ModalAnswerer::boxes_data()
     QTest::newRow("unexpected") << QString() << true << QStringList{u"unexpected Title: Text"_s};
     QTest::newRow("other words") << u"Other"_s << true
                                  << QStringList{u"expected Title: Other, got Title: Text"_s};
-    QTest::newRow("left open by its answer") << u"Text"_s << false
-                                             << QStringList{u"left open by its answer Title: Text"_s};
+    QTest::newRow("left open by its answer")
+        << u"Text"_s << false << QStringList{u"left open by its answer Title: Text"_s};
 }
 
 void tst_ModalAnswerer::boxes()

@@ -25,7 +25,8 @@ AlphaTestHandler::AlphaTestHandler(Zindle *window, const QStringList &cases)
 {
 }
 
-AlphaTestHandler::AlphaTestHandler(QPlainTextEdit *input, QPlainTextEdit *output, const QStringList &cases)
+AlphaTestHandler::AlphaTestHandler(QPlainTextEdit *input, QPlainTextEdit *output,
+                                   const QStringList &cases)
     : d(std::make_unique<Private>())
 {
     d->editInput = input;

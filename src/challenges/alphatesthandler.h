@@ -16,7 +16,8 @@ class AlphaTestHandler : public IOHandler
 {
 public:
     explicit AlphaTestHandler(Zindle *window, const QStringList &cases);
-    explicit AlphaTestHandler(QPlainTextEdit *input, QPlainTextEdit *output, const QStringList &cases);
+    explicit AlphaTestHandler(QPlainTextEdit *input, QPlainTextEdit *output,
+                              const QStringList &cases);
     ~AlphaTestHandler() override;
 
     void start() override;

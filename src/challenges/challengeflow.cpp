@@ -44,7 +44,8 @@ void Zindle::selectChallenge(const QModelIndex &index)
     d->ui.editChallenge->setPlainText(challenge.text);
     d->ui.labelRequirements->setText(
         challenge.programLength != 0
-            ? tr("Tape length %1, program length %2").arg(challenge.tapeLength).arg(challenge.programLength)
+            ? tr("Tape length %1, program length %2").arg(challenge.tapeLength)
+                  .arg(challenge.programLength)
             : tr("Tape length %1").arg(challenge.tapeLength));
     configureMachine(s, challenge);
     showRecords();
@@ -59,7 +60,8 @@ void Zindle::showRecords()
     QStringList lines;
     if (challenge.parCommands > 0) {
         lines.append(challenge.parSteps > 0
-                         ? tr("Par: %1 commands, %2 steps").arg(challenge.parCommands).arg(challenge.parSteps)
+                         ? tr("Par: %1 commands, %2 steps").arg(challenge.parCommands)
+                               .arg(challenge.parSteps)
                          : tr("Par: %1 commands").arg(challenge.parCommands));
     }
     const PassScore best = d->records.best(row);

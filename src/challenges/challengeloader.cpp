@@ -25,7 +25,8 @@ int toInteger(const QString &text)
     const QRegularExpressionMatch match = digits.match(text);
     if (!match.hasMatch())
         return 0;
-    return match.captured(1) == u"-" ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    return match.captured(1) == u"-" ? std::numeric_limits<int>::min()
+                                     : std::numeric_limits<int>::max();
 }
 
 } // namespace
@@ -65,7 +66,8 @@ Challenge ChallengeLoader::readChallenge()
             readInteger(challenge.difficulty);
         } else if (element == u"tape_length") {
             if (readInteger(challenge.tapeLength))
-                challenge.tapeLength = std::clamp(challenge.tapeLength, MinimumTapeLength, MaximumTapeLength);
+                challenge.tapeLength = std::clamp(challenge.tapeLength, MinimumTapeLength,
+                                                  MaximumTapeLength);
         } else if (element == u"program_length") {
             // A negative limit would refuse every program; treat it as no limit.
             if (readInteger(challenge.programLength))

@@ -75,8 +75,8 @@ PassScore ChallengeRecords::Private::score(int row, Kind kind) const
     return score;
 }
 
-void ChallengeRecords::Private::keep(int row, Kind kind, const QString &program, const PassScore &score,
-                                     QList<UnkeptProgram> *unkept) const
+void ChallengeRecords::Private::keep(int row, Kind kind, const QString &program,
+                                     const PassScore &score, QList<UnkeptProgram> *unkept) const
 {
     const QString name = fileName(row, kind);
     QString error;
@@ -122,7 +122,8 @@ PassScore ChallengeRecords::latest(int row) const
     return d->score(row, Kind::Latest);
 }
 
-QList<UnkeptProgram> ChallengeRecords::recordPass(int row, const QString &program, const PassScore &score)
+QList<UnkeptProgram> ChallengeRecords::recordPass(int row, const QString &program,
+                                                  const PassScore &score)
 {
     QList<UnkeptProgram> unkept;
     if (row < 0 || !score.isValid())

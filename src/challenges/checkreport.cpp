@@ -164,7 +164,8 @@ void CheckReport::Private::writeText(const CheckedProgram &program)
     const CheckResult &result = program.result;
     print(out, u"Challenge %1, %2: program of %3 commands"_s.arg(QString::number(program.row),
                                                                   program.challenge.name,
-                                                                  QString::number(result.commandCount)));
+                                                                  QString::number(
+                                                                      result.commandCount)));
     if (result.outcome == CheckResult::TooLong || result.outcome == CheckResult::NoTest) {
         print(out, result.message);
         print(out, u"FAIL: no case was run."_s);
@@ -195,7 +196,8 @@ void CheckReport::Private::writeJson(const CheckedProgram &program)
         {u"challenge"_s, challenge.name},
         {u"row"_s, program.row},
         {u"verdict"_s, code == Passed ? u"pass"_s : code == Failed ? u"fail"_s : u"error"_s},
-        {u"limit"_s, challenge.programLength != 0 ? QJsonValue(challenge.programLength) : QJsonValue()},
+        {u"limit"_s, challenge.programLength != 0 ? QJsonValue(challenge.programLength)
+                                                  : QJsonValue()},
         {u"caseCount"_s, int(challenge.testCases.size())},
     };
     QJsonObject par;
@@ -248,7 +250,8 @@ void CheckReport::Private::writeJUnit(const CheckedProgram &program)
     writer.writeAttribute(u"tests"_s, QString::number(caseCount));
     writer.writeAttribute(u"failures"_s, QString::number(failures));
     writer.writeAttribute(u"errors"_s, QString::number(erred ? std::max(caseCount, 1) : 0));
-    writer.writeAttribute(u"skipped"_s, QString::number(refused ? 0 : caseCount - result.cases.size()));
+    writer.writeAttribute(u"skipped"_s,
+                          QString::number(refused ? 0 : caseCount - result.cases.size()));
 
     writer.writeStartElement(u"properties"_s);
     const auto property = [this](const QString &name, const QString &value) {

@@ -12,7 +12,8 @@
 QString CaseResult::text() const
 {
     if (outOfSteps)
-        return QCoreApplication::translate("CourseCheck", "The program did not end within the step limit!");
+        return QCoreApplication::translate("CourseCheck",
+                                           "The program did not end within the step limit!");
     if (passed())
         return QStringLiteral("pass");
     return crashText(stopReason);

@@ -102,7 +102,8 @@ void NimTestHandler::refresh()
 {
     if (!d->editInput || !d->editOutput)
         return;
-    d->editOutput->setPlainText(u"Piles: %1 %2 %3"_s.arg(d->piles[0]).arg(d->piles[1]).arg(d->piles[2]));
+    d->editOutput->setPlainText(u"Piles: %1 %2 %3"_s.arg(d->piles[0]).arg(d->piles[1])
+                                    .arg(d->piles[2]));
     d->editInput->setPlainText(u"Computer play: %1"_s.arg(d->transcript.join(u',')));
 }
 

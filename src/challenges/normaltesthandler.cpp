@@ -35,7 +35,8 @@ NormalTestHandler::NormalTestHandler(Zindle *window, const QStringList &cases)
 {
 }
 
-NormalTestHandler::NormalTestHandler(QPlainTextEdit *input, QPlainTextEdit *output, const QStringList &cases)
+NormalTestHandler::NormalTestHandler(QPlainTextEdit *input, QPlainTextEdit *output,
+                                     const QStringList &cases)
     : d(std::make_unique<Private>())
 {
     d->editInput = input;
@@ -63,7 +64,8 @@ void NormalTestHandler::start()
         appendNumbers(d->inputQueue, inputPart);
     if (d->editInput) {
         d->editInput->setPlainText(inputPart.isEmpty() ? QObject::tr("No test input.")
-                                                       : QObject::tr("Test input: %1").arg(inputPart));
+                                                       : QObject::tr("Test input: %1")
+                                                             .arg(inputPart));
     }
     if (d->editOutput)
         d->editOutput->setPlainText(QObject::tr("Required output: %1").arg(expectedPart));

@@ -16,7 +16,8 @@ class NormalTestHandler : public IOHandler
 {
 public:
     explicit NormalTestHandler(Zindle *window, const QStringList &cases);
-    explicit NormalTestHandler(QPlainTextEdit *input, QPlainTextEdit *output, const QStringList &cases);
+    explicit NormalTestHandler(QPlainTextEdit *input, QPlainTextEdit *output,
+                               const QStringList &cases);
     ~NormalTestHandler() override;
 
     void start() override;

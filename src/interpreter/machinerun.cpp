@@ -70,7 +70,8 @@ void scanEntries(const char16_t *code, int length, OnEntry onEntry)
                 int next = i;
                 while (next < length && code[next] == u' ')
                     ++next;
-                if (next >= length || code[next] != code[start] || count == RunPlan::LargestArgument)
+                if (next >= length || code[next] != code[start]
+                    || count == RunPlan::LargestArgument)
                     break;
                 ++count;
                 i = next + 1;
@@ -435,7 +436,8 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                                                     : subtracted(cells[cell], count, maximum);
             left -= count;
             if (count < argument)
-                return endRun(cell, nthCommand(code, op.position, std::uint32_t(count)), maxSteps, false);
+                return endRun(cell, nthCommand(code, op.position, std::uint32_t(count)), maxSteps,
+                              false);
             ++k;
             break;
         }

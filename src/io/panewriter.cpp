@@ -45,7 +45,8 @@ struct PaneWriter::Private
     bool paneUntouched() const
     {
         const QTextDocument *current = pane->document();
-        return current == document && current->revision() == revision && current->characterCount() == shown + 1;
+        return current == document && current->revision() == revision
+            && current->characterCount() == shown + 1;
     }
 };
 

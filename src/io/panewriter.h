@@ -15,9 +15,9 @@ class QStringView;
 // as long as nobody else has changed the pane since it was last written.
 //
 // Even an append makes the pane lay out its whole paragraph again, and a run's output is one
-// paragraph. Once that paragraph is long and costs more than a quarter of a millisecond, the pane is brought up to date only as
-// often as keeps it to a small share of the run's time; a timer shows the rest soon after the
-// last refresh, so the pane always ends up holding all of the output.
+// paragraph. Once that paragraph is long and costs more than a quarter of a millisecond, the pane
+// is brought up to date only as often as keeps it to a small share of the run's time; a timer shows
+// the rest soon after the last refresh, so the pane always ends up holding all of the output.
 class PaneWriter
 {
 public:

@@ -213,7 +213,8 @@ QString programFileText(const QByteArray &bytes)
 {
     // A UTF-16 or UTF-32 byte order mark names the file's encoding; otherwise it is the
     // locale's, and a UTF-8 mark stays in the text so that saving writes it again.
-    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    const std::optional<QStringConverter::Encoding> marked =
+        QStringConverter::encodingForData(bytes);
     QStringDecoder decoder = marked && *marked != QStringConverter::Utf8
             ? QStringDecoder(*marked)
             : QStringDecoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
@@ -268,7 +269,8 @@ QString editorFileText(const QPlainTextEdit *editor)
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QVariant original = fragment.charFormat().property(FileCharacterProperty);
-            const QChar lineSeparator = original.isValid() ? QChar(char16_t(original.toInt())) : QChar(u'\n');
+            const QChar lineSeparator = original.isValid() ? QChar(char16_t(original.toInt()))
+                                                           : QChar(u'\n');
             QString piece = fragment.text();
             for (QChar &character : piece) {
                 if (character == QChar::LineSeparator)

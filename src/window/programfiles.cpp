@@ -36,7 +36,8 @@ void Zindle::changed()
     if (s.modified)
         return;
     s.modified = true;
-    setWindowTitle(s.fileName.isEmpty() ? tr("Zindle - unsaved*") : tr("Zindle - %1*").arg(s.fileName));
+    setWindowTitle(s.fileName.isEmpty() ? tr("Zindle - unsaved*")
+                                        : tr("Zindle - %1*").arg(s.fileName));
 }
 
 void Zindle::unchanged()
@@ -109,7 +110,8 @@ bool Zindle::saveFile(const QString &name)
     QString error;
     if (!writeProgramFile(name, editorFileText(d->ui.editProgram), &error)) {
         QMessageBox::warning(this, tr("Save failed"),
-                             tr("The program could not be saved to %1:\n%2\n\nIt is still in the editor.")
+                             tr("The program could not be saved to %1:\n%2\n\nIt is still in the "
+                                "editor.")
                                  .arg(QDir::toNativeSeparators(name), error));
         return false;
     }

@@ -15,14 +15,14 @@ QString informationText(const QStringList &arguments)
             return u"zindle %1\n"_s.arg(QStringLiteral(ZINDLE_VERSION));
         if (argument == u"--help") {
             return u"Usage: zindle [--reset]\n"
-                   "A workbench for writing, running and debugging brainfuck programs, with a course"
-                   " of challenges.\n\n"
+                   "A workbench for writing, running and debugging brainfuck programs, with a "
+                   "course of challenges.\n\n"
                    "  --reset    erase the marks of passed challenges, and the best and latest\n"
                    "             passing programs kept with them, before the window opens\n"
                    "  --help     print this help and exit\n"
                    "  --version  print the version and exit\n\n"
-                   "Qt's own options, such as -style NAME, are accepted too. zindle-check tests a"
-                   " program\nagainst a challenge from the command line.\n"_s;
+                   "Qt's own options, such as -style NAME, are accepted too. zindle-check tests a "
+                   "program\nagainst a challenge from the command line.\n"_s;
         }
     }
     return {};

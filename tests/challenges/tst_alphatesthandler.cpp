@@ -50,7 +50,8 @@ void TestAlphaTestHandler::delivery_data()
     QTest::newRow("backslash n alone") << u"\\n => x"_s << QList<int>{0, 0};
     QTest::newRow("empty input, not even a line break") << u" => x"_s << QList<int>{};
     QTest::newRow("no case folding, blank") << u"A b => x"_s << QList<int>{-31, -64, 2, 0};
-    QTest::newRow("outside ASCII is negative") << u"\u00e9\u0436 => x"_s << QList<int>{-119, -96, 0};
+    QTest::newRow("outside ASCII is negative") << u"\u00e9\u0436 => x"_s
+                                               << QList<int>{-119, -96, 0};
 }
 
 void TestAlphaTestHandler::delivery()
@@ -74,22 +75,31 @@ void TestAlphaTestHandler::verdicts_data()
 
     // reads a, b and the line break, writes b then a
     QTest::newRow("swap") << u"ab => ba"_s << u",>,>,<.<."_s << StopReason::Finished;
-    QTest::newRow("read after the line break") << u"ab => ba"_s << u",>,>,>,<<.<."_s << StopReason::BadInput;
+    QTest::newRow("read after the line break") << u"ab => ba"_s << u",>,>,>,<<.<."_s
+                                               << StopReason::BadInput;
     QTest::newRow("wrong order") << u"ab => ba"_s << u",>,>,<<.>."_s << StopReason::BadOutput;
-    QTest::newRow("line break left unread") << u"ab => ba"_s << u",>,.<."_s << StopReason::IncompleteResult;
-    QTest::newRow("one letter short") << u"ab => ba"_s << u",>,>,<."_s << StopReason::IncompleteResult;
+    QTest::newRow("line break left unread") << u"ab => ba"_s << u",>,.<."_s
+                                            << StopReason::IncompleteResult;
+    QTest::newRow("one letter short") << u"ab => ba"_s << u",>,>,<."_s
+                                      << StopReason::IncompleteResult;
     QTest::newRow("one letter extra") << u"ab => ba"_s << u",>,>,<.<.."_s << StopReason::BadOutput;
     QTest::newRow("zero is no letter") << u" => a"_s << u"."_s << StopReason::BadOutput;
-    QTest::newRow("27 is no letter") << u" => a"_s << QString(27, u'+') + u'.' << StopReason::BadOutput;
+    QTest::newRow("27 is no letter") << u" => a"_s << QString(27, u'+') + u'.'
+                                     << StopReason::BadOutput;
     QTest::newRow("fixed word") << u" => zindle"_s
-                                << QString(26, u'+') + u'.' + QString(17, u'-') + u'.' + QString(5, u'+') + u'.'
-                                       + QString(10, u'-') + u'.' + QString(8, u'+') + u'.' + QString(7, u'-') + u'.'
+                                << QString(26, u'+') + u'.' + QString(17, u'-') + u'.'
+                                + QString(5, u'+') + u'.'
+                                       + QString(10, u'-') + u'.' + QString(8, u'+') + u'.'
+                                       + QString(7, u'-') + u'.'
                                 << StopReason::Finished;
     QTest::newRow("upper case refused as input") << u"A => a"_s << u","_s << StopReason::BadInput;
-    QTest::newRow("two line breaks at the end") << u"a\\n => "_s << u",,,"_s << StopReason::Finished;
-    QTest::newRow("second line break unread") << u"a\\n => "_s << u",,"_s << StopReason::IncompleteResult;
+    QTest::newRow("two line breaks at the end") << u"a\\n => "_s << u",,,"_s
+                                                << StopReason::Finished;
+    QTest::newRow("second line break unread") << u"a\\n => "_s << u",,"_s
+                                              << StopReason::IncompleteResult;
     // the expected part keeps backslash and n as two characters, so 0 does not match
-    QTest::newRow("backslash n in the expected part") << u" => \\n"_s << u"."_s << StopReason::BadOutput;
+    QTest::newRow("backslash n in the expected part") << u" => \\n"_s << u"."_s
+                                                      << StopReason::BadOutput;
     QTest::newRow("empty case") << u" => "_s << QString() << StopReason::Finished;
 }
 

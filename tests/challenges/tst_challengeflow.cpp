@@ -79,13 +79,25 @@ private slots:
     void nimPlaysFiftyGames();
 
 private:
-    QTableView *challengeTable() const { return window->findChild<QTableView *>(u"tableChallenge"_s); }
+    QTableView *challengeTable() const
+    {
+        return window->findChild<QTableView *>(u"tableChallenge"_s);
+    }
     QPushButton *testButton() const { return window->findChild<QPushButton *>(u"buttonTest"_s); }
     QToolBar *toolBar() const { return window->findChild<QToolBar *>(u"toolBar"_s); }
     QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const { return window->findChild<QPlainTextEdit *>(name); }
-    QString requirementsText() const { return window->findChild<QLabel *>(u"labelRequirements"_s)->text(); }
-    int tapeLength() const { return window->findChild<QTableView *>(u"tableTape"_s)->model()->columnCount(); }
+    QPlainTextEdit *edit(const QString &name) const
+    {
+        return window->findChild<QPlainTextEdit *>(name);
+    }
+    QString requirementsText() const
+    {
+        return window->findChild<QLabel *>(u"labelRequirements"_s)->text();
+    }
+    int tapeLength() const
+    {
+        return window->findChild<QTableView *>(u"tableTape"_s)->model()->columnCount();
+    }
     int cell(int column) const;
     void showChallenges() const;
     void clickRow(int row, int column = 1) const;
@@ -142,7 +154,8 @@ void tst_ChallengeFlow::typeProgram(const QString &program) const
 
 bool tst_ChallengeFlow::isTesting() const
 {
-    return testButton()->text() == u"Cancel"_s && testButton()->isEnabled() && !toolBar()->isEnabled()
+    return testButton()->text() == u"Cancel"_s && testButton()->isEnabled()
+        && !toolBar()->isEnabled()
         && !challengeTable()->isEnabled() && !window->menuBar()->isEnabled()
         && edit(u"editProgram"_s)->isReadOnly() && edit(u"editInput"_s)->isReadOnly();
 }
@@ -342,7 +355,8 @@ void tst_ChallengeFlow::programLength_data()
     QTest::newRow("exactly the limit") << limit << QString();
     QTest::newRow("one more") << limit + u'>'
         << u"Your program is 33 commands. This task requires a program of 32 or less commands."_s;
-    QTest::newRow("marks and comments do not count") << u"@ squares "_s + limit + u" @\nthe end"_s << QString();
+    QTest::newRow("marks and comments do not count") << u"@ squares "_s + limit + u" @\nthe end"_s
+                                                     << QString();
     QTest::newRow("far too long") << QString(u"+"_s).repeated(100)
         << u"Your program is 100 commands. This task requires a program of 32 or less commands."_s;
 }
@@ -365,7 +379,8 @@ void tst_ChallengeFlow::programLength()
         return;
     }
     // Tested: the first case gives 0 and wants nothing, and this program never reads it.
-    answerer->expectMessageBox(CrashTitle, u"The program terminated without delivering the full result!"_s);
+    answerer->expectMessageBox(CrashTitle,
+                               u"The program terminated without delivering the full result!"_s);
     answerer->expectMessageBox(FailTitle, FailText);
     pressTest();
     QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);
@@ -449,10 +464,13 @@ void tst_ChallengeFlow::failingTest_data()
     QTest::addColumn<QStringList>("inputs");
 
     QTest::newRow("one value short") << NumericReadout << u"+.+.+.+.+.+.+.+.+."_s
-        << u"The program terminated without delivering the full result!"_s << QStringList{u"No test input."_s};
-    QTest::newRow("wrong value") << Echo << u",+."_s << u"Bad output!"_s << QStringList{u"Test input: 0"_s};
+        << u"The program terminated without delivering the full result!"_s
+        << QStringList{u"No test input."_s};
+    QTest::newRow("wrong value") << Echo << u",+."_s << u"Bad output!"_s
+                                 << QStringList{u"Test input: 0"_s};
     QTest::newRow("wrong value in the third case") << Echo << u",[->+>+<<]>>[-[<+>[-]]]<."_s
-        << u"Bad output!"_s << QStringList{u"Test input: 0"_s, u"Test input: 1"_s, u"Test input: 33713"_s};
+        << u"Bad output!"_s << QStringList{u"Test input: 0"_s, u"Test input: 1"_s,
+                                           u"Test input: 33713"_s};
     QTest::newRow("more input than the case has") << Echo << u",,."_s << u"Bad input!"_s
         << QStringList{u"Test input: 0"_s};
     QTest::newRow("off the tape") << Echo << u"<"_s << u"Invalid move over left side of tape!"_s
@@ -583,7 +601,8 @@ void tst_ChallengeFlow::untestableChallenge_data()
 
     QTest::newRow("unknown test type") << true
         << u"This challenge cannot be tested: its test type \"riddle\" is unknown."_s;
-    QTest::newRow("no test cases") << false << u"This challenge cannot be tested: it has no test cases."_s;
+    QTest::newRow("no test cases") << false
+                                   << u"This challenge cannot be tested: it has no test cases."_s;
 }
 
 // Refused with the reason, before anything changes: such a test could never end.
@@ -647,7 +666,8 @@ void tst_ChallengeFlow::selectingEndsAnInteractiveRun()
 
 void tst_ChallengeFlow::nimPlaysFiftyGames()
 {
-    QFile file(qEnvironmentVariable("ZINDLE_SOURCE_DIR") + u"/tests/challenges/solutions/49-nim.bf"_s);
+    QFile file(qEnvironmentVariable("ZINDLE_SOURCE_DIR")
+               + u"/tests/challenges/solutions/49-nim.bf"_s);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         QSKIP("no reference solution for Nim");
     edit(u"editProgram"_s)->setPlainText(QString::fromUtf8(file.readAll()));

@@ -46,7 +46,8 @@ QByteArray threeChallenges()
     return "<xml>"
            "<challenge><name>One</name><tape_length>5</tape_length>"
            "<test type=\"normal\"><data> => 1</data><data>2 => 2</data></test></challenge>"
-           "<challenge><name>Two</name><text>Second\n\nline</text><difficulty>2</difficulty></challenge>"
+           "<challenge><name>Two</name><text>Second\n\nline</text><difficulty>2</difficulty>"
+           "</challenge>"
            "<challenge><name>Three</name><program_length>9</program_length></challenge>"
            "</xml>\n";
 }
@@ -79,38 +80,48 @@ void TestChallengeLoader::documents_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("empty file") << QByteArray() << QStringList();
-    QTest::newRow("binary bytes") << QByteArray("\x00\x01\xff\xfe<\x00xml>\x89PNG", 14) << QStringList();
+    QTest::newRow("binary bytes") << QByteArray("\x00\x01\xff\xfe<\x00xml>\x89PNG", 14)
+                                  << QStringList();
     QTest::newRow("plain text") << QByteArray("challenges go here") << QStringList();
     QTest::newRow("root of another name")
         << QByteArray("<course><challenge><name>A</name></challenge></course>") << QStringList();
     QTest::newRow("root name differs in case")
         << QByteArray("<XML><challenge><name>A</name></challenge></XML>") << QStringList();
     QTest::newRow("empty root") << QByteArray("<xml/>") << QStringList();
-    QTest::newRow("defaults") << QByteArray("<xml><challenge/></xml>") << QStringList{u"||0|10000|0||"_s};
+    QTest::newRow("defaults") << QByteArray("<xml><challenge/></xml>")
+                              << QStringList{u"||0|10000|0||"_s};
     QTest::newRow("all fields")
-        << QByteArray("<xml><challenge><name>Echo</name><text>Say it\nback.</text><difficulty>3</difficulty>"
+        << QByteArray("<xml><challenge><name>Echo</name><text>Say it\nback.</text>"
+                      "<difficulty>3</difficulty>"
                       "<tape_length>10</tape_length><program_length>75</program_length>"
-                      "<test type=\"alpha\"><data>ab => ab</data><data>c => c</data></test></challenge></xml>")
+                      "<test type=\"alpha\"><data>ab => ab</data><data>c => c</data></test>"
+                      "</challenge></xml>")
         << QStringList{u"Echo|Say it\nback.|3|10|75|alpha|ab => ab;c => c"_s};
     QTest::newRow("any order")
-        << QByteArray("<xml><challenge><test type=\"nim\"><data>g</data></test><program_length>4</program_length>"
-                      "<tape_length>7</tape_length><difficulty>1</difficulty><text>T</text><name>N</name>"
+        << QByteArray("<xml><challenge><test type=\"nim\"><data>g</data></test>"
+                      "<program_length>4</program_length>"
+                      "<tape_length>7</tape_length><difficulty>1</difficulty><text>T</text>"
+                      "<name>N</name>"
                       "</challenge></xml>")
         << QStringList{u"N|T|1|7|4|nim|g"_s};
     QTest::newRow("unknown elements skipped with their content")
         << QByteArray("<xml><intro><challenge><name>Hidden</name></challenge></intro>"
                       "<challenge><hint><name>Wrong</name><data>x</data></hint><name>Shown</name>"
-                      "<test type=\"normal\"><note><data>9 => 9</data></note><data>1 => 1</data></test>"
+                      "<test type=\"normal\"><note><data>9 => 9</data></note><data>1 => 1</data>"
+                      "</test>"
                       "</challenge><footer/></xml>")
         << QStringList{u"Shown||0|10000|0|normal|1 => 1"_s};
     QTest::newRow("later element wins")
-        << QByteArray("<xml><challenge><name>First</name><name>Second</name><tape_length>3</tape_length>"
-                      "<tape_length>4</tape_length><difficulty>5</difficulty><difficulty>0</difficulty>"
+        << QByteArray("<xml><challenge><name>First</name><name>Second</name>"
+                      "<tape_length>3</tape_length>"
+                      "<tape_length>4</tape_length><difficulty>5</difficulty>"
+                      "<difficulty>0</difficulty>"
                       "</challenge></xml>")
         << QStringList{u"Second||0|4|0||"_s};
     QTest::newRow("two tests append under the later type")
         << QByteArray("<xml><challenge><test type=\"normal\"><data>1 => 1</data></test>"
-                      "<test type=\"alpha\"><data>a => a</data><data>b => b</data></test></challenge></xml>")
+                      "<test type=\"alpha\"><data>a => a</data><data>b => b</data></test>"
+                      "</challenge></xml>")
         << QStringList{u"||0|10000|0|alpha|1 => 1;a => a;b => b"_s};
     QTest::newRow("test without type")
         << QByteArray("<xml><challenge><test><data>1 => 1</data></test></challenge></xml>")
@@ -119,15 +130,19 @@ void TestChallengeLoader::documents_data()
         << QByteArray("<xml><challenge><test type=\"Normal\"/></challenge></xml>")
         << QStringList{u"||0|10000|0|Normal|"_s};
     QTest::newRow("case lines verbatim")
-        << QByteArray("<xml><challenge><test type=\"normal\"><data> => 0</data><data>  1,2 => 3  </data>"
-                      "<data>0 => </data><data><![CDATA[5 => 5]]></data><data>4<!-- note -->2 => 42</data>"
+        << QByteArray("<xml><challenge><test type=\"normal\"><data> => 0</data>"
+                      "<data>  1,2 => 3  </data>"
+                      "<data>0 => </data><data><![CDATA[5 => 5]]></data>"
+                      "<data>4<!-- note -->2 => 42</data>"
                       "</test></challenge></xml>")
         << QStringList{u"||0|10000|0|normal| => 0;  1,2 => 3  ;0 => ;5 => 5;42 => 42"_s};
     QTest::newRow("entities and blank lines in text")
-        << QByteArray("<xml><challenge><text>a &lt; b &amp;&#65;\n\n  end </text></challenge></xml>")
+        << QByteArray(
+            "<xml><challenge><text>a &lt; b &amp;&#65;\n\n  end </text></challenge></xml>")
         << QStringList{u"|a < b &A\n\n  end |0|10000|0||"_s};
     QTest::newRow("comments and declaration")
-        << QByteArray("<?xml version=\"1.0\"?>\n<!-- course --><xml><challenge><name>A</name></challenge></xml>\n"
+        << QByteArray("<?xml version=\"1.0\"?>\n<!-- course --><xml><challenge><name>A</name>"
+                      "</challenge></xml>\n"
                       "<!-- <challenge><name>Template</name></challenge> -->\n")
         << QStringList{u"A||0|10000|0||"_s};
     QTest::newRow("three in file order") << threeChallenges()
@@ -139,21 +154,25 @@ void TestChallengeLoader::documents_data()
                       "<tape_length>30</tape_length><test type=\"normal\"><data>1 => 1</data><da")
         << QStringList{u"A||0|10000|0||"_s, u"B||0|30|0|normal|1 => 1"_s};
     QTest::newRow("truncated inside a text")
-        << QByteArray("<xml><challenge><name>A</name><difficulty>2</difficulty><text>Unfinished sta")
+        << QByteArray(
+            "<xml><challenge><name>A</name><difficulty>2</difficulty><text>Unfinished sta")
         << QStringList{u"A||2|10000|0||"_s};
     QTest::newRow("child element inside a text ends reading")
-        << QByteArray("<xml><challenge><name>A</name><text>x<b>y</b></text><difficulty>3</difficulty></challenge>"
+        << QByteArray("<xml><challenge><name>A</name><text>x<b>y</b></text>"
+                      "<difficulty>3</difficulty></challenge>"
                       "<challenge><name>C</name></challenge></xml>")
         << QStringList{u"A||0|10000|0||"_s};
     QTest::newRow("mismatched tags end reading")
-        << QByteArray("<xml><challenge><name>A</name></challenge><challenge><name>B</nam></challenge>"
+        << QByteArray("<xml><challenge><name>A</name></challenge><challenge><name>B</nam>"
+                      "</challenge>"
                       "<challenge><name>C</name></challenge></xml>")
         << QStringList{u"A||0|10000|0||"_s, u"||0|10000|0||"_s};
     QTest::newRow("content after the root is not read")
         << QByteArray("<xml><challenge><name>A</name></challenge></xml><xml><challenge/></xml>")
         << QStringList{u"A||0|10000|0||"_s};
     QTest::newRow("undefined entity ends reading")
-        << QByteArray("<xml><challenge><name>A</name></challenge><challenge><name>&nope;</name></challenge></xml>")
+        << QByteArray("<xml><challenge><name>A</name></challenge><challenge><name>&nope;</name>"
+                      "</challenge></xml>")
         << QStringList{u"A||0|10000|0||"_s, u"||0|10000|0||"_s};
 }
 
@@ -175,35 +194,51 @@ void TestChallengeLoader::numbers_data()
     const int intMax = std::numeric_limits<int>::max();
     const int intMin = std::numeric_limits<int>::min();
     QTest::newRow("tape length 1") << QByteArray("tape_length") << QByteArray("1") << 0 << 1 << 0;
-    QTest::newRow("tape length 0 becomes 1") << QByteArray("tape_length") << QByteArray("0") << 0 << 1 << 0;
-    QTest::newRow("negative tape length becomes 1") << QByteArray("tape_length") << QByteArray("-7") << 0 << 1 << 0;
-    QTest::newRow("tape length 50000") << QByteArray("tape_length") << QByteArray("50000") << 0 << 50000 << 0;
-    QTest::newRow("tape length above 50000") << QByteArray("tape_length") << QByteArray("50001") << 0 << 50000 << 0;
-    QTest::newRow("huge tape length") << QByteArray("tape_length") << QByteArray("99999999999999999999999") << 0
-                                      << 50000 << 0;
-    QTest::newRow("hugely negative tape length") << QByteArray("tape_length") << QByteArray("-99999999999999999999")
-                                                 << 0 << 1 << 0;
-    QTest::newRow("tape length not a number") << QByteArray("tape_length") << QByteArray("ten") << 0 << 1 << 0;
-    QTest::newRow("empty tape length") << QByteArray("tape_length") << QByteArray("") << 0 << 1 << 0;
-    QTest::newRow("blanks around digits") << QByteArray("tape_length") << QByteArray(" 25\n") << 0 << 25 << 0;
+    QTest::newRow("tape length 0 becomes 1") << QByteArray("tape_length") << QByteArray("0") << 0
+                                             << 1 << 0;
+    QTest::newRow("negative tape length becomes 1") << QByteArray("tape_length") << QByteArray("-7")
+                                                    << 0 << 1 << 0;
+    QTest::newRow("tape length 50000") << QByteArray("tape_length") << QByteArray("50000") << 0
+                                       << 50000 << 0;
+    QTest::newRow("tape length above 50000") << QByteArray("tape_length") << QByteArray("50001")
+                                             << 0 << 50000 << 0;
+    QTest::newRow("huge tape length") << QByteArray("tape_length")
+                                      << QByteArray("99999999999999999999999") << 0 << 50000 << 0;
+    QTest::newRow("hugely negative tape length") << QByteArray("tape_length")
+                                                 << QByteArray("-99999999999999999999") << 0 << 1
+                                                 << 0;
+    QTest::newRow("tape length not a number") << QByteArray("tape_length") << QByteArray("ten")
+                                              << 0 << 1 << 0;
+    QTest::newRow("empty tape length") << QByteArray("tape_length") << QByteArray("") << 0 << 1
+                                       << 0;
+    QTest::newRow("blanks around digits") << QByteArray("tape_length") << QByteArray(" 25\n") << 0
+                                          << 25 << 0;
     QTest::newRow("plus sign") << QByteArray("tape_length") << QByteArray("+25") << 0 << 25 << 0;
-    QTest::newRow("hexadecimal is no number") << QByteArray("tape_length") << QByteArray("0x10") << 0 << 1 << 0;
-    QTest::newRow("exponent is no number") << QByteArray("tape_length") << QByteArray("1e3") << 0 << 1 << 0;
-    QTest::newRow("leading zeros are decimal") << QByteArray("tape_length") << QByteArray("010") << 0 << 10 << 0;
-    QTest::newRow("difficulty kept beyond 5") << QByteArray("difficulty") << QByteArray("7") << 7 << 10000 << 0;
-    QTest::newRow("negative difficulty kept") << QByteArray("difficulty") << QByteArray("-1") << -1 << 10000 << 0;
-    QTest::newRow("huge difficulty") << QByteArray("difficulty") << QByteArray("123456789012") << intMax << 10000
-                                     << 0;
-    QTest::newRow("hugely negative difficulty") << QByteArray("difficulty") << QByteArray("-123456789012") << intMin
-                                                << 10000 << 0;
-    QTest::newRow("difficulty not a number") << QByteArray("difficulty") << QByteArray("hard") << 0 << 10000 << 0;
-    QTest::newRow("program length") << QByteArray("program_length") << QByteArray("55") << 0 << 10000 << 55;
-    QTest::newRow("negative program length is no limit") << QByteArray("program_length") << QByteArray("-4") << 0
-                                                         << 10000 << 0;
-    QTest::newRow("huge program length") << QByteArray("program_length") << QByteArray("5000000000") << 0 << 10000
-                                         << intMax;
-    QTest::newRow("program length not a number") << QByteArray("program_length") << QByteArray("short") << 0
-                                                 << 10000 << 0;
+    QTest::newRow("hexadecimal is no number") << QByteArray("tape_length") << QByteArray("0x10")
+                                              << 0 << 1 << 0;
+    QTest::newRow("exponent is no number") << QByteArray("tape_length") << QByteArray("1e3") << 0
+                                           << 1 << 0;
+    QTest::newRow("leading zeros are decimal") << QByteArray("tape_length") << QByteArray("010")
+                                               << 0 << 10 << 0;
+    QTest::newRow("difficulty kept beyond 5") << QByteArray("difficulty") << QByteArray("7") << 7
+                                              << 10000 << 0;
+    QTest::newRow("negative difficulty kept") << QByteArray("difficulty") << QByteArray("-1") << -1
+                                              << 10000 << 0;
+    QTest::newRow("huge difficulty") << QByteArray("difficulty") << QByteArray("123456789012")
+                                     << intMax << 10000 << 0;
+    QTest::newRow("hugely negative difficulty") << QByteArray("difficulty")
+                                                << QByteArray("-123456789012") << intMin << 10000
+                                                << 0;
+    QTest::newRow("difficulty not a number") << QByteArray("difficulty") << QByteArray("hard") << 0
+                                             << 10000 << 0;
+    QTest::newRow("program length") << QByteArray("program_length") << QByteArray("55") << 0
+                                    << 10000 << 55;
+    QTest::newRow("negative program length is no limit") << QByteArray("program_length")
+                                                         << QByteArray("-4") << 0 << 10000 << 0;
+    QTest::newRow("huge program length") << QByteArray("program_length") << QByteArray("5000000000")
+                                         << 0 << 10000 << intMax;
+    QTest::newRow("program length not a number") << QByteArray("program_length")
+                                                 << QByteArray("short") << 0 << 10000 << 0;
 }
 
 void TestChallengeLoader::numbers()
@@ -232,7 +267,8 @@ void TestChallengeLoader::par_data()
                                         << qint64(5000000000);
     QTest::newRow("no steps") << QByteArray("commands=\"567\"") << 567 << qint64(0);
     QTest::newRow("negative") << QByteArray("commands=\"-3\" steps=\"-1\"") << 0 << qint64(0);
-    QTest::newRow("huge") << QByteArray("commands=\"99999999999\" steps=\"1e400\"") << 0 << qint64(0);
+    QTest::newRow("huge") << QByteArray("commands=\"99999999999\" steps=\"1e400\"")
+                          << 0 << qint64(0);
     QTest::newRow("not a number") << QByteArray("commands=\"few\" steps=\"12\"") << 0 << qint64(0);
     QTest::newRow("steps of no par") << QByteArray("steps=\"12\"") << 0 << qint64(0);
 }
@@ -271,7 +307,8 @@ void TestChallengeLoader::readReplacesList()
 {
     load(threeChallenges());
     QCOMPARE(challengeList().size(), 3);
-    QCOMPARE(load("<xml><challenge><name>Only</name></challenge></xml>"), QStringList{u"Only||0|10000|0||"_s});
+    QCOMPARE(load("<xml><challenge><name>Only</name></challenge></xml>"),
+             QStringList{u"Only||0|10000|0||"_s});
 }
 
 // Whatever byte a document ends at, the loader keeps the challenges before the cut, in order;
@@ -325,7 +362,8 @@ void TestChallengeLoader::deepNesting()
     const int depth = 100000;
     QByteArray document = "<xml><challenge><name>Deep</name><hint>";
     document += QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
-    document += "</hint><tape_length>12</tape_length></challenge><skip>" + QByteArray("<b>").repeated(depth);
+    document += "</hint><tape_length>12</tape_length></challenge><skip>"
+        + QByteArray("<b>").repeated(depth);
     QElapsedTimer timer;
     timer.start();
     QCOMPARE(load(document), QStringList{u"Deep||0|12|0||"_s});
@@ -406,7 +444,8 @@ void TestChallengeLoader::shippedCourse_data()
     int row = 0;
     for (const Row &r : rows) {
         QTest::addRow("%d %s", row, qPrintable(r.name))
-            << row << r.name << r.difficulty << r.tapeLength << r.programLength << r.testType << r.caseCount;
+            << row << r.name << r.difficulty << r.tapeLength << r.programLength << r.testType
+            << r.caseCount;
         ++row;
     }
 }

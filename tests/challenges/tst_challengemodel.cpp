@@ -83,7 +83,8 @@ void TestChallengeModel::modelTester()
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     challengeList().clear();
     ChallengeModel empty;
-    QAbstractItemModelTester emptyTester(&empty, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester emptyTester(&empty,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
 void TestChallengeModel::shape()
@@ -117,7 +118,8 @@ void TestChallengeModel::unansweredQueries()
     QVERIFY(!model.data(model.index(0, 0), Qt::DisplayRole).isValid());
     QVERIFY(!model.data(model.index(0, 2), Qt::DisplayRole).isValid());
     QVERIFY(!model.data(model.index(0, 1), Qt::DecorationRole).isValid());
-    for (int role : {int(Qt::EditRole), int(Qt::ToolTipRole), int(Qt::SizeHintRole), int(Qt::UserRole)}) {
+    for (int role : {int(Qt::EditRole), int(Qt::ToolTipRole), int(Qt::SizeHintRole),
+                     int(Qt::UserRole)}) {
         for (int column = 0; column < 3; ++column)
             QVERIFY(!model.data(model.index(0, column), role).isValid());
     }
@@ -187,7 +189,8 @@ void TestChallengeModel::marks()
     QCOMPARE(settings.value(u"challenge/size"_s).toInt(), 4);
     QStringList keys = settings.allKeys();
     keys.sort();
-    QCOMPARE(keys, (QStringList{u"challenge/11/complete"_s, u"challenge/4/complete"_s, u"challenge/size"_s}));
+    QCOMPARE(keys, (QStringList{u"challenge/11/complete"_s, u"challenge/4/complete"_s,
+                                u"challenge/size"_s}));
 
     const QImage complete = QIcon(u":/complete.png"_s).pixmap(32, 32).toImage();
     for (int row = 0; row < model.rowCount(); ++row) {
@@ -256,7 +259,8 @@ void TestChallengeModel::pictures_data()
         QTest::newRow(name) << u":/%1.png"_s.arg(QLatin1String(name)) << QSize(25, 24);
     QTest::newRow("check") << u":/check.png"_s << QSize(4, 8);
     for (int difficulty = 0; difficulty <= 5; ++difficulty)
-        QTest::addRow("difficulty%d", difficulty) << u":/difficulty%1.png"_s.arg(difficulty) << QSize(32, 32);
+        QTest::addRow("difficulty%d", difficulty) << u":/difficulty%1.png"_s.arg(difficulty)
+                                                  << QSize(32, 32);
     QTest::newRow("complete") << u":/complete.png"_s << QSize(32, 32);
     QTest::newRow("murkle") << u":/murkle.png"_s << QSize(110, 110);
 }

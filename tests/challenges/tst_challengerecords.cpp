@@ -56,8 +56,8 @@ namespace QTest {
 template<>
 char *toString(const PassScore &score)
 {
-    return qstrdup(QByteArray::number(score.commands) + " commands, " + QByteArray::number(score.steps)
-                   + " steps");
+    return qstrdup(QByteArray::number(score.commands) + " commands, "
+                   + QByteArray::number(score.steps) + " steps");
 }
 } // namespace QTest
 
@@ -255,8 +255,10 @@ void TestChallengeRecords::unwritableLocationKeepsThePass()
                                [&](QWidget *box) { warning = ModalAnswerer::textOf(box); });
     QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);
     ChallengeRecords records;
-    QVERIFY2(warning.contains(QDir::toNativeSeparators(records.bestFileName(Echo))), qPrintable(warning));
-    QVERIFY2(warning.contains(QDir::toNativeSeparators(records.latestFileName(Echo))), qPrintable(warning));
+    QVERIFY2(warning.contains(QDir::toNativeSeparators(records.bestFileName(Echo))),
+             qPrintable(warning));
+    QVERIFY2(warning.contains(QDir::toNativeSeparators(records.latestFileName(Echo))),
+             qPrintable(warning));
     QVERIFY(isChallengeComplete(Echo));
     QVERIFY(!records.best(Echo).isValid());
     QVERIFY(recordsText().contains(u"Your best: passed, no program kept\n1 of 50 complete"_s));
@@ -270,7 +272,8 @@ void TestChallengeRecords::openBest()
     QTRY_VERIFY(window->findChild<QAction *>(u"actionOpenBest"_s)->isEnabled());
 
     editor()->setPlainText(u"something else"_s);
-    answerer->expectMessageBox(u"Save changes?"_s, u"Do you want to save changes to your existing program?"_s,
+    answerer->expectMessageBox(u"Save changes?"_s,
+                               u"Do you want to save changes to your existing program?"_s,
                                QMessageBox::No);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));

@@ -18,7 +18,8 @@ Q_DECLARE_METATYPE(CheckResult::Outcome)
 
 namespace {
 
-Challenge challenge(const QString &type, const QStringList &cases, int tapeLength = 10, int programLength = 0)
+Challenge challenge(const QString &type, const QStringList &cases, int tapeLength = 10,
+                    int programLength = 0)
 {
     Challenge result;
     result.name = u"Test"_s;
@@ -124,44 +125,49 @@ void TestCourseCheck::check_data()
             << CheckResult::Failed << QStringList{u"pass"_s, u"Bad output!"_s} << QString();
     QTest::newRow("missing output") << challenge(u"normal"_s, {u" => 1,2"_s}) << u"+."_s << steps
                                     << CheckResult::Failed << QStringList{incomplete} << QString();
-    QTest::newRow("bad input") << challenge(u"normal"_s, {u" => "_s}) << u","_s << steps << CheckResult::Failed
-                               << QStringList{u"Bad input!"_s} << QString();
+    QTest::newRow("bad input") << challenge(u"normal"_s, {u" => "_s}) << u","_s << steps
+                               << CheckResult::Failed << QStringList{u"Bad input!"_s} << QString();
     QTest::newRow("unmatched loop") << challenge(u"normal"_s, {u" => "_s}) << u"]"_s << steps
-                                    << CheckResult::Failed << QStringList{u"Unmatched loop!"_s} << QString();
-    QTest::newRow("left edge") << challenge(u"normal"_s, {u" => "_s}) << u"<"_s << steps << CheckResult::Failed
-                               << QStringList{u"Invalid move over left side of tape!"_s} << QString();
-    QTest::newRow("beyond the challenge's tape") << challenge(u"normal"_s, {u" => "_s}, 3) << u">>>"_s << steps
-                                                 << CheckResult::Failed
-                                                 << QStringList{u"Invalid move over right side of tape!"_s}
-                                                 << QString();
-    QTest::newRow("last cell of the challenge's tape") << challenge(u"normal"_s, {u" => "_s}, 4) << u">>>"_s
-                                                       << steps << CheckResult::Passed
+                                    << CheckResult::Failed << QStringList{u"Unmatched loop!"_s}
+                                    << QString();
+    QTest::newRow("left edge") << challenge(u"normal"_s, {u" => "_s}) << u"<"_s << steps
+                               << CheckResult::Failed
+                               << QStringList{u"Invalid move over left side of tape!"_s}
+                               << QString();
+    QTest::newRow("beyond the challenge's tape")
+        << challenge(u"normal"_s, {u" => "_s}, 3) << u">>>"_s << steps << CheckResult::Failed
+        << QStringList{u"Invalid move over right side of tape!"_s} << QString();
+    QTest::newRow("last cell of the challenge's tape") << challenge(u"normal"_s, {u" => "_s}, 4)
+                                                       << u">>>"_s << steps << CheckResult::Passed
                                                        << QStringList{u"pass"_s} << QString();
-    QTest::newRow("cells wrap at 33713") << challenge(u"normal"_s, {u" => 33713,0"_s}) << u"-.+."_s << steps
-                                         << CheckResult::Passed << QStringList{u"pass"_s} << QString();
-    QTest::newRow("never ends") << challenge(u"normal"_s, {u" => "_s, u" => "_s}) << u"+[]"_s << steps
-                                << CheckResult::Failed
-                                << QStringList{u"The program did not end within the step limit!"_s} << QString();
+    QTest::newRow("cells wrap at 33713") << challenge(u"normal"_s, {u" => 33713,0"_s}) << u"-.+."_s
+                                         << steps << CheckResult::Passed << QStringList{u"pass"_s}
+                                         << QString();
+    QTest::newRow("never ends") << challenge(u"normal"_s, {u" => "_s, u" => "_s}) << u"+[]"_s
+                                << steps << CheckResult::Failed
+                                << QStringList{u"The program did not end within the step limit!"_s}
+                                << QString();
     // one command and the step that finds the end
-    QTest::newRow("ends on the last step allowed") << challenge(u"normal"_s, {u" => "_s}) << u"+"_s << qint64(2)
-                                                   << CheckResult::Passed << QStringList{u"pass"_s} << QString();
+    QTest::newRow("ends on the last step allowed") << challenge(u"normal"_s, {u" => "_s}) << u"+"_s
+                                                   << qint64(2) << CheckResult::Passed
+                                                   << QStringList{u"pass"_s} << QString();
     QTest::newRow("exactly at the length limit")
-            << challenge(u"normal"_s, {u" => 1"_s}, 10, 2) << u"add one + write . @@ stop"_s << steps
-            << CheckResult::Passed << QStringList{u"pass"_s} << QString();
+            << challenge(u"normal"_s, {u" => 1"_s}, 10, 2) << u"add one + write . @@ stop"_s
+            << steps << CheckResult::Passed << QStringList{u"pass"_s} << QString();
     QTest::newRow("one command too many")
-            << challenge(u"normal"_s, {u" => 1"_s}, 10, 2) << u"+.+"_s << steps << CheckResult::TooLong
-            << QStringList()
+            << challenge(u"normal"_s, {u" => 1"_s}, 10, 2) << u"+.+"_s << steps
+            << CheckResult::TooLong << QStringList()
             << u"Your program is 3 commands. This task requires a program of 2 or less commands."_s;
-    QTest::newRow("alpha") << challenge(u"alpha"_s, {u" => a"_s}) << u"+."_s << steps << CheckResult::Passed
-                           << QStringList{u"pass"_s} << QString();
+    QTest::newRow("alpha") << challenge(u"alpha"_s, {u" => a"_s}) << u"+."_s << steps
+                           << CheckResult::Passed << QStringList{u"pass"_s} << QString();
     QTest::newRow("nim") << challenge(u"nim"_s, {u"generated data 0"_s}) << u",,,"_s << steps
                          << CheckResult::Failed << QStringList{incomplete} << QString();
-    QTest::newRow("type compared exactly") << challenge(u"Normal"_s, {u" => "_s}) << QString() << steps
-                                           << CheckResult::NoTest << QStringList()
+    QTest::newRow("type compared exactly") << challenge(u"Normal"_s, {u" => "_s}) << QString()
+                                           << steps << CheckResult::NoTest << QStringList()
                                            << u"This challenge cannot be tested: its test type "
                                               u"\"Normal\" is unknown."_s;
-    QTest::newRow("no cases") << challenge(u"normal"_s, {}) << QString() << steps << CheckResult::NoTest
-                              << QStringList()
+    QTest::newRow("no cases") << challenge(u"normal"_s, {}) << QString() << steps
+                              << CheckResult::NoTest << QStringList()
                               << u"This challenge cannot be tested: it has no test cases."_s;
 }
 
@@ -235,7 +241,8 @@ void TestCourseCheck::commandLine_data()
     const QString echo = u"read , and write it . back"_s;
     QTest::newRow("pass by row") << QStringList{u"--challenge"_s, u"2"_s} << echo << 0
                                  << QStringList{u"Challenge 2, Echo: program of 2 commands"_s,
-                                                u"case 1: pass (2 commands)"_s, u"case 6: pass (2 commands)"_s,
+                                                u"case 1: pass (2 commands)"_s,
+                                                u"case 6: pass (2 commands)"_s,
                                                 u"PASS: 6 of 6 cases passed."_s};
     QTest::newRow("pass by name") << QStringList{u"--challenge"_s, u"Echo"_s} << echo << 0
                                   << QStringList{u"PASS: 6 of 6 cases passed."_s};
@@ -244,16 +251,18 @@ void TestCourseCheck::commandLine_data()
     QTest::newRow("fail") << QStringList{u"--challenge"_s, u"2"_s} << u","_s << 1
                           << QStringList{u"case 1: %1 (1 commands)"_s.arg(incomplete),
                                          u"FAIL: case 1 of 6 failed; the rest were not run."_s};
-    QTest::newRow("fail, every case") << QStringList{u"--all"_s, u"--challenge"_s, u"2"_s} << u","_s << 1
+    QTest::newRow("fail, every case") << QStringList{u"--all"_s, u"--challenge"_s, u"2"_s} << u","_s
+                                      << 1
                                       << QStringList{u"case 6: %1 (1 commands)"_s.arg(incomplete),
                                                      u"FAIL: 0 of 6 cases passed."_s};
     QTest::newRow("too long") << QStringList{u"--challenge"_s, u"28"_s} << QString(33, u'+') << 1
-                              << QStringList{u"Your program is 33 commands. This task requires a program "
-                                             u"of 32 or less commands."_s};
-    QTest::newRow("never ends") << QStringList{u"--max-steps"_s, u"1000"_s, u"--challenge"_s, u"0"_s}
+                              << QStringList{u"Your program is 33 commands. This task requires a "
+                                             u"program of 32 or less commands."_s};
+    QTest::newRow("never ends") << QStringList{u"--max-steps"_s, u"1000"_s, u"--challenge"_s,
+                                               u"0"_s}
                                 << u"+[]"_s << 1
-                                << QStringList{u"case 1: The program did not end within the step limit! "
-                                               u"(1000 commands)"_s};
+                                << QStringList{u"case 1: The program did not end within the step "
+                                               u"limit! (1000 commands)"_s};
     QTest::newRow("list") << QStringList{u"--list"_s} << QString() << 0
                           << QStringList{u" 49  Nim  "_s, u"Row  Name  "_s};
     QTest::newRow("no arguments") << QStringList() << QString() << 2
@@ -264,14 +273,17 @@ void TestCourseCheck::commandLine_data()
                                        << QStringList{u"no challenge \"50\""_s};
     QTest::newRow("unknown name") << QStringList{u"--challenge"_s, u"Echo four"_s} << echo << 2
                                   << QStringList{u"no challenge \"Echo four\""_s};
-    QTest::newRow("bad step limit") << QStringList{u"--max-steps"_s, u"0"_s, u"--challenge"_s, u"2"_s} << echo
-                                    << 2 << QStringList{u"--max-steps needs a positive number"_s};
+    QTest::newRow("bad step limit")
+        << QStringList{u"--max-steps"_s, u"0"_s, u"--challenge"_s, u"2"_s} << echo << 2
+        << QStringList{u"--max-steps needs a positive number"_s};
     QTest::newRow("unknown option") << QStringList{u"--challange"_s, u"2"_s} << echo << 2
                                     << QStringList{u"challange"_s};
-    QTest::newRow("list and a program") << QStringList{u"--list"_s} << echo << 2
-                                        << QStringList{u"--list takes no challenge and no program"_s};
-    QTest::newRow("unreadable file") << QStringList{u"--challenge"_s, u"2"_s, u"no such file.bf"_s} << QString()
-                                     << 2 << QStringList{u"cannot read no such file.bf"_s};
+    QTest::newRow("list and a program")
+        << QStringList{u"--list"_s} << echo << 2
+        << QStringList{u"--list takes no challenge and no program"_s};
+    QTest::newRow("unreadable file") << QStringList{u"--challenge"_s, u"2"_s, u"no such file.bf"_s}
+                                     << QString() << 2
+                                     << QStringList{u"cannot read no such file.bf"_s};
 }
 
 void TestCourseCheck::commandLine()
@@ -311,7 +323,8 @@ QStringList TestCourseCheck::squaresPrograms()
         return file.fileName();
     };
     return {write(u"long.bf"_s, QByteArray(33, '+')), write(u"crash.bf"_s, "<"),
-            qEnvironmentVariable("ZINDLE_SOURCE_DIR") + u"/tests/challenges/solutions/28-squares.bf"_s};
+            qEnvironmentVariable("ZINDLE_SOURCE_DIR")
+                + u"/tests/challenges/solutions/28-squares.bf"_s};
 }
 
 void TestCourseCheck::hostileSurroundings_data()
@@ -323,9 +336,10 @@ void TestCourseCheck::hostileSurroundings_data()
     const QStringList echo{u"--challenge"_s, u"2"_s, u"/dev/stdin"_s};
     const QByteArray program = "read , and write it . back\r\n";
     QTest::newRow("program from a pipe") << echo << QStringList() << program;
-    QTest::newRow("platform that cannot start") << echo << QStringList{u"QT_QPA_PLATFORM=xcb"_s} << program;
-    QTest::newRow("platform option") << QStringList{u"-platform"_s, u"wayland"_s} + echo << QStringList()
-                                     << program;
+    QTest::newRow("platform that cannot start") << echo << QStringList{u"QT_QPA_PLATFORM=xcb"_s}
+                                                << program;
+    QTest::newRow("platform option") << QStringList{u"-platform"_s, u"wayland"_s} + echo
+                                     << QStringList() << program;
     QTest::newRow("no runtime folder") << echo << QStringList{u"XDG_RUNTIME_DIR="_s} << program;
 }
 
@@ -401,7 +415,8 @@ void TestCourseCheck::jsonReport()
 void TestCourseCheck::junitReport()
 {
     const QStringList programs = squaresPrograms();
-    const CheckRun run = runCheck(QStringList{u"--format"_s, u"junit"_s, u"--challenge"_s, u"Squares"_s}
+    const CheckRun run =
+        runCheck(QStringList{u"--format"_s, u"junit"_s, u"--challenge"_s, u"Squares"_s}
                                   + programs);
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);

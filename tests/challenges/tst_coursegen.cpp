@@ -57,7 +57,8 @@ void TestCourseGen::regeneratingGivesCommittedFile()
     QCOMPARE(course.problems, QStringList());
     const QByteArray committed = readFile(QDir(sourceDir).filePath(u"resources/challenges.xml"_s));
     QVERIFY(!committed.isEmpty());
-    QVERIFY2(course.xml == committed, "resources/challenges.xml differs from what tools/coursegen writes");
+    QVERIFY2(course.xml == committed,
+             "resources/challenges.xml differs from what tools/coursegen writes");
     QCOMPARE(generateCourse(solutions).xml, course.xml);
 }
 
@@ -85,7 +86,8 @@ void TestCourseGen::documentForm()
     const QByteArray tail = xml.mid(rootEnd);
     QVERIFY(tail.contains("<!--"));
     for (const char *element : {"<name></name>", "<text></text>", "<difficulty></difficulty>",
-                                "<tape_length></tape_length>", "<test type=\"normal\">", "<data></data>"})
+                                "<tape_length></tape_length>", "<test type=\"normal\">",
+                                "<data></data>"})
         QVERIFY2(tail.contains(element), element);
     QVERIFY(tail.trimmed().endsWith("-->"));
     QCOMPARE(shippedCourse().size(), 50);
@@ -97,7 +99,8 @@ void TestCourseGen::statements()
     QCOMPARE(course.size(), 50);
     int withBlankLines = 0;
     for (const Challenge &challenge : course) {
-        QVERIFY2(challenge.text.size() >= 4 && challenge.text.size() <= 1441, qPrintable(challenge.name));
+        QVERIFY2(challenge.text.size() >= 4 && challenge.text.size() <= 1441,
+                 qPrintable(challenge.name));
         QVERIFY2(challenge.text.trimmed() == challenge.text, qPrintable(challenge.name));
         if (challenge.text.contains(u"\n\n"_s))
             ++withBlankLines;
@@ -107,25 +110,27 @@ void TestCourseGen::statements()
         }
         // Alphabet statements say how letters and line breaks are numbered.
         if (challenge.testType == u"alpha")
-            QVERIFY2(challenge.text.contains(u"z = 26"_s) && challenge.text.contains(u"line break"_s),
-                     qPrintable(challenge.name));
+            QVERIFY2(challenge.text.contains(u"z = 26"_s)
+                     && challenge.text.contains(u"line break"_s), qPrintable(challenge.name));
         // A limit the test enforces is one the player is told about.
         if (challenge.programLength > 0)
-            QVERIFY2(challenge.text.contains(QString::number(challenge.programLength) + u" commands"_s),
+            QVERIFY2(challenge.text.contains(QString::number(challenge.programLength)
+                                             + u" commands"_s),
                      qPrintable(challenge.name));
     }
     QVERIFY(withBlankLines >= 5);
     QCOMPARE(course.at(48).text, u"...?"_s);
     QVERIFY(course.at(25).text.contains(u"4 8 15 16"_s));
     const QString passwords = course.at(44).text;
-    for (const char *pair : {"alice wonderland", "bob builder", "carol singer", "dave diver", "eve apple",
-                             "mallory intruder"})
+    for (const char *pair : {"alice wonderland", "bob builder", "carol singer", "dave diver",
+                             "eve apple", "mallory intruder"})
         QVERIFY2(passwords.contains(QLatin1String(pair)), pair);
 }
 
 void TestCourseGen::caseLines()
 {
-    static const QRegularExpression normal(u"^((0|[1-9][0-9]*)(,(0|[1-9][0-9]*))*)? => ((0|[1-9][0-9]*)(,(0|[1-9][0-9]*))*)?$"_s);
+    static const QRegularExpression normal(
+        u"^((0|[1-9][0-9]*)(,(0|[1-9][0-9]*))*)? => ((0|[1-9][0-9]*)(,(0|[1-9][0-9]*))*)?$"_s);
     static const QRegularExpression alpha(u"^([a-z]|\\\\n)* => [a-z]*$"_s);
     static const QRegularExpression number(u"[0-9]+"_s);
 
@@ -144,7 +149,8 @@ void TestCourseGen::caseLines()
                 QCOMPARE(challenge.testType, u"nim"_s);
             }
         }
-        QCOMPARE(challenge.testCases.size(), QSet<QString>(challenge.testCases.begin(), challenge.testCases.end()).size());
+        QCOMPARE(challenge.testCases.size(),
+                 QSet<QString>(challenge.testCases.begin(), challenge.testCases.end()).size());
     }
     QCOMPARE(course.at(49).testCases.constFirst(), u"generated data 0"_s);
     QCOMPARE(course.at(49).testCases.constLast(), u"generated data 49"_s);

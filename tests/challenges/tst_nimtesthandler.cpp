@@ -147,7 +147,8 @@ void TestNimTestHandler::protocol_data()
     QTest::newRow("two moves in a row") << u",,,>+++.[-].."_s << StopReason::BadOutput;
     QTest::newRow("reads on its own turn") << u",,,>+++.[-].,,,"_s << StopReason::BadInput;
     QTest::newRow("ends with objects left") << u",,,"_s << StopReason::IncompleteResult;
-    QTest::newRow("count 0, then the computer moves") << u",,,>+++.[-].,,"_s << StopReason::IncompleteResult;
+    QTest::newRow("count 0, then the computer moves") << u",,,>+++.[-].,,"_s
+                                                      << StopReason::IncompleteResult;
 }
 
 void TestNimTestHandler::protocol()
@@ -162,7 +163,8 @@ void TestNimTestHandler::protocol()
 void TestNimTestHandler::computerLeavesOne()
 {
     // From 5, 1, 0 the only pile holding more than one is the first: it is left with one.
-    const Piles dealt = dealWhere([](const Piles &piles) { return piles[0] == 5 && piles[1] == 1; });
+    const Piles dealt =
+        dealWhere([](const Piles &piles) { return piles[0] == 5 && piles[1] == 1; });
     QCOMPARE(dealt[0], 5);
     QCOMPARE(play(emptyThirdPile + readComputer), StopReason::IncompleteResult);
     QCOMPARE(shownPiles(), (Piles{1, 1, 0}));
@@ -173,7 +175,8 @@ void TestNimTestHandler::computerLeavesOne()
     // With two piles above one it picks either, and leaves one in it.
     QSet<int> picked;
     for (int game = 0; game < 16; ++game) {
-        const Piles before = dealWhere([](const Piles &piles) { return piles[0] > 1 && piles[1] > 1; });
+        const Piles before =
+            dealWhere([](const Piles &piles) { return piles[0] > 1 && piles[1] > 1; });
         QCOMPARE(play(emptyThirdPile + readComputer), StopReason::IncompleteResult);
         const int pile = machine.cell(2);
         QVERIFY(pile == 1 || pile == 2);
@@ -252,8 +255,10 @@ void TestNimTestHandler::windowPanes()
     NimTestHandler windowHandler(&window);
     windowHandler.start();
     windowHandler.refresh();
-    QVERIFY(QRegularExpression(u"^Piles: \\d+ \\d+ \\d+$"_s).match(window.outputEdit()->toPlainText()).hasMatch());
-    QVERIFY(QRegularExpression(u"^Computer play: \\d+,\\d+,\\d+$"_s).match(window.inputEdit()->toPlainText()).hasMatch());
+    QVERIFY(QRegularExpression(u"^Piles: \\d+ \\d+ \\d+$"_s).match(
+        window.outputEdit()->toPlainText()).hasMatch());
+    QVERIFY(QRegularExpression(u"^Computer play: \\d+,\\d+,\\d+$"_s).match(
+        window.inputEdit()->toPlainText()).hasMatch());
 }
 
 QTEST_MAIN(TestNimTestHandler)

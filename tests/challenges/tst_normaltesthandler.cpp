@@ -45,19 +45,25 @@ void TestNormalTestHandler::verdicts_data()
     QTest::newRow("echo") << u"7 => 7"_s << u",."_s << StopReason::Finished;
     QTest::newRow("largest value") << u"33713 => 33713"_s << u",."_s << StopReason::Finished;
     QTest::newRow("reads all, writes nothing") << u"5,0 => "_s << u",>,"_s << StopReason::Finished;
-    QTest::newRow("output where none is expected") << u"5,0 => "_s << u",>,."_s << StopReason::BadOutput;
+    QTest::newRow("output where none is expected") << u"5,0 => "_s << u",>,."_s
+                                                   << StopReason::BadOutput;
     QTest::newRow("zero left unread") << u"5,0 => "_s << u","_s << StopReason::IncompleteResult;
-    QTest::newRow("unread input after right output") << u"3,4 => 3"_s << u",."_s << StopReason::IncompleteResult;
+    QTest::newRow("unread input after right output") << u"3,4 => 3"_s << u",."_s
+                                                     << StopReason::IncompleteResult;
     QTest::newRow("no input, writes 1 and 2") << u" => 1,2"_s << u"+.+."_s << StopReason::Finished;
     QTest::newRow("no input, reads") << u" => 1,2"_s << u",+.+."_s << StopReason::BadInput;
     QTest::newRow("one value short") << u" => 1,2"_s << u"+."_s << StopReason::IncompleteResult;
     QTest::newRow("input after the end") << u"3 => 3"_s << u",.,"_s << StopReason::BadInput;
     QTest::newRow("sum") << u"4,2 => 6"_s << u",>,[-<+>]<."_s << StopReason::Finished;
-    QTest::newRow("sum, then one more") << u"4,2 => 6"_s << u",>,[-<+>]<.+."_s << StopReason::BadOutput;
-    QTest::newRow("wrong value at once") << u"4,2 => 6"_s << u",>,[-]<[-]+++++.+."_s << StopReason::BadOutput;
-    QTest::newRow("malformed numbers count as 0") << u"x,,7 => 0,7"_s << u",.,>,."_s << StopReason::Finished;
+    QTest::newRow("sum, then one more") << u"4,2 => 6"_s << u",>,[-<+>]<.+."_s
+                                        << StopReason::BadOutput;
+    QTest::newRow("wrong value at once") << u"4,2 => 6"_s << u",>,[-]<[-]+++++.+."_s
+                                         << StopReason::BadOutput;
+    QTest::newRow("malformed numbers count as 0") << u"x,,7 => 0,7"_s << u",.,>,."_s
+                                                  << StopReason::Finished;
     QTest::newRow("not a case: nothing to do") << u"5,6"_s << QString() << StopReason::Finished;
-    QTest::newRow("not a case: output refused") << u"1 => 2 => 3"_s << u"+."_s << StopReason::BadOutput;
+    QTest::newRow("not a case: output refused") << u"1 => 2 => 3"_s << u"+."_s
+                                                << StopReason::BadOutput;
 }
 
 void TestNormalTestHandler::verdicts()

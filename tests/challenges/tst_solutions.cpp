@@ -86,7 +86,8 @@ void TestSolutions::solutions_data()
     QTest::addColumn<QString>("fileName");
 
     for (int row = 0; row < CourseSize; ++row) {
-        const QStringList found = folder.entryList(QStringList{u"%1-*.bf"_s.arg(row, 2, 10, QLatin1Char('0'))}, QDir::Files);
+        const QStringList found = folder.entryList(
+            QStringList{u"%1-*.bf"_s.arg(row, 2, 10, QLatin1Char('0'))}, QDir::Files);
         QString fileName;
         for (const QString &name : found) {
             if (!name.endsWith(u".wrong.bf"_s))
@@ -107,7 +108,8 @@ void TestSolutions::solutions()
     QString error;
     QVERIFY2(readProgramFile(folder.filePath(fileName), &program, &error), qPrintable(error));
     const CheckResult result = check(row, program);
-    QVERIFY2(result.outcome == CheckResult::Passed, qPrintable(fileName + u": "_s + describe(result)));
+    QVERIFY2(result.outcome == CheckResult::Passed,
+             qPrintable(fileName + u": "_s + describe(result)));
 
     // The par shown to players is what this solution achieves; a game dealt at random has no
     // par in steps.
@@ -118,8 +120,8 @@ void TestSolutions::solutions()
     if (challenge.testType == u"nim")
         steps = 0;
     QVERIFY2(challenge.parCommands == result.commandCount && challenge.parSteps == steps,
-             qPrintable(u"par %1 commands, %2 steps; the solution takes %3 commands, %4 steps "
-                        u"(run tools/coursegen)"_s.arg(challenge.parCommands).arg(challenge.parSteps)
+             qPrintable(u"par %1 commands, %2 steps; the solution takes %3 commands, %4 steps (run "
+                        u"tools/coursegen)"_s.arg(challenge.parCommands).arg(challenge.parSteps)
                             .arg(result.commandCount).arg(steps)));
 }
 
@@ -128,7 +130,8 @@ void TestSolutions::wrongVariants_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("fileName");
 
-    const QStringList found = folder.entryList(QStringList{u"*.wrong.bf"_s}, QDir::Files, QDir::Name);
+    const QStringList found = folder.entryList(QStringList{u"*.wrong.bf"_s}, QDir::Files,
+                                               QDir::Name);
     for (const QString &name : found)
         QTest::newRow(qPrintable(name)) << name.left(2).toInt() << name;
     if (found.isEmpty())
@@ -171,9 +174,11 @@ void TestSolutions::allSolutionsPresent()
     QStringList missing;
     for (int row = 0; row < CourseSize; ++row) {
         if (solutions.at(row) != 1)
-            missing.append(u"%1 (%2 files)"_s.arg(row, 2, 10, QLatin1Char('0')).arg(solutions.at(row)));
+            missing.append(u"%1 (%2 files)"_s.arg(row, 2, 10, QLatin1Char('0'))
+                               .arg(solutions.at(row)));
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(u"rows without exactly one solution: "_s + missing.join(u", "_s)));
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(u"rows without exactly one solution: "_s + missing.join(u", "_s)));
 }
 
 QTEST_MAIN(TestSolutions)

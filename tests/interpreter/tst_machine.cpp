@@ -84,15 +84,21 @@ void TestMachine::stopReasons_data()
     QTest::newRow("empty program") << QString() << QList<int>() << true << StopReason::Finished;
     QTest::newRow("spaces only") << u"     "_qs << QList<int>() << true << StopReason::Finished;
     QTest::newRow("left edge") << u"<"_qs << QList<int>() << true << StopReason::LeftEdge;
-    QTest::newRow("right edge") << u">>>>>>>>>>"_qs << QList<int>() << true << StopReason::RightEdge;
+    QTest::newRow("right edge") << u">>>>>>>>>>"_qs << QList<int>() << true
+                                << StopReason::RightEdge;
     QTest::newRow("no input") << u","_qs << QList<int>() << true << StopReason::BadInput;
-    QTest::newRow("input above maximum") << u","_qs << QList<int>{33714} << true << StopReason::BadInput;
+    QTest::newRow("input above maximum") << u","_qs << QList<int>{33714} << true
+                                         << StopReason::BadInput;
     QTest::newRow("negative input") << u","_qs << QList<int>{-1} << true << StopReason::BadInput;
-    QTest::newRow("unmatched close") << u"+]"_qs << QList<int>() << true << StopReason::UnmatchedLoop;
-    QTest::newRow("skipped open without close") << u"[+"_qs << QList<int>() << true << StopReason::UnmatchedLoop;
-    QTest::newRow("entered open without close") << u"+[-"_qs << QList<int>() << true << StopReason::UnmatchedLoop;
+    QTest::newRow("unmatched close") << u"+]"_qs << QList<int>() << true
+                                     << StopReason::UnmatchedLoop;
+    QTest::newRow("skipped open without close") << u"[+"_qs << QList<int>() << true
+                                                << StopReason::UnmatchedLoop;
+    QTest::newRow("entered open without close") << u"+[-"_qs << QList<int>() << true
+                                                << StopReason::UnmatchedLoop;
     QTest::newRow("incomplete") << u"+"_qs << QList<int>() << false << StopReason::IncompleteResult;
-    QTest::newRow("unmatched before incomplete") << u"+["_qs << QList<int>() << false << StopReason::UnmatchedLoop;
+    QTest::newRow("unmatched before incomplete") << u"+["_qs << QList<int>() << false
+                                                 << StopReason::UnmatchedLoop;
     QTest::newRow("finished") << u"+>+<-"_qs << QList<int>() << true << StopReason::Finished;
 }
 
@@ -457,10 +463,12 @@ void TestMachine::hostilePrograms_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<StopReason>("reason");
 
-    QTest::newRow("a million open brackets, skipped") << QString(1000000, u'[') << StopReason::UnmatchedLoop;
+    QTest::newRow("a million open brackets, skipped") << QString(1000000, u'[')
+                                                      << StopReason::UnmatchedLoop;
     QTest::newRow("a million open brackets, entered")
         << u"+"_qs + QString(1000000, u'[') << StopReason::UnmatchedLoop;
-    QTest::newRow("a million close brackets") << QString(1000000, u']') << StopReason::UnmatchedLoop;
+    QTest::newRow("a million close brackets") << QString(1000000, u']')
+                                              << StopReason::UnmatchedLoop;
     QTest::newRow("outside Latin-1") << u"+\u4E2D\u00E9\U0001F600+"_qs << StopReason::Finished;
     QTest::newRow("nul characters") << QString(3, QChar(u'\0')) << StopReason::Finished;
     QTest::newRow("only a close after a skip") << u"[]]"_qs << StopReason::UnmatchedLoop;

@@ -31,7 +31,8 @@ public:
     {
         const int choice = int(random.bounded(20));
         const int aboveMaximum = maximum < std::numeric_limits<int>::max() ? maximum + 1 : -2;
-        const int value = choice == 0 ? -1 : choice == 1 ? maximum : choice == 2 ? aboveMaximum : choice % 4;
+        const int value = choice == 0 ? -1 : choice == 1 ? maximum
+                                                         : choice == 2 ? aboveMaximum : choice % 4;
         log << 2 << value;
         return value;
     }
@@ -75,7 +76,8 @@ RunResult referenceRun(Machine &machine, int maxSteps, const RunStops &stops)
 QString randomRun(QRandomGenerator &random, const QString &commands)
 {
     const QChar command = commands.at(random.bounded(commands.size()));
-    const int length = random.bounded(8) == 0 ? int(random.bounded(300)) : int(random.bounded(1, 5));
+    const int length = random.bounded(8) == 0 ? int(random.bounded(300))
+                                              : int(random.bounded(1, 5));
     QString run;
     for (int i = 0; i < length; ++i)
         run += random.bounded(6) == 0 ? u" "_qs + command : QString(command);
@@ -159,25 +161,30 @@ QString shown(QStringView program)
 {
     QString text;
     for (const QChar c : program)
-        text += c.unicode() >= 0x20 && c.unicode() < 0x7F ? QString(c) : u"\\u%1"_qs.arg(int(c.unicode()), 4, 16, QChar(u'0'));
+        text += c.unicode() >= 0x20 && c.unicode() < 0x7F
+            ? QString(c) : u"\\u%1"_qs.arg(int(c.unicode()), 4, 16, QChar(u'0'));
     return text;
 }
 
 // The first difference between the two machines and their handlers, or nothing.
-QString difference(const Machine &fast, const ScriptedHandler &fastHandler, const Machine &reference,
-                   const ScriptedHandler &referenceHandler)
+QString difference(const Machine &fast, const ScriptedHandler &fastHandler,
+                   const Machine &reference, const ScriptedHandler &referenceHandler)
 {
     if (fast.isRunning() != reference.isRunning())
         return u"running"_qs;
     if (fast.stopReason() != reference.stopReason())
-        return u"stop reason %1, expected %2"_qs.arg(int(fast.stopReason())).arg(int(reference.stopReason()));
+        return u"stop reason %1, expected %2"_qs.arg(int(fast.stopReason()))
+                   .arg(int(reference.stopReason()));
     if (fast.programCounter() != reference.programCounter())
-        return u"program counter %1, expected %2"_qs.arg(fast.programCounter()).arg(reference.programCounter());
+        return u"program counter %1, expected %2"_qs.arg(fast.programCounter())
+                   .arg(reference.programCounter());
     if (fast.currentCell() != reference.currentCell())
-        return u"current cell %1, expected %2"_qs.arg(fast.currentCell()).arg(reference.currentCell());
+        return u"current cell %1, expected %2"_qs.arg(fast.currentCell())
+                   .arg(reference.currentCell());
     for (int i = 0; i < reference.tapeLength(); ++i) {
         if (fast.cell(i) != reference.cell(i))
-            return u"cell %1 holds %2, expected %3"_qs.arg(i).arg(fast.cell(i)).arg(reference.cell(i));
+            return u"cell %1 holds %2, expected %3"_qs.arg(i).arg(fast.cell(i))
+                       .arg(reference.cell(i));
     }
     if (fastHandler.log != referenceHandler.log)
         return u"handler calls differ"_qs;
@@ -231,10 +238,11 @@ QString compareRuns(quint32 seed)
         budget -= std::max(expected.steps, 1);
         QString diff = difference(fast, fastHandler, reference, referenceHandler);
         if (diff.isEmpty() && (got.steps != expected.steps || got.stopped != expected.stopped))
-            diff = u"run took %1 steps (stopped %2), expected %3 (%4)"_qs.arg(got.steps).arg(got.stopped)
-                       .arg(expected.steps).arg(expected.stopped);
+            diff = u"run took %1 steps (stopped %2), expected %3 (%4)"_qs.arg(got.steps)
+                       .arg(got.stopped).arg(expected.steps).arg(expected.stopped);
         if (!diff.isEmpty()) {
-            return u"seed %1, batch %2, tape %3, maximum %4, limit %5, stop at %6 or '%7', program \"%8\": %9"_qs
+            return u"seed %1, batch %2, tape %3, maximum %4, limit %5, stop at %6 or '%7', "
+                   u"program \"%8\": %9"_qs
                 .arg(seed).arg(batch).arg(tapeLength).arg(maximum).arg(limit).arg(stops.position)
                 .arg(shown(QString(stops.command))).arg(shown(program), diff);
         }
@@ -342,8 +350,8 @@ void TestMachineRun::longFoldedRuns_data()
     QTest::newRow("ten times the largest maximum, wrapped")
         << u"-[>++++++++++<-]"_qs << int(top) << 2 + 14 * top + 1 << int(10 * top % (top + 1));
     QTest::newRow("int maximum")
-        << u"-[>+<-]"_qs << std::numeric_limits<int>::max() << 2 + 5 * qint64(std::numeric_limits<int>::max()) + 1
-        << std::numeric_limits<int>::max();
+        << u"-[>+<-]"_qs << std::numeric_limits<int>::max()
+        << 2 + 5 * qint64(std::numeric_limits<int>::max()) + 1 << std::numeric_limits<int>::max();
 }
 
 // Loops of billions of steps, in batches that end inside their passes.

@@ -49,8 +49,8 @@ inline void expectPrompts(ModalAnswerer &answerer, QWidget *pane, QInputDialog::
             return;
         }
         if (mode == QInputDialog::IntInput
-            && (dialog->intValue() != 0 || dialog->intMinimum() != 0 || dialog->intMaximum() != 2147483647
-                || dialog->intStep() != 1))
+            && (dialog->intValue() != 0 || dialog->intMinimum() != 0
+                || dialog->intMaximum() != 2147483647 || dialog->intStep() != 1))
             *problems << u"number prompt with value %1 in %2..%3 step %4"_s.arg(dialog->intValue())
                              .arg(dialog->intMinimum())
                              .arg(dialog->intMaximum())
@@ -71,7 +71,8 @@ inline void expectPrompts(ModalAnswerer &answerer, QWidget *pane, QInputDialog::
 
 // Runs a program to its end as the window does: start the machine, then the handler, and
 // refresh the handler after every batch of steps. Gives up (NotStopped) past a step limit.
-inline StopReason runProgram(Machine &machine, IOHandler &handler, const QString &program, int batch = 1000)
+inline StopReason runProgram(Machine &machine, IOHandler &handler, const QString &program,
+                             int batch = 1000)
 {
     machine.setHandler(&handler);
     machine.setProgram(program);

@@ -42,26 +42,33 @@ void TestAlphaHandler::reading_data()
     QTest::addColumn<QList<int>>("values");
     QTest::addColumn<StopReason>("reason");
 
-    QTest::newRow("blank skipped") << u"Hi there"_s << 7 << QList<Answer>() << QList<int>{8, 9, 20, 8, 5, 18, 5}
+    QTest::newRow("blank skipped") << u"Hi there"_s << 7 << QList<Answer>()
+                                   << QList<int>{8, 9, 20, 8, 5, 18, 5}
                                    << StopReason::Finished;
     QTest::newRow("pane used up prompts") << u"Hi there"_s << 8 << QList<Answer>{std::nullopt}
-                                          << QList<int>{8, 9, 20, 8, 5, 18, 5, 0} << StopReason::BadInput;
+                                          << QList<int>{8, 9, 20, 8, 5, 18, 5, 0}
+                                          << StopReason::BadInput;
     QTest::newRow("two lines") << u"ab\nc"_s << 4 << QList<Answer>() << QList<int>{1, 2, 0, 3}
                                << StopReason::Finished;
     QTest::newRow("no break after the last line") << u"ab\nc"_s << 5 << QList<Answer>{u"d"_s}
-                                                  << QList<int>{1, 2, 0, 3, 4} << StopReason::Finished;
-    QTest::newRow("digit skipped") << u"x1y"_s << 2 << QList<Answer>() << QList<int>{24, 25} << StopReason::Finished;
+                                                  << QList<int>{1, 2, 0, 3, 4}
+                                                  << StopReason::Finished;
+    QTest::newRow("digit skipped") << u"x1y"_s << 2 << QList<Answer>() << QList<int>{24, 25}
+                                   << StopReason::Finished;
     QTest::newRow("upper case folded") << u"AzZ"_s << 3 << QList<Answer>() << QList<int>{1, 26, 26}
                                        << StopReason::Finished;
-    QTest::newRow("prompted line") << QString() << 3 << QList<Answer>{u"Ok"_s} << QList<int>{15, 11, 0}
+    QTest::newRow("prompted line") << QString() << 3 << QList<Answer>{u"Ok"_s}
+                                   << QList<int>{15, 11, 0}
                                    << StopReason::Finished;
     QTest::newRow("prompted empty line") << QString() << 1 << QList<Answer>{u""_s} << QList<int>{0}
                                          << StopReason::Finished;
     QTest::newRow("prompted line used up first") << u"a"_s << 5 << QList<Answer>{u"b"_s, u"c d"_s}
-                                                 << QList<int>{1, 2, 0, 3, 4} << StopReason::Finished;
+                                                 << QList<int>{1, 2, 0, 3, 4}
+                                                 << StopReason::Finished;
     QTest::newRow("cancelled prompt") << u"."_s << 1 << QList<Answer>{std::nullopt} << QList<int>{0}
                                       << StopReason::BadInput;
-    QTest::newRow("letter outside ASCII") << u"a\u00e9"_s << 2 << QList<Answer>() << QList<int>{1, 0}
+    QTest::newRow("letter outside ASCII") << u"a\u00e9"_s << 2 << QList<Answer>()
+                                          << QList<int>{1, 0}
                                           << StopReason::BadInput;
     QTest::newRow("letter outside Latin-1") << u"\u03bb"_s << 1 << QList<Answer>() << QList<int>{0}
                                             << StopReason::BadInput;
@@ -99,10 +106,10 @@ void TestAlphaHandler::writing_data()
     QTest::addColumn<StopReason>("reason");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("letters and a line break") << printing({8, 9, 0, 26}) << 1000 << StopReason::Finished
-                                              << u"hi\u2028z"_s;
-    QTest::newRow("refreshed after every step") << printing({8, 9, 0, 26}) << 1 << StopReason::Finished
-                                                << u"hi\u2028z"_s;
+    QTest::newRow("letters and a line break") << printing({8, 9, 0, 26}) << 1000
+                                              << StopReason::Finished << u"hi\u2028z"_s;
+    QTest::newRow("refreshed after every step") << printing({8, 9, 0, 26}) << 1
+                                                << StopReason::Finished << u"hi\u2028z"_s;
     QTest::newRow("27 refused") << printing({1, 27, 2}) << 1000 << StopReason::BadOutput << u"a"_s;
     QTest::newRow("0 first") << printing({0, 1}) << 1000 << StopReason::Finished << u"\u2028a"_s;
     QTest::newRow("no output") << u"+"_s << 1000 << StopReason::Finished << QString();

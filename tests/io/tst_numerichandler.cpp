@@ -49,35 +49,45 @@ void TestNumericHandler::reading_data()
                                                << QList<int>{1, 2, 3} << StopReason::Finished;
     QTest::newRow("pane used up prompts") << u"1, 2,3"_s << 4 << QList<Answer>{u"4"_s} << standard
                                           << QList<int>{1, 2, 3, 4} << StopReason::Finished;
-    QTest::newRow("letters and minus separate") << u"12abc34 -7"_s << 3 << QList<Answer>() << standard
-                                                << QList<int>{12, 34, 7} << StopReason::Finished;
+    QTest::newRow("letters and minus separate") << u"12abc34 -7"_s << 3 << QList<Answer>()
+                                                << standard << QList<int>{12, 34, 7}
+                                                << StopReason::Finished;
     QTest::newRow("leading zeros") << u"007"_s << 1 << QList<Answer>() << standard << QList<int>{7}
                                    << StopReason::Finished;
     QTest::newRow("decimal point separates") << u"3.5"_s << 2 << QList<Answer>() << standard
                                              << QList<int>{3, 5} << StopReason::Finished;
     QTest::newRow("line breaks separate") << u"4\n\n5\n"_s << 2 << QList<Answer>() << standard
                                           << QList<int>{4, 5} << StopReason::Finished;
-    QTest::newRow("empty pane prompts") << QString() << 1 << QList<Answer>{u"9"_s} << standard << QList<int>{9}
+    QTest::newRow("empty pane prompts") << QString() << 1 << QList<Answer>{u"9"_s} << standard
+                                        << QList<int>{9}
                                         << StopReason::Finished;
-    QTest::newRow("digit-free pane prompts") << u"abc - ,"_s << 1 << QList<Answer>{u"5"_s} << standard
-                                             << QList<int>{5} << StopReason::Finished;
-    QTest::newRow("every read past the pane prompts") << u"1"_s << 3 << QList<Answer>{u"2"_s, u"3"_s} << standard
-                                                      << QList<int>{1, 2, 3} << StopReason::Finished;
-    QTest::newRow("cancelled prompt") << u"1"_s << 2 << QList<Answer>{std::nullopt} << standard << QList<int>{1, 0}
+    QTest::newRow("digit-free pane prompts") << u"abc - ,"_s << 1 << QList<Answer>{u"5"_s}
+                                             << standard << QList<int>{5} << StopReason::Finished;
+    QTest::newRow("every read past the pane prompts") << u"1"_s << 3
+                                                      << QList<Answer>{u"2"_s, u"3"_s} << standard
+                                                      << QList<int>{1, 2, 3}
+                                                      << StopReason::Finished;
+    QTest::newRow("cancelled prompt") << u"1"_s << 2 << QList<Answer>{std::nullopt} << standard
+                                      << QList<int>{1, 0}
                                       << StopReason::BadInput;
     QTest::newRow("input equal to maximum") << u"33713"_s << 1 << QList<Answer>() << standard
                                             << QList<int>{33713} << StopReason::Finished;
-    QTest::newRow("input above maximum") << u"7 33714"_s << 2 << QList<Answer>() << standard << QList<int>{7, 0}
+    QTest::newRow("input above maximum") << u"7 33714"_s << 2 << QList<Answer>() << standard
+                                         << QList<int>{7, 0}
                                          << StopReason::BadInput;
-    QTest::newRow("prompted input above maximum") << QString() << 1 << QList<Answer>{u"33714"_s} << standard
-                                                  << QList<int>{0} << StopReason::BadInput;
-    QTest::newRow("twelve nines") << u"999999999999"_s << 1 << QList<Answer>() << largest << QList<int>{0}
+    QTest::newRow("prompted input above maximum") << QString() << 1 << QList<Answer>{u"33714"_s}
+                                                  << standard << QList<int>{0}
+                                                  << StopReason::BadInput;
+    QTest::newRow("twelve nines") << u"999999999999"_s << 1 << QList<Answer>() << largest
+                                  << QList<int>{0}
                                   << StopReason::BadInput;
     QTest::newRow("largest 32-bit number") << u"2147483647"_s << 1 << QList<Answer>() << largest
                                            << QList<int>{largest} << StopReason::Finished;
-    QTest::newRow("one past 32 bits") << u"2147483648"_s << 1 << QList<Answer>() << largest << QList<int>{0}
+    QTest::newRow("one past 32 bits") << u"2147483648"_s << 1 << QList<Answer>() << largest
+                                      << QList<int>{0}
                                       << StopReason::BadInput;
-    QTest::newRow("digits of another script") << u"\u0663"_s << 1 << QList<Answer>() << standard << QList<int>{0}
+    QTest::newRow("digits of another script") << u"\u0663"_s << 1 << QList<Answer>() << standard
+                                              << QList<int>{0}
                                               << StopReason::BadInput;
 }
 

@@ -45,7 +45,8 @@ void TestPaneWriter::growingOutput()
         expected += piece;
         if (i % 3 == 0)
             writer.show();
-        QCOMPARE(pane->document()->toRawText(), expected.first(pane->document()->toRawText().size()));
+        QCOMPARE(pane->document()->toRawText(),
+                 expected.first(pane->document()->toRawText().size()));
     }
     writer.show();
     QCOMPARE(pane->document()->toRawText(), expected);

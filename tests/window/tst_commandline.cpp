@@ -49,7 +49,8 @@ bool tst_CommandLine::marksKept() const
     return settings.value(u"complete"_s, false).toBool();
 }
 
-void tst_CommandLine::start(QProcess &process, const QStringList &arguments, const QString &platform)
+void tst_CommandLine::start(QProcess &process, const QStringList &arguments,
+                            const QString &platform)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"HOME"_s, home->path());
@@ -105,7 +106,8 @@ void tst_CommandLine::opensWindow_data()
     QTest::newRow("single dash") << QStringList{u"-reset"_s} << false;
     QTest::newRow("appended value") << QStringList{u"--reset=1"_s} << false;
     QTest::newRow("extra") << QStringList{u"extra"_s} << false;
-    QTest::newRow("help misspelt") << QStringList{u"-help"_s, u"--Help"_s, u"--version=1"_s} << false;
+    QTest::newRow("help misspelt") << QStringList{u"-help"_s, u"--Help"_s, u"--version=1"_s}
+                                   << false;
 }
 
 void tst_CommandLine::opensWindow()

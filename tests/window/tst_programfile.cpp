@@ -104,7 +104,8 @@ void tst_ProgramFile::unusableSource_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("pipe nobody writes to") << u"lonely pipe"_s << u"Nothing was written to the pipe"_s;
+    QTest::newRow("pipe nobody writes to") << u"lonely pipe"_s
+                                           << u"Nothing was written to the pipe"_s;
     QTest::newRow("device without end") << u"/dev/zero"_s << u"larger than 64 MB"_s;
     QTest::newRow("folder") << u"."_s << u"directory"_s;
 }
@@ -133,15 +134,21 @@ void tst_ProgramFile::throughTheEditor_data()
 
     QTest::newRow("lone and final carriage returns")
             << QByteArray("a\r+\r\n-\r") << u"a\n+\n-\n"_s << QByteArray("a\r+\n-\r");
-    QTest::newRow("carriage return line ends") << QByteArray("+\r\n-\r\n") << u"+\n-"_s << QByteArray("+\n-");
+    QTest::newRow("carriage return line ends") << QByteArray("+\r\n-\r\n") << u"+\n-"_s
+                                               << QByteArray("+\n-");
     QTest::newRow("carriage return before a line end")
             << QByteArray("+\r\r\n-") << u"+\n\n-"_s << QByteArray("+\r\n-");
     QTest::newRow("line and paragraph separators")
-            << QByteArray("+\xe2\x80\xa8-\xe2\x80\xa9.") << u"+\n-\n."_s << QByteArray("+\xe2\x80\xa8-\xe2\x80\xa9.");
-    QTest::newRow("no-break space") << QByteArray("+\xc2\xa0-") << u"+ -"_s << QByteArray("+\xc2\xa0-");
-    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf+\n") << u"\ufeff+"_s << QByteArray("\xef\xbb\xbf+");
-    QTest::newRow("UTF-16 by its byte order mark") << QByteArray("\xff\xfe+\0-\0", 6) << u"+-"_s << QByteArray("+-");
-    QTest::newRow("nothing but carriage returns") << QByteArray("\r\r") << u"\n\n"_s << QByteArray("\r\r");
+            << QByteArray("+\xe2\x80\xa8-\xe2\x80\xa9.") << u"+\n-\n."_s
+            << QByteArray("+\xe2\x80\xa8-\xe2\x80\xa9.");
+    QTest::newRow("no-break space") << QByteArray("+\xc2\xa0-") << u"+ -"_s
+                                    << QByteArray("+\xc2\xa0-");
+    QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf+\n") << u"\ufeff+"_s
+                                     << QByteArray("\xef\xbb\xbf+");
+    QTest::newRow("UTF-16 by its byte order mark") << QByteArray("\xff\xfe+\0-\0", 6) << u"+-"_s
+                                                   << QByteArray("+-");
+    QTest::newRow("nothing but carriage returns") << QByteArray("\r\r") << u"\n\n"_s
+                                                  << QByteArray("\r\r");
 }
 
 void tst_ProgramFile::throughTheEditor()

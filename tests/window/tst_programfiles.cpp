@@ -131,7 +131,10 @@ private slots:
 
 private:
     QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const { return window->findChild<QPlainTextEdit *>(name); }
+    QPlainTextEdit *edit(const QString &name) const
+    {
+        return window->findChild<QPlainTextEdit *>(name);
+    }
     QPlainTextEdit *editor() const { return edit(u"editProgram"_s); }
     QString path(const QString &name) const { return dir->filePath(name); }
     // Types at the end of the program, where an opened file leaves the cursor at the start.
@@ -221,9 +224,11 @@ void tst_ProgramFiles::roundTrip_data()
         << QByteArray("+[>+<-]\n.,") << u"+[>+<-]\n.,"_s << QByteArray("+[>+<-]\n.,");
     QTest::newRow("empty file") << QByteArray() << QString() << QByteArray();
     QTest::newRow("only a line end") << QByteArray("\n") << QString() << QByteArray();
-    QTest::newRow("blank lines kept") << QByteArray("\n\n+\n\n") << u"\n\n+\n"_s << QByteArray("\n\n+\n");
+    QTest::newRow("blank lines kept") << QByteArray("\n\n+\n\n") << u"\n\n+\n"_s
+                                      << QByteArray("\n\n+\n");
     QTest::newRow("carriage return line ends")
-        << QByteArray("add +\r\nprint .\r\n") << u"add +\nprint ."_s << QByteArray("add +\nprint .");
+        << QByteArray("add +\r\nprint .\r\n") << u"add +\nprint ."_s
+        << QByteArray("add +\nprint .");
     QTest::newRow("lone carriage return breaks the line, not lost")
         << QByteArray("+\r-\n") << u"+\n-"_s << QByteArray("+\r-");
     QTest::newRow("carriage returns kept, also the last")
@@ -299,7 +304,8 @@ void tst_ProgramFiles::unsavedQuestion_data()
         const QByteArray name = command.toLatin1();
         QTest::addRow("%s, yes", name.constData()) << command << int(QMessageBox::Yes) << 0 << true;
         QTest::addRow("%s, no", name.constData()) << command << int(QMessageBox::No) << 0 << true;
-        QTest::addRow("%s, cancel", name.constData()) << command << int(QMessageBox::Cancel) << 0 << false;
+        QTest::addRow("%s, cancel", name.constData()) << command << int(QMessageBox::Cancel) << 0
+                                                      << false;
         QTest::addRow("%s, escape", name.constData())
             << command << int(QMessageBox::Cancel) << int(Qt::Key_Escape) << false;
     }
@@ -325,7 +331,8 @@ void tst_ProgramFiles::unsavedQuestion()
         answerer->expect(QuestionTitle, QuestionText,
                          [key](QWidget *box) { QTest::keyClick(box, Qt::Key(key)); });
     else
-        answerer->expectMessageBox(QuestionTitle, QuestionText, QMessageBox::StandardButton(answer));
+        answerer->expectMessageBox(QuestionTitle, QuestionText,
+                                   QMessageBox::StandardButton(answer));
     if (goesOn && command == u"Open"_s)
         expectOpenName(*answerer, other);
     perform(command);
@@ -438,8 +445,9 @@ void tst_ProgramFiles::saveReplacesTheFileInOneStep()
     verifyAnswered();
     QCOMPARE(contents(name), QByteArray("+-"));
     QCOMPARE(contents(link), QByteArray("+"));
-    const QFileDevice::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
-                                            | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    const QFileDevice::Permissions others = QFile::ReadGroup | QFile::WriteGroup
+                                            | QFile::ExeGroup | QFile::ReadOther
+                                            | QFile::WriteOther | QFile::ExeOther;
     QCOMPARE(QFile::permissions(name) & others, QFile::ReadGroup);
 }
 
@@ -539,16 +547,26 @@ void tst_ProgramFiles::failedWrite_data()
     const QString noFolder = u"No such file or directory"_s;
     const QString noSpace = u"No space left on device"_s;
     const QString denied = u"Permission denied"_s;
-    QTest::newRow("Save, folder gone") << true << int(RemoveDirectory) << u"Save"_s << QString() << noFolder;
-    QTest::newRow("Save, folder read-only") << true << int(LockDirectory) << u"Save"_s << QString() << denied;
-    QTest::newRow("Save as, missing folder") << true << int(Nothing) << u"SaveAs"_s << u"missing/copy.bf"_s << noFolder;
-    QTest::newRow("Save as, full device") << true << int(Nothing) << u"SaveAs"_s << FullDevice << noSpace;
-    QTest::newRow("Save unnamed, missing folder") << false << int(Nothing) << u"Save"_s << u"missing/copy.bf"_s << noFolder;
-    QTest::newRow("Yes before New, folder gone") << true << int(RemoveDirectory) << u"New"_s << QString() << noFolder;
-    QTest::newRow("Yes before Open, folder gone") << true << int(RemoveDirectory) << u"Open"_s << QString() << noFolder;
-    QTest::newRow("Yes before Close, folder read-only") << true << int(LockDirectory) << u"Close"_s << QString() << denied;
-    QTest::newRow("Yes before Close, unnamed, full device") << false << int(Nothing) << u"Close"_s << FullDevice << noSpace;
-    QTest::newRow("Yes before New, unnamed, missing folder") << false << int(Nothing) << u"New"_s << u"missing/copy.bf"_s << noFolder;
+    QTest::newRow("Save, folder gone") << true << int(RemoveDirectory) << u"Save"_s << QString()
+                                       << noFolder;
+    QTest::newRow("Save, folder read-only") << true << int(LockDirectory) << u"Save"_s << QString()
+                                            << denied;
+    QTest::newRow("Save as, missing folder") << true << int(Nothing) << u"SaveAs"_s
+                                             << u"missing/copy.bf"_s << noFolder;
+    QTest::newRow("Save as, full device") << true << int(Nothing) << u"SaveAs"_s << FullDevice
+                                          << noSpace;
+    QTest::newRow("Save unnamed, missing folder") << false << int(Nothing) << u"Save"_s
+                                                  << u"missing/copy.bf"_s << noFolder;
+    QTest::newRow("Yes before New, folder gone") << true << int(RemoveDirectory) << u"New"_s
+                                                 << QString() << noFolder;
+    QTest::newRow("Yes before Open, folder gone") << true << int(RemoveDirectory) << u"Open"_s
+                                                  << QString() << noFolder;
+    QTest::newRow("Yes before Close, folder read-only") << true << int(LockDirectory) << u"Close"_s
+                                                        << QString() << denied;
+    QTest::newRow("Yes before Close, unnamed, full device") << false << int(Nothing) << u"Close"_s
+                                                            << FullDevice << noSpace;
+    QTest::newRow("Yes before New, unnamed, missing folder") << false << int(Nothing) << u"New"_s
+                                                             << u"missing/copy.bf"_s << noFolder;
 }
 
 // The user is told which file failed and why; the program stays in the editor, still marked
@@ -580,7 +598,8 @@ void tst_ProgramFiles::failedWrite()
         if (QFile probe(path(u"work/probe"_s)); probe.open(QIODevice::WriteOnly))
             QSKIP("a read-only folder is still writable for this user");
     }
-    const QString failing = target.isEmpty() ? name : target.startsWith(u'/') ? target : path(target);
+    const QString failing = target.isEmpty() ? name : target.startsWith(u'/')
+        ? target : path(target);
     const QString title = named ? titleFor(name, true) : u"Zindle - unsaved*"_s;
 
     if (command != u"Save"_s && command != u"SaveAs"_s)

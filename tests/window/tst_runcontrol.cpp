@@ -85,7 +85,10 @@ private slots:
 
 private:
     QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const { return window->findChild<QPlainTextEdit *>(name); }
+    QPlainTextEdit *edit(const QString &name) const
+    {
+        return window->findChild<QPlainTextEdit *>(name);
+    }
     QTableView *tape() const { return window->findChild<QTableView *>(u"tableTape"_s); }
     void setProgram(const QString &text) const { edit(u"editProgram"_s)->setPlainText(text); }
     void setInput(const QString &text) const { edit(u"editInput"_s)->setPlainText(text); }
@@ -407,13 +410,18 @@ void tst_RunControl::crash_data()
                                << u"Invalid move over left side of tape!"_s << 1 << -1 << false;
     QTest::newRow("right edge") << QString(1000, u'>') << QString() << false
                                 << u"Invalid move over right side of tape!"_s << 999 << -1 << true;
-    QTest::newRow("input above maximum") << u"+,"_s << u"33714"_s << false << u"Bad input!"_s << 1 << 0 << false;
-    QTest::newRow("letter outside ASCII") << u",,"_s << u"a\u00e9"_s << true << u"Bad input!"_s << 1 << 0 << false;
+    QTest::newRow("input above maximum") << u"+,"_s << u"33714"_s << false << u"Bad input!"_s << 1
+                                         << 0 << false;
+    QTest::newRow("letter outside ASCII") << u",,"_s << u"a\u00e9"_s << true << u"Bad input!"_s
+                                          << 1 << 0 << false;
     QTest::newRow("output above 26") << QString(27, u'+') + u"."_s << QString() << true
                                      << u"Bad output!"_s << 27 << 0 << false;
-    QTest::newRow("lone close") << u"+]"_s << QString() << false << u"Unmatched loop!"_s << 1 << 0 << false;
-    QTest::newRow("skipped loop without end") << u"[+"_s << QString() << false << u"Unmatched loop!"_s << 0 << 0 << false;
-    QTest::newRow("open loop at the end") << u"+[>+"_s << QString() << false << u"Unmatched loop!"_s << -1 << 1 << false;
+    QTest::newRow("lone close") << u"+]"_s << QString() << false << u"Unmatched loop!"_s << 1 << 0
+                                << false;
+    QTest::newRow("skipped loop without end") << u"[+"_s << QString() << false
+                                              << u"Unmatched loop!"_s << 0 << 0 << false;
+    QTest::newRow("open loop at the end") << u"+[>+"_s << QString() << false << u"Unmatched loop!"_s
+                                          << -1 << 1 << false;
 }
 
 void tst_RunControl::crash()
@@ -486,7 +494,8 @@ void tst_RunControl::numericInput_data()
     QTest::addColumn<QString>("output");
 
     QTest::newRow("from the pane") << u"1, 2,3"_s << u",.,.,."_s << QVariant() << u"1, 2, 3"_s;
-    QTest::newRow("separators and signs") << u"12abc34 -7"_s << u",.,.,."_s << QVariant() << u"12, 34, 7"_s;
+    QTest::newRow("separators and signs") << u"12abc34 -7"_s << u",.,.,."_s << QVariant()
+                                          << u"12, 34, 7"_s;
     QTest::newRow("from the prompt") << QString() << u",+."_s << QVariant(41) << u"42"_s;
     QTest::newRow("pane, then prompt") << u"5"_s << u",.,."_s << QVariant(6) << u"5, 6"_s;
     QTest::newRow("maximum is stored") << u"33713"_s << u",."_s << QVariant() << u"33713"_s;

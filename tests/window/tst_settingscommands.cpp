@@ -76,8 +76,14 @@ private slots:
 
 private:
     QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const { return window->findChild<QPlainTextEdit *>(name); }
-    QAbstractItemModel *tape() const { return window->findChild<QTableView *>(u"tableTape"_s)->model(); }
+    QPlainTextEdit *edit(const QString &name) const
+    {
+        return window->findChild<QPlainTextEdit *>(name);
+    }
+    QAbstractItemModel *tape() const
+    {
+        return window->findChild<QTableView *>(u"tableTape"_s)->model();
+    }
     int cell(int column) const { return tape()->index(0, column).data().toString().toInt(); }
     // Runs the program to its end and answers the output pane.
     QString runProgram(const QString &program, const QString &input = QString());
@@ -196,7 +202,8 @@ void tst_SettingsCommands::tapeLengthCancelled()
 void tst_SettingsCommands::maximumValue()
 {
     SpinState spin;
-    answerer->expectInputDialog(MaximumTitle, MaximumLabel, 2000000000, readSpin(spin, u"9999999999"_s));
+    answerer->expectInputDialog(MaximumTitle, MaximumLabel, 2000000000,
+                                readSpin(spin, u"9999999999"_s));
     action(u"actionMaximumValue"_s)->trigger();
     QTRY_VERIFY(answerer->isDone());
     QCOMPARE(spin.value, 33713);

@@ -38,7 +38,8 @@ void tst_Startup::resetOption_data()
     QTest::addColumn<bool>("erased");
 
     QTest::newRow("alone") << QStringList{u"zindle"_s, u"--reset"_s} << true;
-    QTest::newRow("after other arguments") << QStringList{u"zindle"_s, u"-style"_s, u"fusion"_s, u"--reset"_s} << true;
+    QTest::newRow("after other arguments") << QStringList{u"zindle"_s, u"-style"_s, u"fusion"_s,
+                                                          u"--reset"_s} << true;
     QTest::newRow("none") << QStringList{u"zindle"_s} << false;
     QTest::newRow("other letter case") << QStringList{u"zindle"_s, u"--Reset"_s} << false;
     QTest::newRow("single dash") << QStringList{u"zindle"_s, u"-reset"_s} << false;
@@ -82,7 +83,8 @@ void tst_Startup::loadsChallengesInFileOrder()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("<xml>"
                "<challenge><name>First</name><tape_length>20</tape_length></challenge>"
-               "<challenge><name>Second</name><test type=\"normal\"><data>1;1</data></test></challenge>"
+               "<challenge><name>Second</name><test type=\"normal\"><data>1;1</data></test>"
+               "</challenge>"
                "</xml>");
     file.close();
 

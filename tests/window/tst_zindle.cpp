@@ -143,25 +143,41 @@ void tst_Zindle::actions_data()
     QTest::addColumn<bool>("enabled");
 
     // In creation order.
-    QTest::newRow("Run") << u"actionRun"_s << u"Run"_s << u"F5"_s << u":/run.png"_s << false << true;
-    QTest::newRow("Step") << u"actionStep"_s << u"Step"_s << u"Alt+S"_s << u":/step.png"_s << false << true;
-    QTest::newRow("Halt") << u"actionHalt"_s << u"Halt"_s << u"Shift+F5"_s << u":/halt.png"_s << false << false;
-    QTest::newRow("Step to") << u"actionStepTo"_s << u"Step to..."_s << QString() << u":/stepto.png"_s << false << true;
-    QTest::newRow("Tape length") << u"actionTapeLength"_s << u"Tape length..."_s << QString() << QString() << false << true;
-    QTest::newRow("Maximum value") << u"actionMaximumValue"_s << u"Maximum value..."_s << QString() << QString() << false << true;
+    QTest::newRow("Run") << u"actionRun"_s << u"Run"_s << u"F5"_s << u":/run.png"_s << false
+                         << true;
+    QTest::newRow("Step") << u"actionStep"_s << u"Step"_s << u"Alt+S"_s << u":/step.png"_s << false
+                          << true;
+    QTest::newRow("Halt") << u"actionHalt"_s << u"Halt"_s << u"Shift+F5"_s << u":/halt.png"_s
+                          << false << false;
+    QTest::newRow("Step to") << u"actionStepTo"_s << u"Step to..."_s << QString()
+                             << u":/stepto.png"_s << false << true;
+    QTest::newRow("Tape length") << u"actionTapeLength"_s << u"Tape length..."_s << QString()
+                                 << QString() << false << true;
+    QTest::newRow("Maximum value") << u"actionMaximumValue"_s << u"Maximum value..."_s << QString()
+                                   << QString() << false << true;
     QTest::newRow("New") << u"actionNew"_s << u"New"_s << u"Ctrl+N"_s << QString() << false << true;
-    QTest::newRow("Open") << u"actionOpen"_s << u"Open..."_s << u"Ctrl+O"_s << QString() << false << true;
-    QTest::newRow("Open your best") << u"actionOpenBest"_s << u"Open your best"_s << u"Ctrl+Shift+O"_s
-                                    << QString() << false << false;
-    QTest::newRow("Save") << u"actionSave"_s << u"Save"_s << u"Ctrl+S"_s << QString() << false << true;
-    QTest::newRow("Save as") << u"actionSaveAs"_s << u"Save as..."_s << QString() << QString() << false << true;
-    QTest::newRow("Challenges") << u"actionChallenges"_s << u"Challenges"_s << u"Alt+C"_s << QString() << true << true;
-    QTest::newRow("Quit") << u"actionQuit"_s << u"Quit"_s << QString() << QString() << false << true;
-    QTest::newRow("Alphabet") << u"actionAlphabet"_s << u"Alphabet"_s << u"Alt+A"_s << QString() << true << true;
-    QTest::newRow("About") << u"actionAbout"_s << u"About"_s << QString() << QString() << false << true;
-    QTest::newRow("About Qt") << u"actionAboutQt"_s << u"About Qt"_s << QString() << QString() << false << true;
-    QTest::newRow("Index") << u"actionIndex"_s << u"Index"_s << u"F1"_s << QString() << false << true;
-    QTest::newRow("Length") << u"actionLength"_s << u"Length..."_s << u"Alt+L"_s << QString() << false << true;
+    QTest::newRow("Open") << u"actionOpen"_s << u"Open..."_s << u"Ctrl+O"_s << QString() << false
+                          << true;
+    QTest::newRow("Open your best") << u"actionOpenBest"_s << u"Open your best"_s
+                                    << u"Ctrl+Shift+O"_s << QString() << false << false;
+    QTest::newRow("Save") << u"actionSave"_s << u"Save"_s << u"Ctrl+S"_s << QString() << false
+                          << true;
+    QTest::newRow("Save as") << u"actionSaveAs"_s << u"Save as..."_s << QString() << QString()
+                             << false << true;
+    QTest::newRow("Challenges") << u"actionChallenges"_s << u"Challenges"_s << u"Alt+C"_s
+                                << QString() << true << true;
+    QTest::newRow("Quit") << u"actionQuit"_s << u"Quit"_s << QString() << QString() << false
+                          << true;
+    QTest::newRow("Alphabet") << u"actionAlphabet"_s << u"Alphabet"_s << u"Alt+A"_s << QString()
+                              << true << true;
+    QTest::newRow("About") << u"actionAbout"_s << u"About"_s << QString() << QString() << false
+                           << true;
+    QTest::newRow("About Qt") << u"actionAboutQt"_s << u"About Qt"_s << QString() << QString()
+                              << false << true;
+    QTest::newRow("Index") << u"actionIndex"_s << u"Index"_s << u"F1"_s << QString() << false
+                           << true;
+    QTest::newRow("Length") << u"actionLength"_s << u"Length..."_s << u"Alt+L"_s << QString()
+                            << false << true;
 }
 
 void tst_Zindle::actions()
@@ -204,7 +220,8 @@ void tst_Zindle::menusAndToolBar()
     auto *menuBar = child<QMenuBar>(u"menuBar"_s);
     QCOMPARE(window->menuBar(), menuBar);
     QCOMPARE(menuBar->geometry().size().width() > 0, true);
-    QCOMPARE(names(menuBar->actions()), QStringList({u"menuFile"_s, u"menuMachine"_s, u"menuHelp"_s}));
+    QCOMPARE(names(menuBar->actions()),
+             QStringList({u"menuFile"_s, u"menuMachine"_s, u"menuHelp"_s}));
 
     auto *menuFile = child<QMenu>(u"menuFile"_s);
     auto *menuMachine = child<QMenu>(u"menuMachine"_s);
@@ -297,17 +314,22 @@ void tst_Zindle::widgetTree_data()
     QTest::addColumn<int>("stretch"); // -1: no Expanding policy given
 
     QTest::newRow("splitter") << u"splitter"_s << u"gridLayout_3"_s << QRect(0, 1, 1, 1) << -1;
-    QTest::newRow("tableChallenge") << u"tableChallenge"_s << u"gridLayout_2"_s << QRect(0, 0, 2, 1) << 1;
-    QTest::newRow("editChallenge") << u"editChallenge"_s << u"gridLayout_2"_s << QRect(0, 1, 2, 1) << 3;
-    QTest::newRow("labelRequirements") << u"labelRequirements"_s << u"gridLayout_2"_s << QRect(0, 2, 2, 1) << -1;
+    QTest::newRow("tableChallenge") << u"tableChallenge"_s << u"gridLayout_2"_s << QRect(0, 0, 2, 1)
+                                    << 1;
+    QTest::newRow("editChallenge") << u"editChallenge"_s << u"gridLayout_2"_s << QRect(0, 1, 2, 1)
+                                   << 3;
+    QTest::newRow("labelRequirements") << u"labelRequirements"_s << u"gridLayout_2"_s
+                                       << QRect(0, 2, 2, 1) << -1;
     QTest::newRow("buttonTest") << u"buttonTest"_s << u"gridLayout_2"_s << QRect(1, 3, 1, 1) << -1;
-    QTest::newRow("labelMachine") << u"labelMachine"_s << u"gridLayout"_s << QRect(0, 1, 2, 1) << -1;
+    QTest::newRow("labelMachine") << u"labelMachine"_s << u"gridLayout"_s << QRect(0, 1, 2, 1)
+                                  << -1;
     QTest::newRow("tableTape") << u"tableTape"_s << u"gridLayout"_s << QRect(0, 2, 2, 1) << 1;
     QTest::newRow("labelInput") << u"labelInput"_s << u"gridLayout"_s << QRect(0, 3, 1, 1) << -1;
     QTest::newRow("labelOutput") << u"labelOutput"_s << u"gridLayout"_s << QRect(1, 3, 1, 1) << -1;
     QTest::newRow("editInput") << u"editInput"_s << u"gridLayout"_s << QRect(0, 4, 1, 1) << 2;
     QTest::newRow("editOutput") << u"editOutput"_s << u"gridLayout"_s << QRect(1, 4, 1, 1) << 2;
-    QTest::newRow("labelProgram") << u"labelProgram"_s << u"gridLayout"_s << QRect(0, 5, 2, 1) << -1;
+    QTest::newRow("labelProgram") << u"labelProgram"_s << u"gridLayout"_s << QRect(0, 5, 2, 1)
+                                  << -1;
     QTest::newRow("editProgram") << u"editProgram"_s << u"gridLayout"_s << QRect(0, 6, 2, 1) << 8;
 }
 

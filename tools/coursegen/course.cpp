@@ -31,7 +31,8 @@ void checkNormalLine(Context &context, const Values &input, const Values &expect
 {
     for (const Values &part : {input, expected}) {
         for (int value : part)
-            context.require(value >= 0 && value <= MaximumValue, u"value %1 out of range"_s.arg(value));
+            context.require(value >= 0 && value <= MaximumValue,
+                            u"value %1 out of range"_s.arg(value));
     }
 }
 
@@ -88,14 +89,18 @@ struct Par
 };
 
 // Runs the row's reference solution against the challenge as the program would test it.
-Par measurePar(Context &context, const QDir &solutions, int row, const Entry &entry, const QStringList &lines)
+Par measurePar(Context &context, const QDir &solutions, int row, const Entry &entry,
+               const QStringList &lines)
 {
-    QStringList files = solutions.entryList({u"%1-*.bf"_s.arg(row, 2, 10, QChar(u'0'))}, QDir::Files);
+    QStringList files = solutions.entryList({u"%1-*.bf"_s.arg(row, 2, 10, QChar(u'0'))},
+                                            QDir::Files);
     files.removeIf([](const QString &name) { return name.endsWith(u".wrong.bf"_s); });
-    context.require(files.size() == 1, u"%1 reference solutions instead of one"_s.arg(files.size()));
+    context.require(files.size() == 1,
+                    u"%1 reference solutions instead of one"_s.arg(files.size()));
     QString program;
     QString error;
-    if (files.size() != 1 || !readProgramFile(solutions.filePath(files.first()), &program, &error)) {
+    if (files.size() != 1
+        || !readProgramFile(solutions.filePath(files.first()), &program, &error)) {
         context.require(error.isEmpty(), error);
         return {};
     }
@@ -120,7 +125,8 @@ Par measurePar(Context &context, const QDir &solutions, int row, const Entry &en
     return par;
 }
 
-void writeChallenge(QXmlStreamWriter &writer, const Entry &entry, const QStringList &lines, const Par &par)
+void writeChallenge(QXmlStreamWriter &writer, const Entry &entry, const QStringList &lines,
+                    const Par &par)
 {
     writer.writeStartElement(u"challenge"_s);
     writer.writeTextElement(u"name"_s, entry.name);

@@ -78,8 +78,10 @@ NormalInputs listCases(QList<Values> fixed, int longest, int count)
         QList<Values> inputs = fixed;
         inputs.append(withEnd(context.random.list(longest, 1, MaximumValue)));
         return fixedThenRandom(inputs,
-                               [longest](Context &c) { return withEnd(c.random.list(c.random.range(2, longest), 1, MaximumValue)); },
-                               count)(context);
+                               [longest](Context &c) {
+                                   return withEnd(
+                                       c.random.list(c.random.range(2, longest), 1, MaximumValue));
+                               }, count)(context);
     };
 }
 
@@ -92,9 +94,9 @@ const QString Word = u"zindle"_s;
 
 QString nameText(const QString &extra)
 {
-    return u"This one runs in alphabet mode: every value you output stands for a letter, a = 1, b = 2 "
-           "and so on up to z = 26. (Letters you read would arrive the same way, with a line break as 0, "
-           "but there is nothing to read here.)\n\n"
+    return u"This one runs in alphabet mode: every value you output stands for a letter, a = 1, b "
+           "= 2 and so on up to z = 26. (Letters you read would arrive the same way, with a line "
+           "break as 0, but there is nothing to read here.)\n\n"
            "Output the word zindle, the name of this very workbench: 26, 9, 14, 4, 12, 5."_s
         + extra;
 }
@@ -105,7 +107,9 @@ const QString AlphabetInput =
 
 QString oneWordInput(int longest)
 {
-    return AlphabetInput + u"\n\nYour input is one word of 1 to %1 letters, followed by a line break. "_s.arg(longest);
+    return AlphabetInput
+        + u"\n\nYour input is one word of 1 to %1 letters, followed by a line break. "_s
+              .arg(longest);
 }
 
 QString rot13(const QString &word)
@@ -192,49 +196,59 @@ QList<Entry> courseEntries()
     course.append({u"Echo"_s, 0, 10, 0, u"normal"_s, 6,
                  u"Read one value and output it unchanged. The value is between 0 and 33713."_s,
                  fixedThenRandom({{0}, {1}, {MaximumValue}, {42}},
-                                 [](Context &c) { return Values{c.random.typical(2, MaximumValue)}; }, 6),
+                                 [](Context &c) {
+                                     return Values{c.random.typical(2, MaximumValue)};
+                                 }, 6),
                  [](Context &, const Values &in) { return in; }});
 
     course.append({u"One up"_s, 0, 10, 0, u"normal"_s, 7,
-                 u"Read a value n and output n+1. The value n is between 0 and 33712, so the answer always "
-                 "fits in a cell."_s,
+                 u"Read a value n and output n+1. The value n is between 0 and 33712, so the "
+                 "answer always fits in a cell."_s,
                  fixedThenRandom({{0}, {1}, {9}, {MaximumValue - 1}},
-                                 [](Context &c) { return Values{c.random.typical(2, MaximumValue - 2)}; }, 7),
+                                 [](Context &c) {
+                                     return Values{c.random.typical(2, MaximumValue - 2)};
+                                 }, 7),
                  [](Context &c, const Values &in) {
                      c.require(in.at(0) < MaximumValue, u"n too large"_s);
                      return Values{in.at(0) + 1};
                  }});
 
     course.append({u"Numeric readout"_s, 0, 10, 0, u"normal"_s, 1,
-                 u"Output the numbers 1, 2, 3 and so on up to 10, in that order. There is no input."_s,
-                 noInput(), [](Context &, const Values &) { return Values{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}; }});
+                 u"Output the numbers 1, 2, 3 and so on up to 10, in that order. There is "
+                 "no input."_s,
+                 noInput(),
+                 [](Context &, const Values &) { return Values{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}; }});
 
     course.append({u"Echo three"_s, 0, 10, 0, u"normal"_s, 9,
-                 u"Read three values and output them in the same order. Each value is between 0 and "
-                 "33713."_s,
-                 fixedThenRandom({{0, 0, 0}, {1, 2, 3}, {3, 2, 1}, {MaximumValue, 0, 1}, {MaximumValue, MaximumValue, MaximumValue}},
+                 u"Read three values and output them in the same order. Each value is between 0 "
+                 "and 33713."_s,
+                 fixedThenRandom({{0, 0, 0}, {1, 2, 3}, {3, 2, 1}, {MaximumValue, 0, 1},
+                                  {MaximumValue, MaximumValue, MaximumValue}},
                                  [](Context &c) { return c.random.list(3, 0, MaximumValue); }, 9),
                  [](Context &, const Values &in) { return in; }});
 
     course.append({u"Eraser"_s, 1, 1, 0, u"normal"_s, 7,
                  u"Read a value x, output it, and then output 0.\n\n"
-                 "The catch: this time your tape has just ONE cell, so there is nowhere to move to. "
-                 "The value x is between 0 and 33713."_s,
+                 "The catch: this time your tape has just ONE cell, so there is nowhere to move "
+                 "to. The value x is between 0 and 33713."_s,
                  fixedThenRandom({{0}, {1}, {MaximumValue}, {2}},
-                                 [](Context &c) { return Values{c.random.typical(3, MaximumValue)}; }, 7),
+                                 [](Context &c) {
+                                     return Values{c.random.typical(3, MaximumValue)};
+                                 }, 7),
                  [](Context &, const Values &in) { return Values{in.at(0), 0}; }});
 
     course.append({u"Catenate"_s, 1, 10, 0, u"normal"_s, 9,
-                 u"Read values one by one and output each of them, until you read a 0. The 0 only marks "
-                 "the end of the input: don't output it.\n\n"
-                 "There are at most 20 values before the 0, each between 1 and 33713, and there may be "
-                 "none at all (then the input is just 0)."_s,
-                 listCases({{0}, {1, 0}, {MaximumValue, 0}, withEnd(Values(20, MaximumValue)), {1, MaximumValue, 1, 0}}, 20, 9),
+                 u"Read values one by one and output each of them, until you read a 0. The 0 only "
+                 "marks the end of the input: don't output it.\n\n"
+                 "There are at most 20 values before the 0, each between 1 and 33713, and there "
+                 "may be none at all (then the input is just 0)."_s,
+                 listCases({{0}, {1, 0}, {MaximumValue, 0}, withEnd(Values(20, MaximumValue)),
+                            {1, MaximumValue, 1, 0}}, 20, 9),
                  [](Context &c, const Values &in) { return takeWholeList(c, in, 20); }});
 
     course.append({u"Rewind"_s, 1, 50, 0, u"normal"_s, 8,
-                 u"Read a list of values ended by a 0 and output the values in reverse order, the last "
-                 "one first. Don't output the 0.\n\n"
+                 u"Read a list of values ended by a 0 and output the values in reverse order, the "
+                 "last one first. Don't output the 0.\n\n"
                  "The list holds at most 40 values, each between 1 and 33713, and it may be empty. "
                  "Your tape has 50 cells; you will want to use < this time."_s,
                  listCases({{0}, {7, 0}, {1, 2, 0}, {MaximumValue, 1, 0}}, 40, 8),
@@ -248,10 +262,12 @@ QList<Entry> courseEntries()
         const int a = c.random.typical(0, MaximumValue);
         return Values{a, c.random.typical(0, MaximumValue - a)};
     };
-    const QList<Values> sumCases = {{0, 0}, {0, 1}, {1, 0}, {MaximumValue, 0}, {0, MaximumValue}, {16856, 16857}, {2, 3}};
+    const QList<Values> sumCases = {{0, 0}, {0, 1}, {1, 0}, {MaximumValue, 0}, {0, MaximumValue},
+                                    {16856, 16857}, {2, 3}};
 
     course.append({u"Addition"_s, 1, 10, 0, u"normal"_s, 10,
-                 u"Read two values a and b and output their sum a+b. The sum is never more than 33713."_s,
+                 u"Read two values a and b and output their sum a+b. The sum is never more than "
+                 "33713."_s,
                  fixedThenRandom(sumCases, sumAtMost, 10),
                  [](Context &c, const Values &in) {
                      c.require(in.at(0) + in.at(1) <= MaximumValue, u"sum too large"_s);
@@ -259,9 +275,10 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"The final countdown"_s, 0, 10, 0, u"normal"_s, 7,
-                 u"Read a value n between 0 and 100 and count down: output n, n-1, n-2 and so on, down to "
-                 "and including 0. For 3 that is 3, 2, 1, 0."_s,
-                 fixedThenRandom({{0}, {1}, {2}, {10}, {100}}, [](Context &c) { return Values{c.random.range(3, 99)}; }, 7),
+                 u"Read a value n between 0 and 100 and count down: output n, n-1, n-2 and so on, "
+                 "down to and including 0. For 3 that is 3, 2, 1, 0."_s,
+                 fixedThenRandom({{0}, {1}, {2}, {10}, {100}},
+                                 [](Context &c) { return Values{c.random.range(3, 99)}; }, 7),
                  [](Context &c, const Values &in) {
                      c.require(in.at(0) <= 100, u"n above 100"_s);
                      Values out;
@@ -271,10 +288,11 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Subtraction"_s, 1, 10, 0, u"normal"_s, 12,
-                 u"Read two values a and b and output a-b. Both are between 0 and 33713, and b is never "
-                 "larger than a."_s,
-                 fixedThenRandom({{0, 0}, {1, 0}, {1, 1}, {MaximumValue, 0}, {MaximumValue, MaximumValue},
-                                  {MaximumValue, 1}, {5, 3}, {100, 99}},
+                 u"Read two values a and b and output a-b. Both are between 0 and 33713, and b is "
+                 "never larger than a."_s,
+                 fixedThenRandom({{0, 0}, {1, 0}, {1, 1}, {MaximumValue, 0},
+                                  {MaximumValue, MaximumValue}, {MaximumValue, 1}, {5, 3},
+                                  {100, 99}},
                                  [](Context &c) {
                                      const int a = c.random.typical(0, MaximumValue);
                                      return Values{a, c.random.typical(0, a)};
@@ -286,10 +304,10 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Running total"_s, 1, 30, 0, u"normal"_s, 9,
-                 u"Read a list of values ended by a 0 and output their sum, a single value. An empty list "
-                 "(the input is just 0) sums to 0.\n\n"
-                 "The list holds at most 20 values, each between 1 and 33713, and their sum is never more "
-                 "than 33713."_s,
+                 u"Read a list of values ended by a 0 and output their sum, a single value. An "
+                 "empty list (the input is just 0) sums to 0.\n\n"
+                 "The list holds at most 20 values, each between 1 and 33713, and their sum is "
+                 "never more than 33713."_s,
                  fixedThenRandom({{0}, {1, 0}, {MaximumValue, 0}, {MaximumValue - 1, 1, 0},
                                   withEnd(Values(19, 1685) << 1698)},
                                  [](Context &c) {
@@ -316,11 +334,12 @@ QList<Entry> courseEntries()
         return Word;
     };
 
-    course.append({u"What's in a name?"_s, 0, 10, 0, u"alpha"_s, 1, nameText(QString()), {}, {}, nameInputs, nameOracle});
+    course.append({u"What's in a name?"_s, 0, 10, 0, u"alpha"_s, 1, nameText(QString()), {}, {},
+                   nameInputs, nameOracle});
 
     course.append({u"Additional work"_s, 1, 10, 0, u"normal"_s, 10,
-                 u"Read two values a and b, then output three values: the sum a+b, then a, then b. The sum "
-                 "is never more than 33713."_s,
+                 u"Read two values a and b, then output three values: the sum a+b, then a, then b. "
+                 "The sum is never more than 33713."_s,
                  fixedThenRandom(sumCases, sumAtMost, 10),
                  [](Context &c, const Values &in) {
                      c.require(in.at(0) + in.at(1) <= MaximumValue, u"sum too large"_s);
@@ -328,30 +347,33 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"The doubler"_s, 1, 10, 0, u"normal"_s, 11,
-                 u"Read a value n and output 2n, twice the value. The value n is between 0 and 16856, so "
-                 "the answer fits in a cell."_s,
-                 fixedThenRandom({{0}, {1}, {2}, {16855}, {16856}}, [](Context &c) { return Values{c.random.typical(3, 16854)}; }, 11),
+                 u"Read a value n and output 2n, twice the value. The value n is between 0 and "
+                 "16856, so the answer fits in a cell."_s,
+                 fixedThenRandom({{0}, {1}, {2}, {16855}, {16856}},
+                                 [](Context &c) { return Values{c.random.typical(3, 16854)}; }, 11),
                  [](Context &c, const Values &in) {
                      c.require(2 * in.at(0) <= MaximumValue, u"n too large"_s);
                      return Values{2 * in.at(0)};
                  }});
 
     course.append({u"Fibonacci"_s, 2, 100, 0, u"normal"_s, 8,
-                 u"The Fibonacci numbers start with 0 and 1, and each next one is the sum of the two "
-                 "before it: 0, 1, 1, 2, 3, 5, 8, 13, ...\n\n"
-                 "Read a value n between 0 and 24 and output the first n Fibonacci numbers. For n = 0 "
-                 "output nothing, for n = 1 just 0, for n = 2 the values 0 and 1. The largest one you "
-                 "will need is 28657."_s,
-                 fixedThenRandom({{0}, {1}, {2}, {3}, {24}}, [](Context &c) { return Values{c.random.range(4, 23)}; }, 8),
+                 u"The Fibonacci numbers start with 0 and 1, and each next one is the sum of the "
+                 "two before it: 0, 1, 1, 2, 3, 5, 8, 13, ...\n\n"
+                 "Read a value n between 0 and 24 and output the first n Fibonacci numbers. For n "
+                 "= 0 output nothing, for n = 1 just 0, for n = 2 the values 0 and 1. The largest "
+                 "one you will need is 28657."_s,
+                 fixedThenRandom({{0}, {1}, {2}, {3}, {24}},
+                                 [](Context &c) { return Values{c.random.range(4, 23)}; }, 8),
                  [](Context &c, const Values &in) {
                      c.require(in.at(0) <= 24, u"n above 24"_s);
                      return fibonacci(in.at(0));
                  }});
 
     course.append({u"Multiplication"_s, 2, 10, 0, u"normal"_s, 12,
-                 u"Read two values a and b and output their product a*b. Either of them may be 0, and the "
-                 "product is never more than 33713."_s,
-                 fixedThenRandom({{0, 0}, {0, MaximumValue}, {MaximumValue, 0}, {1, 1}, {1, MaximumValue},
+                 u"Read two values a and b and output their product a*b. Either of them may be 0, "
+                 "and the product is never more than 33713."_s,
+                 fixedThenRandom({{0, 0}, {0, MaximumValue}, {MaximumValue, 0}, {1, 1},
+                                  {1, MaximumValue},
                                   {MaximumValue, 1}, {183, 184}, {2, 16856}, {7, 6}, {12, 12}},
                                  [](Context &c) {
                                      const int a = c.random.range(2, 180);
@@ -365,15 +387,16 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"What's in a name? II"_s, 1, 10, 75, u"alpha"_s, 1,
-                 nameText(u"\n\nThis time your program may have at most 75 commands."_s), {}, {}, nameInputs, nameOracle});
+                 nameText(u"\n\nThis time your program may have at most 75 commands."_s), {}, {},
+                 nameInputs, nameOracle});
 
     course.append({u"Power"_s, 2, 20, 0, u"normal"_s, 13,
-                 u"Read two values a and b and output a to the power b: 1 multiplied by a, b times over. "
-                 "Anything to the power 0 is 1, even 0 to the power 0.\n\n"
-                 "Both values are between 0 and 33713 and the result is never more than 33713, but b "
-                 "may still be large: 1 to the power 1000 is just 1."_s,
-                 fixedOnly({{0, 0}, {0, 5}, {7, 0}, {1, 1000}, {MaximumValue, 1}, {MaximumValue, 0}, {2, 15},
-                                  {3, 9}, {181, 2}, {2, 1}, {10, 4}, {32, 3}, {0, 1}}),
+                 u"Read two values a and b and output a to the power b: 1 multiplied by a, b times "
+                 "over. Anything to the power 0 is 1, even 0 to the power 0.\n\n"
+                 "Both values are between 0 and 33713 and the result is never more than 33713, but "
+                 "b may still be large: 1 to the power 1000 is just 1."_s,
+                 fixedOnly({{0, 0}, {0, 5}, {7, 0}, {1, 1000}, {MaximumValue, 1}, {MaximumValue, 0},
+                            {2, 15}, {3, 9}, {181, 2}, {2, 1}, {10, 4}, {32, 3}, {0, 1}}),
                  [](Context &c, const Values &in) {
                      qint64 power = 1;
                      for (int i = 0; i < in.at(1) && power <= MaximumValue; ++i)
@@ -383,10 +406,11 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Iccanobif"_s, 3, 2000, 0, u"normal"_s, 8,
-                 u"Fibonacci, backwards! Read a value n between 0 and 24 and output the first n Fibonacci "
-                 "numbers (0, 1, 1, 2, 3, 5, ...) in reverse order, the largest first. For n = 3 that is "
-                 "1, 1, 0; for n = 0 output nothing."_s,
-                 fixedThenRandom({{0}, {1}, {2}, {3}, {24}}, [](Context &c) { return Values{c.random.range(4, 23)}; }, 8),
+                 u"Fibonacci, backwards! Read a value n between 0 and 24 and output the first n "
+                 "Fibonacci numbers (0, 1, 1, 2, 3, 5, ...) in reverse order, the largest first. "
+                 "For n = 3 that is 1, 1, 0; for n = 0 output nothing."_s,
+                 fixedThenRandom({{0}, {1}, {2}, {3}, {24}},
+                                 [](Context &c) { return Values{c.random.range(4, 23)}; }, 8),
                  [](Context &c, const Values &in) {
                      c.require(in.at(0) <= 24, u"n above 24"_s);
                      Values out = fibonacci(in.at(0));
@@ -397,19 +421,22 @@ QList<Entry> courseEntries()
     course.append({u"Zero test"_s, 2, 10, 0, u"normal"_s, 10,
                  u"Read a value x between 0 and 33713. Output 1 if x is 0, and 0 otherwise."_s,
                  fixedThenRandom({{0}, {1}, {MaximumValue}, {2}, {255}, {256}},
-                                 [](Context &c) { return Values{c.random.typical(0, MaximumValue)}; }, 10),
+                                 [](Context &c) {
+                                     return Values{c.random.typical(0, MaximumValue)};
+                                 }, 10),
                  [](Context &, const Values &in) { return Values{in.at(0) == 0 ? 1 : 0}; }});
 
     course.append({u"Memory"_s, 2, 1785, 0, u"normal"_s, 10,
-                 u"First read a list of values ended by a 0: from 1 to 500 values, each between 1 and "
-                 "33713. Then read queries, ended by another 0. Each query is a position in the list, "
-                 "counting from 1; for each one output the value at that position.\n\n"
-                 "For example, with the input 6, 8, 2, 0, 1, 2, 3, 0 the list is 6, 8, 2 and the answers "
-                 "are 6, 8, 2.\n\n"
-                 "There are at most 20 queries, maybe none, and each one is between 1 and the length of "
-                 "the list."_s,
+                 u"First read a list of values ended by a 0: from 1 to 500 values, each between 1 "
+                 "and 33713. Then read queries, ended by another 0. Each query is a position in "
+                 "the list, counting from 1; for each one output the value at that position.\n\n"
+                 "For example, with the input 6, 8, 2, 0, 1, 2, 3, 0 the list is 6, 8, 2 and the "
+                 "answers are 6, 8, 2.\n\n"
+                 "There are at most 20 queries, maybe none, and each one is between 1 and the "
+                 "length of the list."_s,
                  [](Context &c) {
-                     QList<Values> inputs = {{6, 8, 2, 0, 1, 2, 3, 0}, {5, 0, 0}, {MaximumValue, 0, 1, 1, 0}};
+                     QList<Values> inputs = {{6, 8, 2, 0, 1, 2, 3, 0}, {5, 0, 0},
+                                             {MaximumValue, 0, 1, 1, 0}};
                      const auto query = [&c](int length, int count, Values fixed) {
                          Values list = c.random.list(length, 1, MaximumValue);
                          list.append(0);
@@ -429,11 +456,13 @@ QList<Entry> courseEntries()
                      const Values list = takeList(c, in, &position);
                      const Values queries = takeList(c, in, &position);
                      c.require(position == in.size(), u"input after the queries"_s);
-                     c.require(!list.isEmpty() && list.size() <= 500, u"list of %1 values"_s.arg(list.size()));
+                     c.require(!list.isEmpty() && list.size() <= 500,
+                               u"list of %1 values"_s.arg(list.size()));
                      c.require(queries.size() <= 20, u"%1 queries"_s.arg(queries.size()));
                      Values out;
                      for (int q : queries) {
-                         c.require(q >= 1 && q <= list.size(), u"query %1 outside the list"_s.arg(q));
+                         c.require(q >= 1 && q <= list.size(),
+                                   u"query %1 outside the list"_s.arg(q));
                          out.append(list.value(q - 1));
                      }
                      return out;
@@ -442,46 +471,58 @@ QList<Entry> courseEntries()
     course.append({u"Seven force"_s, 2, 10, 0, u"normal"_s, 10,
                  u"Read a value x between 0 and 33713. Output 1 if x is 7, and 0 otherwise."_s,
                  fixedThenRandom({{7}, {0}, {6}, {8}, {1}, {MaximumValue}, {14}, {70}},
-                                 [](Context &c) { return Values{c.random.typical(0, MaximumValue)}; }, 10),
+                                 [](Context &c) {
+                                     return Values{c.random.typical(0, MaximumValue)};
+                                 }, 10),
                  [](Context &, const Values &in) { return Values{in.at(0) == 7 ? 1 : 0}; }});
 
     course.append({u"Equality"_s, 2, 10, 0, u"normal"_s, 11,
-                 u"Read two values a and b, each between 0 and 33713. Output 1 if they are equal, and 0 "
-                 "otherwise."_s,
-                 fixedThenRandom({{0, 0}, {0, 1}, {1, 0}, {MaximumValue, MaximumValue}, {MaximumValue, 0},
+                 u"Read two values a and b, each between 0 and 33713. Output 1 if they are equal, "
+                 "and 0 otherwise."_s,
+                 fixedThenRandom({{0, 0}, {0, 1}, {1, 0}, {MaximumValue, MaximumValue},
+                                  {MaximumValue, 0},
                                   {0, MaximumValue}, {5, 5}, {5, 6}, {6, 5}, {1234, 1234}},
                                  [](Context &c) { return c.random.list(2, 0, MaximumValue); }, 11),
                  [](Context &, const Values &in) { return Values{in.at(0) == in.at(1) ? 1 : 0}; }});
 
     course.append({u"Electronic lock"_s, 2, 35, 0, u"normal"_s, 11,
                  u"A lock opens for the code 4 8 15 16, entered in exactly that order.\n\n"
-                 "Read four values, each between 0 and 33713. Output 1 if they are 4, 8, 15 and 16, in "
-                 "this order, and 0 otherwise."_s,
-                 fixedOnly({{4, 8, 15, 16}, {4, 8, 15, 17}, {4, 8, 15, 15}, {3, 8, 15, 16}, {4, 9, 15, 16},
-                                  {4, 8, 14, 16}, {8, 4, 15, 16}, {16, 15, 8, 4}, {4, 8, 16, 15}, {0, 0, 0, 0},
-                                  {MaximumValue, MaximumValue, MaximumValue, MaximumValue}}),
-                 [](Context &, const Values &in) { return Values{in == Values{4, 8, 15, 16} ? 1 : 0}; }});
+                 "Read four values, each between 0 and 33713. Output 1 if they are 4, 8, 15 and "
+                 "16, in this order, and 0 otherwise."_s,
+                 fixedOnly({{4, 8, 15, 16}, {4, 8, 15, 17}, {4, 8, 15, 15}, {3, 8, 15, 16},
+                            {4, 9, 15, 16}, {4, 8, 14, 16}, {8, 4, 15, 16}, {16, 15, 8, 4},
+                            {4, 8, 16, 15}, {0, 0, 0, 0},
+                            {MaximumValue, MaximumValue, MaximumValue, MaximumValue}}),
+                 [](Context &, const Values &in) {
+                     return Values{in == Values{4, 8, 15, 16} ? 1 : 0};
+                 }});
 
     course.append({u"Larger than life"_s, 3, 10, 0, u"normal"_s, 13,
-                 u"Read two values a and b, each between 0 and 33713. Output 1 if a is greater than b, and "
-                 "0 otherwise (also when they are equal)."_s,
-                 fixedThenRandom({{0, 0}, {1, 0}, {0, 1}, {MaximumValue, MaximumValue}, {MaximumValue, 0},
-                                  {0, MaximumValue}, {MaximumValue, MaximumValue - 1}, {MaximumValue - 1, MaximumValue},
-                                  {5, 5}, {6, 5}, {5, 6}},
+                 u"Read two values a and b, each between 0 and 33713. Output 1 if a is greater "
+                 "than b, and 0 otherwise (also when they are equal)."_s,
+                 fixedThenRandom({{0, 0}, {1, 0}, {0, 1}, {MaximumValue, MaximumValue},
+                                  {MaximumValue, 0}, {0, MaximumValue},
+                                  {MaximumValue, MaximumValue - 1},
+                                  {MaximumValue - 1, MaximumValue}, {5, 5}, {6, 5}, {5, 6}},
                                  [](Context &c) { return c.random.list(2, 0, MaximumValue); }, 13),
                  [](Context &, const Values &in) { return Values{in.at(0) > in.at(1) ? 1 : 0}; }});
 
     course.append({u"Odd one out"_s, 3, 20, 0, u"normal"_s, 12,
-                 u"Read a value x between 0 and 33713. Output 1 if x is odd, and 0 if it is even."_s,
-                 fixedThenRandom({{0}, {1}, {2}, {3}, {MaximumValue}, {MaximumValue - 1}, {255}, {256}},
-                                 [](Context &c) { return Values{c.random.typical(4, MaximumValue)}; }, 12),
+                 u"Read a value x between 0 and 33713. Output 1 if x is odd, and 0 if it "
+                 "is even."_s,
+                 fixedThenRandom({{0}, {1}, {2}, {3}, {MaximumValue}, {MaximumValue - 1}, {255},
+                                  {256}},
+                                 [](Context &c) {
+                                     return Values{c.random.typical(4, MaximumValue)};
+                                 }, 12),
                  [](Context &, const Values &in) { return Values{in.at(0) % 2}; }});
 
     course.append({u"Squares"_s, 3, 20, 32, u"normal"_s, 9,
-                 u"Read a value n between 0 and 183 and output the first n squares: 1, 4, 9, 16 and so on, "
-                 "up to n*n. For n = 0 output nothing.\n\n"
+                 u"Read a value n between 0 and 183 and output the first n squares: 1, 4, 9, 16 "
+                 "and so on, up to n*n. For n = 0 output nothing.\n\n"
                  "Keep it short: your program may have at most 32 commands."_s,
-                 fixedThenRandom({{0}, {1}, {2}, {3}, {10}, {183}}, [](Context &c) { return Values{c.random.range(4, 182)}; }, 9),
+                 fixedThenRandom({{0}, {1}, {2}, {3}, {10}, {183}},
+                                 [](Context &c) { return Values{c.random.range(4, 182)}; }, 9),
                  [](Context &c, const Values &in) {
                      c.require(in.at(0) <= 183, u"n above 183"_s);
                      Values out;
@@ -492,23 +533,24 @@ QList<Entry> courseEntries()
 
     course.append({u"ROT13"_s, 3, 25, 0, u"alpha"_s, 6,
                  oneWordInput(30)
-                     + u"Output each "
-                       "letter of the word moved 13 places along the alphabet, starting again at a after z: a "
-                       "becomes n, b becomes o, ..., m becomes z, n becomes a, ..., z becomes m. Don't output "
-                       "the line break."_s,
+                     + u"Output each letter of the word moved 13 places along the alphabet, "
+                       "starting again at a after z: a becomes n, b becomes o, ..., m becomes z, n "
+                       "becomes a, ..., z becomes m. Don't output the line break."_s,
                  {}, {},
                  [](Context &c) {
-                     return QStringList{u"shone"_s, u"abcdefghijklmnopqrstuvwxyz"_s, u"a"_s, u"zzz"_s,
+                     return QStringList{u"shone"_s, u"abcdefghijklmnopqrstuvwxyz"_s, u"a"_s,
+                                        u"zzz"_s,
                                         c.random.word(30), c.random.word(c.random.range(2, 12))};
                  },
                  [](Context &c, const QString &in) {
-                     c.require(in.size() >= 1 && in.size() <= 30, u"word of %1 letters"_s.arg(in.size()));
+                     c.require(in.size() >= 1 && in.size() <= 30,
+                               u"word of %1 letters"_s.arg(in.size()));
                      return rot13(in);
                  }});
 
     course.append({u"Binary"_s, 3, 80, 0, u"normal"_s, 11,
-                 u"Read eight values, each 0 or 1: the bits of a number, the most significant bit first. "
-                 "Output the number. For 0, 0, 0, 0, 0, 1, 0, 1 the answer is 5."_s,
+                 u"Read eight values, each 0 or 1: the bits of a number, the most significant bit "
+                 "first. Output the number. For 0, 0, 0, 0, 0, 1, 0, 1 the answer is 5."_s,
                  [](Context &c) {
                      Values numbers = {0, 255, 1, 128, 127, 170, 85};
                      while (numbers.size() < 11) {
@@ -536,32 +578,39 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Divide and conquer"_s, 3, 30, 0, u"normal"_s, 10,
-                 u"Read two values a and b, with a between 0 and 33713 and b between 1 and 33713. Output "
-                 "two values: a divided by b, rounded down, and then the remainder. For 7 and 2 that is 3 "
-                 "and 1."_s,
-                 fixedThenRandom({{0, 1}, {1, 1}, {MaximumValue, 1}, {MaximumValue, MaximumValue}, {7, 2}, {2, 7},
-                                  {100, 10}, {MaximumValue, 2}},
-                                 [](Context &c) { return Values{c.random.typical(0, MaximumValue), c.random.typical(1, 999)}; },
-                                 10),
+                 u"Read two values a and b, with a between 0 and 33713 and b between 1 and 33713. "
+                 "Output two values: a divided by b, rounded down, and then the remainder. For 7 "
+                 "and 2 that is 3 and 1."_s,
+                 fixedThenRandom({{0, 1}, {1, 1}, {MaximumValue, 1}, {MaximumValue, MaximumValue},
+                                  {7, 2}, {2, 7}, {100, 10}, {MaximumValue, 2}},
+                                 [](Context &c) {
+                                     return Values{c.random.typical(0, MaximumValue),
+                                                   c.random.typical(1, 999)};
+                                 }, 10),
                  [](Context &c, const Values &in) {
                      c.require(in.at(1) >= 1, u"division by 0"_s);
-                     return Values{in.at(0) / std::max(in.at(1), 1), in.at(0) % std::max(in.at(1), 1)};
+                     return Values{in.at(0) / std::max(in.at(1), 1),
+                                   in.at(0) % std::max(in.at(1), 1)};
                  }});
 
     course.append({u"Zero test II"_s, 4, 20, 20, u"normal"_s, 10,
-                 u"Read a value x between 0 and 33713. Output 1 if x is 0 and 0 otherwise, and then output "
-                 "x itself.\n\n"
+                 u"Read a value x between 0 and 33713. Output 1 if x is 0 and 0 otherwise, and "
+                 "then output x itself.\n\n"
                  "Your program may have at most 20 commands."_s,
                  fixedThenRandom({{0}, {1}, {MaximumValue}, {2}, {7}},
-                                 [](Context &c) { return Values{c.random.typical(0, MaximumValue)}; }, 10),
-                 [](Context &, const Values &in) { return Values{in.at(0) == 0 ? 1 : 0, in.at(0)}; }});
+                                 [](Context &c) {
+                                     return Values{c.random.typical(0, MaximumValue)};
+                                 }, 10),
+                 [](Context &, const Values &in) {
+                     return Values{in.at(0) == 0 ? 1 : 0, in.at(0)};
+                 }});
 
     course.append({u"Collatz walker"_s, 4, 40, 0, u"normal"_s, 7,
-                 u"Take a value n of at least 1. If n is even, halve it; if it is odd, make it 3n+1. Repeat "
-                 "until you reach 1.\n\n"
-                 "Read n and output every value of this walk, starting with n itself and ending with the "
-                 "1. For n = 1 just output 1; for n = 6 output 6, 3, 10, 5, 16, 8, 4, 2, 1. No value "
-                 "along the way will be more than 33713."_s,
+                 u"Take a value n of at least 1. If n is even, halve it; if it is odd, make it "
+                 "3n+1. Repeat until you reach 1.\n\n"
+                 "Read n and output every value of this walk, starting with n itself and ending "
+                 "with the 1. For n = 1 just output 1; for n = 6 output 6, 3, 10, 5, 16, 8, 4, 2, "
+                 "1. No value along the way will be more than 33713."_s,
                  fixedOnly({{1}, {2}, {3}, {6}, {7}, {27}, {97}}),
                  [](Context &c, const Values &in) {
                      int n = in.at(0);
@@ -577,18 +626,19 @@ QList<Entry> courseEntries()
 
     course.append({u"Disemvowelment"_s, 3, 20, 0, u"alpha"_s, 9,
                  oneWordInput(30)
-                     + u"Output the "
-                       "word without its vowels a, e, i, o and u (y is not a vowel here), keeping the other "
-                       "letters in order. A word of nothing but vowels gives no output at all. Don't output "
-                       "the line break."_s,
+                     + u"Output the word without its vowels a, e, i, o and u (y is not a vowel "
+                       "here), keeping the other letters in order. A word of nothing but vowels "
+                       "gives no output at all. Don't output the line break."_s,
                  {}, {},
                  [](Context &c) {
-                     return QStringList{u"software"_s, u"aeiou"_s, u"rhythm"_s, u"a"_s, u"b"_s, u"queueing"_s,
+                     return QStringList{u"software"_s, u"aeiou"_s, u"rhythm"_s, u"a"_s, u"b"_s,
+                                        u"queueing"_s,
                                         c.random.word(30), c.random.word(c.random.range(3, 15)),
                                         c.random.word(c.random.range(3, 15), u"aeiouybcdz"_s)};
                  },
                  [](Context &c, const QString &in) {
-                     c.require(in.size() >= 1 && in.size() <= 30, u"word of %1 letters"_s.arg(in.size()));
+                     c.require(in.size() >= 1 && in.size() <= 30,
+                               u"word of %1 letters"_s.arg(in.size()));
                      QString out;
                      for (QChar letter : in) {
                          if (!isVowel(letter))
@@ -598,14 +648,17 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"GCD"_s, 4, 25, 0, u"normal"_s, 15,
-                 u"Read two values a and b, each between 1 and 33713, and output their greatest common "
-                 "divisor: the largest number that divides both of them. For 12 and 18 that is 6."_s,
-                 fixedThenRandom({{1, 1}, {1, MaximumValue}, {MaximumValue, 1}, {MaximumValue, MaximumValue}, {12, 18},
-                                  {18, 12}, {17, 5}, {33712, 16856}, {21, 34}, {28657, 17711}, {100, 75}, {7, 7}},
+                 u"Read two values a and b, each between 1 and 33713, and output their greatest "
+                 "common divisor: the largest number that divides both of them. For 12 and 18 that "
+                 "is 6."_s,
+                 fixedThenRandom({{1, 1}, {1, MaximumValue}, {MaximumValue, 1},
+                                  {MaximumValue, MaximumValue}, {12, 18}, {18, 12}, {17, 5},
+                                  {33712, 16856}, {21, 34}, {28657, 17711}, {100, 75}, {7, 7}},
                                  [](Context &c) {
                                      const int factor = c.random.range(1, 50);
-                                     return Values{factor * c.random.range(1, MaximumValue / factor),
-                                                   factor * c.random.range(1, MaximumValue / factor)};
+                                     return Values{
+                                         factor * c.random.range(1, MaximumValue / factor),
+                                         factor * c.random.range(1, MaximumValue / factor)};
                                  },
                                  15),
                  [](Context &c, const Values &in) {
@@ -614,10 +667,14 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Square root"_s, 4, 80, 0, u"normal"_s, 17,
-                 u"Read a value n between 0 and 33713 and output its square root, rounded down: the "
-                 "largest r for which r*r is not more than n. For 15 the answer is 3, for 16 it is 4."_s,
-                 fixedThenRandom({{0}, {1}, {2}, {3}, {4}, {8}, {9}, {15}, {16}, {24}, {25}, {99}, {33488}, {33489}, {MaximumValue}},
-                                 [](Context &c) { return Values{c.random.typical(26, MaximumValue)}; }, 17),
+                 u"Read a value n between 0 and 33713 and output its square root, rounded down: "
+                 "the largest r for which r*r is not more than n. For 15 the answer is 3, for 16 "
+                 "it is 4."_s,
+                 fixedThenRandom({{0}, {1}, {2}, {3}, {4}, {8}, {9}, {15}, {16}, {24}, {25}, {99},
+                                  {33488}, {33489}, {MaximumValue}},
+                                 [](Context &c) {
+                                     return Values{c.random.typical(26, MaximumValue)};
+                                 }, 17),
                  [](Context &, const Values &in) {
                      int root = 0;
                      while ((root + 1) * (root + 1) <= in.at(0))
@@ -626,23 +683,27 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Calculator"_s, 4, 40, 0, u"normal"_s, 16,
-                 u"Build a calculator! A total starts at 0. Read pairs of values, an operation and an "
-                 "operand x:\n"
+                 u"Build a calculator! A total starts at 0. Read pairs of values, an operation and "
+                 "an operand x:\n"
                  "1 adds x to the total,\n"
                  "2 subtracts x from the total,\n"
                  "3 multiplies the total by x,\n"
                  "4 divides the total by x, rounded down.\n"
-                 "After each pair output the new total. An operation 0 ends the input; no operand follows "
-                 "it. For example, 1, 20, 0 outputs 20.\n\n"
-                 "The total always stays between 0 and 33713, you will never divide by 0, and there are "
-                 "at most 12 pairs, maybe none."_s,
+                 "After each pair output the new total. An operation 0 ends the input; no operand "
+                 "follows it. For example, 1, 20, 0 outputs 20.\n\n"
+                 "The total always stays between 0 and 33713, you will never divide by 0, and "
+                 "there are at most 12 pairs, maybe none."_s,
                  [](Context &c) {
-                     const QList<Values> fixed = {{0}, {1, 20, 0}, {1, MaximumValue, 0}, {1, 5, 2, 5, 0}, {1, 7, 3, 0, 0},
-                                                  {1, 100, 4, 7, 0}, {1, MaximumValue, 4, MaximumValue, 0},
-                                                  {1, 183, 3, 184, 0}, {2, 0, 0}, {3, MaximumValue, 0},
+                     const QList<Values> fixed = {{0}, {1, 20, 0}, {1, MaximumValue, 0},
+                                                  {1, 5, 2, 5, 0}, {1, 7, 3, 0, 0},
+                                                  {1, 100, 4, 7, 0},
+                                                  {1, MaximumValue, 4, MaximumValue, 0},
+                                                  {1, 183, 3, 184, 0}, {2, 0, 0},
+                                                  {3, MaximumValue, 0},
                                                   {4, 1, 1, 9, 4, 10, 0}, calculation(c, 12)};
-                     return fixedThenRandom(fixed, [](Context &random) { return calculation(random, random.random.range(2, 11)); },
-                                            16)(c);
+                     return fixedThenRandom(fixed, [](Context &random) {
+                         return calculation(random, random.random.range(2, 11));
+                     }, 16)(c);
                  },
                  [](Context &c, const Values &in) {
                      Values out;
@@ -663,7 +724,8 @@ QList<Entry> courseEntries()
                              break;
                          default: c.require(false, u"operation %1"_s.arg(op));
                          }
-                         c.require(total >= 0 && total <= MaximumValue, u"total %1 out of range"_s.arg(total));
+                         c.require(total >= 0 && total <= MaximumValue,
+                                   u"total %1 out of range"_s.arg(total));
                          out.append(int(total));
                      }
                      c.require(position == in.size() - 1, u"input does not end with the 0"_s);
@@ -672,12 +734,13 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Large number adder"_s, 4, 200, 0, u"normal"_s, 10,
-                 u"Read the 8 decimal digits of a number A, the most significant digit first, then the 8 "
-                 "digits of a number B. Output the 9 digits of A+B, the most significant first, leading "
-                 "zeros included. Every digit is a value between 0 and 9.\n\n"
+                 u"Read the 8 decimal digits of a number A, the most significant digit first, then "
+                 "the 8 digits of a number B. Output the 9 digits of A+B, the most significant "
+                 "first, leading zeros included. Every digit is a value between 0 and 9.\n\n"
                  "For A = 00000001 and B = 99999999 the output is 1, 0, 0, 0, 0, 0, 0, 0, 0."_s,
                  [](Context &c) {
-                     QList<QPair<int, int>> pairs = {{0, 0}, {99999999, 99999999}, {99999999, 1}, {12345678, 87654321},
+                     QList<QPair<int, int>> pairs = {{0, 0}, {99999999, 99999999}, {99999999, 1},
+                                                     {12345678, 87654321},
                                                      {1, 9}, {50000000, 50000000}};
                      while (pairs.size() < 10)
                          pairs.append({c.random.range(0, 99999999), c.random.range(0, 99999999)});
@@ -707,11 +770,12 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"What's in a name? III"_s, 4, 50, 65, u"alpha"_s, 1,
-                 nameText(u"\n\nNow you have 50 cells of tape and at most 65 commands."_s), {}, {}, nameInputs, nameOracle});
+                 nameText(u"\n\nNow you have 50 cells of tape and at most 65 commands."_s), {},
+                 {}, nameInputs, nameOracle});
 
     course.append({u"Binary II"_s, 4, 160, 0, u"normal"_s, 11,
-                 u"Read a value n between 0 and 255 and output its eight bits, each 0 or 1, the most "
-                 "significant bit first. For 5 output 0, 0, 0, 0, 0, 1, 0, 1."_s,
+                 u"Read a value n between 0 and 255 and output its eight bits, each 0 or 1, the "
+                 "most significant bit first. For 5 output 0, 0, 0, 0, 0, 1, 0, 1."_s,
                  fixedThenRandom({{0}, {1}, {2}, {127}, {128}, {255}, {170}, {85}},
                                  [](Context &c) { return Values{c.random.range(3, 254)}; }, 11),
                  [](Context &c, const Values &in) {
@@ -723,11 +787,14 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Optimal primes"_s, 4, 50, 0, u"normal"_s, 11,
-                 u"Read a value n between 2 and 33713 and output its prime factors in ascending order, each "
-                 "one as often as it divides n. For 12 output 2, 2, 3; for a prime such as 13 just output "
-                 "13."_s,
-                 fixedThenRandom({{2}, {3}, {4}, {12}, {32768}, {33703}, {MaximumValue}, {30030}, {9409}},
-                                 [](Context &c) { return Values{c.random.typical(5, MaximumValue)}; }, 11),
+                 u"Read a value n between 2 and 33713 and output its prime factors in ascending "
+                 "order, each one as often as it divides n. For 12 output 2, 2, 3; for a prime "
+                 "such as 13 just output 13."_s,
+                 fixedThenRandom({{2}, {3}, {4}, {12}, {32768}, {33703}, {MaximumValue}, {30030},
+                                  {9409}},
+                                 [](Context &c) {
+                                     return Values{c.random.typical(5, MaximumValue)};
+                                 }, 11),
                  [](Context &c, const Values &in) {
                      int n = in.at(0);
                      c.require(n >= 2, u"n below 2"_s);
@@ -742,11 +809,14 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Sorted"_s, 4, 8000, 0, u"normal"_s, 10,
-                 u"Read a list of values ended by a 0 and output its values in ascending order, the "
-                 "smallest first. Keep duplicates: 3, 1, 3 becomes 1, 3, 3. Don't output the 0.\n\n"
-                 "The list holds at most 100 values, each between 1 and 33713, and it may be empty."_s,
+                 u"Read a list of values ended by a 0 and output its values in ascending order, "
+                 "the smallest first. Keep duplicates: 3, 1, 3 becomes 1, 3, 3. Don't output the "
+                 "0.\n\n"
+                 "The list holds at most 100 values, each between 1 and 33713, and it may be "
+                 "empty."_s,
                  [](Context &c) {
-                     QList<Values> inputs = {{0}, {5, 0}, {3, 1, 3, 0}, {MaximumValue, 1, 0}, withEnd(Values(7, 42))};
+                     QList<Values> inputs = {{0}, {5, 0}, {3, 1, 3, 0}, {MaximumValue, 1, 0},
+                                             withEnd(Values(7, 42))};
                      Values ascending = c.random.list(30, 1, MaximumValue);
                      std::sort(ascending.begin(), ascending.end());
                      inputs.append(withEnd(ascending));
@@ -758,7 +828,8 @@ QList<Entry> courseEntries()
                      full[44] = 1;
                      inputs.append(withEnd(full));
                      while (inputs.size() < 10)
-                         inputs.append(withEnd(c.random.list(c.random.range(2, 100), 1, MaximumValue)));
+                         inputs.append(
+                             withEnd(c.random.list(c.random.range(2, 100), 1, MaximumValue)));
                      return inputs;
                  },
                  [](Context &c, const Values &in) {
@@ -768,20 +839,21 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Strange machine"_s, 4, 2000, 0, u"normal"_s, 13,
-                 u"Build a strange little machine. It has a counter, starting at 0, and a list, starting "
-                 "empty. Read commands until you read a 0; each command is a single value:\n"
+                 u"Build a strange little machine. It has a counter, starting at 0, and a list, "
+                 "starting empty. Read commands until you read a 0; each command is a single "
+                 "value:\n"
                  "1 adds 1 to the counter,\n"
                  "2 subtracts 1 from the counter,\n"
                  "3 outputs the counter,\n"
                  "4 appends the counter to the end of the list,\n"
                  "5 removes the last value of the list and makes it the counter,\n"
                  "6 outputs every value of the list, first to last (the list stays as it is).\n\n"
-                 "The counter never goes below 0 or above 33713, 5 never comes when the list is empty, "
-                 "the list never holds more than 300 values, and there are at most 400 commands before "
-                 "the 0. If the input is just 0, there is nothing to output."_s,
+                 "The counter never goes below 0 or above 33713, 5 never comes when the list is "
+                 "empty, the list never holds more than 300 values, and there are at most 400 "
+                 "commands before the 0. If the input is just 0, there is nothing to output."_s,
                  [](Context &c) {
-                     QList<Values> inputs = {{0}, {3, 0}, {1, 3, 0}, {6, 0}, {1, 1, 4, 2, 4, 6, 0}, {1, 4, 1, 4, 5, 3, 6, 0},
-                                             {4, 5, 3, 0}};
+                     QList<Values> inputs = {{0}, {3, 0}, {1, 3, 0}, {6, 0}, {1, 1, 4, 2, 4, 6, 0},
+                                             {1, 4, 1, 4, 5, 3, 6, 0}, {4, 5, 3, 0}};
                      inputs.append(withEnd(Values{1, 1, 1} + Values(300, 4) + Values{6, 3}));
                      while (inputs.size() < 13) {
                          Values commands;
@@ -825,7 +897,8 @@ QList<Entry> courseEntries()
                          case 6: out += list; break;
                          default: c.require(false, u"command %1"_s.arg(in.at(position)));
                          }
-                         c.require(counter >= 0 && counter <= MaximumValue, u"counter out of range"_s);
+                         c.require(counter >= 0 && counter <= MaximumValue,
+                                   u"counter out of range"_s);
                          c.require(list.size() <= 300, u"list too long"_s);
                      }
                      c.require(position == in.size() - 1, u"input does not end with the 0"_s);
@@ -835,50 +908,59 @@ QList<Entry> courseEntries()
 
     course.append({u"Passwords"_s, 4, 20000, 0, u"alpha"_s, 28,
                  AlphabetInput
-                     + u"\n\nYour input is a user name followed by a line break, then a password followed by "
-                       "a line break; each of them is 1 to 20 letters. These are the users and their "
-                       "passwords:\n\n"
+                     + u"\n\nYour input is a user name followed by a line break, then a password "
+                       "followed by a line break; each of them is 1 to 20 letters. These are the "
+                       "users and their passwords:\n\n"
                        "alice wonderland\n"
                        "bob builder\n"
                        "carol singer\n"
                        "dave diver\n"
                        "eve apple\n"
                        "mallory intruder\n\n"
-                       "Output y if the user name and the password are exactly one of these pairs, and n "
-                       "otherwise."_s,
+                       "Output y if the user name and the password are exactly one of these pairs, "
+                       "and n otherwise."_s,
                  {}, {},
                  [](Context &c) {
                      QStringList inputs;
                      for (const Account &account : Accounts)
-                         inputs.append(QString::fromUtf16(account.user) + u"\\n"_s + QString::fromUtf16(account.password));
-                     inputs << u"alice\\nbuilder"_s << u"bob\\nwonderland"_s << u"carol\\ndiver"_s << u"dave\\nsinger"_s
-                            << u"eve\\nintruder"_s << u"mallory\\napple"_s << u"alic\\nwonderland"_s << u"alicee\\nwonderland"_s
-                            << u"bobby\\nbuilder"_s << u"carol\\nsinge"_s << u"dave\\ndivers"_s << u"eve\\napples"_s
-                            << u"ev\\napple"_s << u"mallory\\nintruderr"_s << u"trudy\\nintruder"_s << u"alice\\nalice"_s
+                         inputs.append(QString::fromUtf16(account.user) + u"\\n"_s
+                                       + QString::fromUtf16(account.password));
+                     inputs << u"alice\\nbuilder"_s << u"bob\\nwonderland"_s << u"carol\\ndiver"_s
+                            << u"dave\\nsinger"_s << u"eve\\nintruder"_s << u"mallory\\napple"_s
+                            << u"alic\\nwonderland"_s << u"alicee\\nwonderland"_s
+                            << u"bobby\\nbuilder"_s << u"carol\\nsinge"_s << u"dave\\ndivers"_s
+                            << u"eve\\napples"_s << u"ev\\napple"_s << u"mallory\\nintruderr"_s
+                            << u"trudy\\nintruder"_s << u"alice\\nalice"_s
                             << u"mallory\\nmallory"_s << u"wonderland\\nalice"_s << u"e\\napple"_s
                             << c.random.word(20) + u"\\n"_s + c.random.word(20)
-                            << c.random.word(c.random.range(1, 8)) + u"\\nwonderland"_s << u"bob\\nb"_s;
+                            << c.random.word(c.random.range(1, 8)) + u"\\nwonderland"_s
+                            << u"bob\\nb"_s;
                      return inputs;
                  },
                  [](Context &c, const QString &in) {
                      const QStringList parts = in.split(u"\\n"_s);
                      c.require(parts.size() == 2, u"not a name and a password"_s);
                      for (const QString &part : parts)
-                         c.require(part.size() >= 1 && part.size() <= 20, u"part of %1 letters"_s.arg(part.size()));
+                         c.require(part.size() >= 1 && part.size() <= 20,
+                                   u"part of %1 letters"_s.arg(part.size()));
                      for (const Account &account : Accounts) {
-                         if (parts == QStringList{QString::fromUtf16(account.user), QString::fromUtf16(account.password)})
+                         if (parts == QStringList{QString::fromUtf16(account.user),
+                                                  QString::fromUtf16(account.password)})
                              return u"y"_s;
                      }
                      return u"n"_s;
                  }});
 
     course.append({u"Cubic root"_s, 5, 6, 100, u"normal"_s, 18,
-                 u"Read a value n between 0 and 33713 and output its cube root, rounded down: the largest r "
-                 "for which r*r*r is not more than n. For 26 the answer is 2, for 27 it is 3.\n\n"
+                 u"Read a value n between 0 and 33713 and output its cube root, rounded down: the "
+                 "largest r for which r*r*r is not more than n. For 26 the answer is 2, for 27 it "
+                 "is 3.\n\n"
                  "Tight quarters: you have 6 cells of tape and at most 100 commands."_s,
-                 fixedThenRandom({{0}, {1}, {7}, {8}, {26}, {27}, {32767}, {32768}, {MaximumValue}, {63}, {64}, {124},
-                                  {125}, {999}, {1000}},
-                                 [](Context &c) { return Values{c.random.typical(2, MaximumValue)}; }, 18),
+                 fixedThenRandom({{0}, {1}, {7}, {8}, {26}, {27}, {32767}, {32768}, {MaximumValue},
+                                  {63}, {64}, {124}, {125}, {999}, {1000}},
+                                 [](Context &c) {
+                                     return Values{c.random.typical(2, MaximumValue)};
+                                 }, 18),
                  [](Context &, const Values &in) {
                      int root = 0;
                      while ((root + 1) * (root + 1) * (root + 1) <= in.at(0))
@@ -888,13 +970,12 @@ QList<Entry> courseEntries()
 
     course.append({u"To brain: air bot"_s, 4, 800, 0, u"alpha"_s, 16,
                  oneWordInput(300)
-                     + u"Output y if "
-                       "the word is a palindrome, the same read backwards as forwards (like redivider), and n "
-                       "otherwise."_s,
+                     + u"Output y if the word is a palindrome, the same read backwards as forwards "
+                       "(like redivider), and n otherwise."_s,
                  {}, {},
                  [](Context &c) {
-                     QStringList inputs = {u"redivider"_s, u"a"_s, u"ab"_s, u"aa"_s, u"aba"_s, u"abca"_s,
-                                           u"abcdcba"_s, u"abcdba"_s, u"zz"_s, u"az"_s};
+                     QStringList inputs = {u"redivider"_s, u"a"_s, u"ab"_s, u"aa"_s, u"aba"_s,
+                                           u"abca"_s, u"abcdcba"_s, u"abcdba"_s, u"zz"_s, u"az"_s};
                      inputs.append(palindrome(c.random, 300));
                      QString nearMiss = palindrome(c.random, 300);
                      nearMiss[140] = QChar(u'a' + (nearMiss.at(140).unicode() - u'a' + 1) % 26);
@@ -908,21 +989,23 @@ QList<Entry> courseEntries()
                      return inputs;
                  },
                  [](Context &c, const QString &in) {
-                     c.require(in.size() >= 1 && in.size() <= 300, u"word of %1 letters"_s.arg(in.size()));
+                     c.require(in.size() >= 1 && in.size() <= 300,
+                               u"word of %1 letters"_s.arg(in.size()));
                      QString reversed = in;
                      std::reverse(reversed.begin(), reversed.end());
                      return reversed == in ? u"y"_s : u"n"_s;
                  }});
 
     course.append({u"What's in a name? IV"_s, 5, 50, 55, u"alpha"_s, 1,
-                 nameText(u"\n\nThe last word on it: 50 cells of tape and at most 55 commands."_s), {}, {}, nameInputs,
-                 nameOracle});
+                 nameText(u"\n\nThe last word on it: 50 cells of tape and at most 55 commands."_s),
+                 {}, {}, nameInputs, nameOracle});
 
     course.append({u"Reverse engineering"_s, 5, 20000, 0, u"normal"_s, 48, u"...?"_s,
                  [](Context &c) {
                      QList<Values> inputs;
-                     for (int n : {1, 2, 3, 0, 5, 9, 10, 11, 12, 19, 20, 23, 45, 99, 100, 101, 109, 110, 123, 555, 999,
-                                   1000, 1001, 1234, 9999, 10000, 12345, 19999, 29999, MaximumValue})
+                     for (int n : {1, 2, 3, 0, 5, 9, 10, 11, 12, 19, 20, 23, 45, 99, 100, 101, 109,
+                                   110, 123, 555, 999, 1000, 1001, 1234, 9999, 10000, 12345, 19999,
+                                   29999, MaximumValue})
                          inputs.append(Values{n});
                      while (inputs.size() < 48) {
                          const Values n{c.random.typical(0, MaximumValue)};
@@ -939,18 +1022,19 @@ QList<Entry> courseEntries()
                  }});
 
     course.append({u"Nim"_s, 5, 20000, 0, u"nim"_s, 50,
-                 u"Let's play Nim! There are three piles of objects. The players take turns; a move takes "
-                 "any number of objects from one pile. Whoever takes the last object wins.\n\n"
-                 "First read the sizes of the three piles: the first two hold 1 to 30 objects, the third 1 "
-                 "to 31. Then you move first. To move, output the number of a pile (1, 2 or 3; it must not "
-                 "be empty) and then how many objects you take from it (from 0 up to the size of the pile; "
-                 "0 changes nothing). After your move, unless all piles are empty, read the computer's "
-                 "move, again a pile number and a count, and take those objects away too. Then it is your "
-                 "turn again.\n\n"
-                 "When all piles are empty, after your move or after the computer's, the game is over: end "
-                 "your program without reading or writing anything more.\n\n"
-                 "You don't have to win, but every move must be legal. You will play 50 games, each one "
-                 "dealt afresh."_s});
+                 u"Let's play Nim! There are three piles of objects. The players take turns; a "
+                 "move takes any number of objects from one pile. Whoever takes the last object "
+                 "wins.\n\n"
+                 "First read the sizes of the three piles: the first two hold 1 to 30 objects, the "
+                 "third 1 to 31. Then you move first. To move, output the number of a pile (1, 2 "
+                 "or 3; it must not be empty) and then how many objects you take from it (from 0 "
+                 "up to the size of the pile; 0 changes nothing). After your move, unless all "
+                 "piles are empty, read the computer's move, again a pile number and a count, and "
+                 "take those objects away too. Then it is your turn again.\n\n"
+                 "When all piles are empty, after your move or after the computer's, the game is "
+                 "over: end your program without reading or writing anything more.\n\n"
+                 "You don't have to win, but every move must be legal. You will play 50 games, "
+                 "each one dealt afresh."_s});
 
     return course;
 }

@@ -20,7 +20,8 @@ int main(int argc, char *argv[])
         return 1;
 
     QSaveFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly) || file.write(course.xml) != course.xml.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(course.xml) != course.xml.size()
+        || !file.commit()) {
         err << "cannot write " << file.fileName() << ": " << file.errorString() << '\n';
         return 1;
     }

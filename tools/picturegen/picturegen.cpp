@@ -45,7 +45,8 @@ QPainterPath regularPolygon(QPointF centre, double radius, int corners, double s
     QPainterPath path;
     for (int i = 0; i < corners; ++i) {
         const double angle = startAngle + 2 * Pi * i / corners;
-        const QPointF corner(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle));
+        const QPointF corner(centre.x() + radius * std::cos(angle),
+                             centre.y() + radius * std::sin(angle));
         if (i == 0)
             path.moveTo(corner);
         else
@@ -118,7 +119,8 @@ void drawCheck(QPainter &p)
 void drawDuck(QPainter &p)
 {
     const QColor line(0x8a, 0x5a, 0x00);
-    const QBrush yellow = verticalGradient(4, 29, QColor(0xff, 0xe8, 0x5c), QColor(0xf0, 0xb4, 0x00));
+    const QBrush yellow = verticalGradient(4, 29, QColor(0xff, 0xe8, 0x5c),
+                                           QColor(0xf0, 0xb4, 0x00));
 
     QPainterPath body;
     body.moveTo(4.5, 19);
@@ -396,7 +398,8 @@ void drawMurkle(QPainter &p)
         const QRectF cell(25 + i * cellSize, cellTop, cellSize, cellSize);
         const bool current = i == 1;
         p.setPen(outline(QColor(0x10, 0x0c, 0x40), 2));
-        p.setBrush(current ? QBrush(verticalGradient(cellTop, cellTop + cellSize, QColor(0xff, 0xf0, 0x80),
+        p.setBrush(current
+                   ? QBrush(verticalGradient(cellTop, cellTop + cellSize, QColor(0xff, 0xf0, 0x80),
                                                      QColor(0xff, 0xb8, 0x10)))
                            : QBrush(QColor(0xdc, 0xe0, 0xf8)));
         p.drawRect(cell);
@@ -474,7 +477,8 @@ int main(int argc, char *argv[])
             return 1;
     }
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString path = u"hicolor/%1x%1/apps/%2.png"_s.arg(size).arg(QStringLiteral(ZINDLE_APP_ID));
+        const QString path = u"hicolor/%1x%1/apps/%2.png"_s.arg(size)
+                                 .arg(QStringLiteral(ZINDLE_APP_ID));
         if (!save(render(appIcon, double(size) / appIcon.width), icons.filePath(path), err))
             return 1;
     }
