@@ -3,7 +3,10 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-repeat bench package clean
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 0
+
+.PHONY: all deps configure build run test test-repeat bench package fuzz clean
 
 all: build
 
@@ -38,5 +41,13 @@ bench:
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD)/bench && for b in bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen ./$$b; done
 
+# The fuzz targets in fuzz/, built by clang with coverage and sanitizers in a build folder of
+# their own. By default each runs its seed corpus once; FUZZ_SECONDS=600 fuzzes each that long.
+fuzz:
+	@scripts/install-deps.sh --fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++-14 -DZINDLE_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize $(FUZZ_BUILD)

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Zindle needs to build, test and run, skipping those already
-# present. With --bench it also installs what the benchmarks compare against.
+# present. With --bench it also installs what the benchmarks compare against; with --fuzz, the
+# compiler and runtime of the fuzz targets.
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 # Building the Debian package and checking what it installs.
 packages+=(dpkg-dev desktop-file-utils appstream man-db file)
-if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(beef)
-fi
+case "${1:-}" in
+    --bench) packages+=(beef) ;;
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,280 @@
+// The machine, one step at a time, against a plain model of its rules: after every step both
+// agree on the answer of step(), the stop reason, the program counter, the current cell, the
+// whole tape, and on which handler calls were made with which values. The input drives the
+// program, the tape length and maximum value, every answer of the handler, and now and then
+// a change of program, maximum value or tape length while the machine runs.
+
+#include "fuzzsupport.h"
+
+#include "interpreter/iohandler.h"
+#include "interpreter/machine.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+namespace {
+
+enum class Call { HasInput, Input, Output, IsComplete };
+
+struct Record
+{
+    Call call;
+    int value; // the answer, or the value handed to output()
+};
+
+// Answers from the fuzz input, and a log of every call for the model to check.
+class ScriptedHandler : public IOHandler
+{
+public:
+    explicit ScriptedHandler(FuzzedDataProvider &data)
+        : data(data)
+    {
+    }
+
+    bool hasInput() override { return log(Call::HasInput, data.ConsumeBool()); }
+    int input() override
+    {
+        // Mostly small values, now and then anything at all.
+        const int value = data.ConsumeBool() ? data.ConsumeIntegralInRange(-2, 300)
+                                             : data.ConsumeIntegral<int>();
+        calls.push_back({Call::Input, value});
+        return value;
+    }
+    bool output(int value) override
+    {
+        calls.push_back({Call::Output, value});
+        return log(Call::Output, data.ConsumeIntegralInRange(0, 7) != 0);
+    }
+    bool isComplete() override { return log(Call::IsComplete, data.ConsumeIntegralInRange(0, 3) != 0); }
+
+    std::deque<Record> calls;
+
+private:
+    bool log(Call call, bool answer)
+    {
+        calls.push_back({call, answer ? 1 : 0});
+        return answer;
+    }
+
+    FuzzedDataProvider &data;
+};
+
+// The rules of the machine as plainly as they can be written.
+struct Model
+{
+    QString program;
+    int programCounter = -1;
+    std::vector<int> loops;
+    std::vector<int> tape;
+    int cell = 0;
+    int maximum = Machine::DefaultMaximumValue;
+    bool running = false;
+    StopReason reason = StopReason::NotStopped;
+    std::deque<Record> *calls = nullptr;
+
+    void reset()
+    {
+        programCounter = -1;
+        loops.clear();
+        std::fill(tape.begin(), tape.end(), 0);
+        cell = 0;
+        running = false;
+        reason = StopReason::NotStopped;
+    }
+
+    void stop(StopReason why)
+    {
+        reason = why;
+        running = false;
+    }
+
+    int take(Call call)
+    {
+        require(!calls->empty(), "a handler call is missing");
+        const Record record = calls->front();
+        require(record.call == call, "the handler was called out of turn");
+        calls->pop_front();
+        return record.value;
+    }
+
+    int findLoopEnd(int position) const
+    {
+        int depth = 1;
+        for (int i = position + 1; i < program.size(); ++i) {
+            if (program.at(i) == u'[')
+                ++depth;
+            else if (program.at(i) == u']')
+                --depth;
+            if (depth == 0)
+                return i;
+        }
+        return -1;
+    }
+
+    bool step()
+    {
+        if (!running)
+            return true;
+        ++programCounter;
+        while (programCounter < program.size() && program.at(programCounter) == u' ')
+            ++programCounter;
+        if (programCounter >= program.size()) {
+            if (!loops.empty())
+                stop(StopReason::UnmatchedLoop);
+            else
+                stop(take(Call::IsComplete) ? StopReason::Finished : StopReason::IncompleteResult);
+            return true;
+        }
+        int &c = tape[size_t(cell)];
+        switch (program.at(programCounter).unicode()) {
+        case u'+':
+            c = c + 1 > maximum ? 0 : c + 1;
+            break;
+        case u'-':
+            c = c == 0 ? maximum : c - 1;
+            break;
+        case u'>':
+            if (++cell >= int(tape.size()))
+                stop(StopReason::RightEdge);
+            break;
+        case u'<':
+            if (--cell < 0)
+                stop(StopReason::LeftEdge);
+            break;
+        case u'[':
+            if (c != 0) {
+                loops.push_back(programCounter);
+            } else {
+                const int end = findLoopEnd(programCounter);
+                if (end < 0)
+                    stop(StopReason::UnmatchedLoop);
+                else
+                    programCounter = end;
+            }
+            break;
+        case u']':
+            if (loops.empty())
+                stop(StopReason::UnmatchedLoop);
+            else if (c != 0)
+                programCounter = loops.back();
+            else
+                loops.pop_back();
+            break;
+        case u',': {
+            if (!take(Call::HasInput)) {
+                stop(StopReason::BadInput);
+                break;
+            }
+            const int value = take(Call::Input);
+            if (value < 0 || value > maximum)
+                stop(StopReason::BadInput);
+            else
+                c = value;
+            break;
+        }
+        case u'.':
+            require(take(Call::Output) == c, "output() was handed another value");
+            if (!take(Call::Output))
+                stop(StopReason::BadOutput);
+            break;
+        default:
+            break;
+        }
+        return !running;
+    }
+};
+
+QString program(FuzzedDataProvider &data)
+{
+    static const char16_t characters[] = u"+-<>[],.+-<>[]  @\nx";
+    const size_t length = data.ConsumeIntegralInRange<size_t>(0, 64);
+    QString text;
+    for (size_t i = 0; i < length; ++i)
+        text += QChar(characters[data.ConsumeIntegralInRange<size_t>(0, std::size(characters) - 2)]);
+    return text;
+}
+
+int maximumValue(FuzzedDataProvider &data)
+{
+    static const int values[] = {1, 2, 3, 255, Machine::DefaultMaximumValue, 2000000000};
+    return data.ConsumeBool() ? values[data.ConsumeIntegralInRange<size_t>(0, std::size(values) - 1)]
+                              : data.ConsumeIntegralInRange(1, 2000000000);
+}
+
+void compare(const Machine &machine, const Model &model)
+{
+    require(machine.stopReason() == model.reason, "stop reason");
+    require(machine.isRunning() == model.running, "running");
+    require(machine.programCounter() == model.programCounter, "program counter");
+    require(machine.currentCell() == model.cell, "current cell");
+    require(machine.tapeLength() == int(model.tape.size()), "tape length");
+    require(machine.maximumValue() == model.maximum, "maximum value");
+    const QChar command = model.programCounter >= 0 && model.programCounter < model.program.size()
+            ? model.program.at(model.programCounter)
+            : QChar();
+    require(machine.currentCommand() == command, "current command");
+    for (int i = -1; i <= int(model.tape.size()); ++i) {
+        const int expected = i >= 0 && i < int(model.tape.size()) ? model.tape[size_t(i)] : 0;
+        require(machine.cell(i) == expected, "a cell");
+    }
+    require(model.calls->empty(), "an unexpected handler call");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
+{
+    FuzzedDataProvider data(bytes, size);
+    ScriptedHandler handler(data);
+    Model model;
+    model.calls = &handler.calls;
+
+    const int tapeLength = data.ConsumeIntegralInRange(1, 12);
+    Machine machine(tapeLength);
+    machine.setHandler(&handler);
+    model.tape.assign(size_t(tapeLength), 0);
+    model.maximum = maximumValue(data);
+    machine.setMaximumValue(model.maximum);
+    model.program = program(data);
+    machine.setProgram(model.program);
+
+    for (int run = 0; run < 3 && data.remaining_bytes() > 0; ++run) {
+        machine.start();
+        model.reset();
+        model.running = true;
+        compare(machine, model);
+        for (int steps = 0; steps < 4000 && data.remaining_bytes() > 0; ++steps) {
+            switch (data.ConsumeIntegralInRange(0, 63)) {
+            case 0:
+                model.maximum = maximumValue(data);
+                machine.setMaximumValue(model.maximum);
+                break;
+            case 1: {
+                const int length = data.ConsumeIntegralInRange(1, 12);
+                machine.setTapeLength(length);
+                model.tape.assign(size_t(length), 0);
+                model.reset();
+                break;
+            }
+            case 2:
+                model.program = program(data);
+                machine.setProgram(model.program);
+                break;
+            default:
+                break;
+            }
+            const bool stopped = machine.step();
+            require(stopped == model.step(), "answer of step()");
+            compare(machine, model);
+            if (stopped)
+                break;
+        }
+        const int position = data.ConsumeIntegralInRange(-1, int(model.program.size()));
+        require(machine.findLoopEnd(position) == model.findLoopEnd(position), "findLoopEnd()");
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+// The program-file reader on arbitrary bytes, and the editor's round trip: whatever text a
+// file gives, putting it into the editor and taking it out for saving gives it back unchanged,
+// while the editor's plain text keeps one character for each, as the run and the highlighting
+// count positions by it.
+
+#include "fuzzsupport.h"
+
+#include "window/programfile.h"
+
+#include <QPlainTextEdit>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    startFuzzApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
+{
+    const QByteArray file(reinterpret_cast<const char *>(bytes), qsizetype(size));
+    const QString text = programFileText(file);
+
+    // Kept for the whole run and never destroyed, like the application itself.
+    static QPlainTextEdit &editor = *new QPlainTextEdit;
+    setEditorFileText(&editor, text);
+    require(editorFileText(&editor) == text, "the editor gives back the file's text");
+    require(editor.toPlainText().size() == text.size(), "one editor position per character");
+    require(!editor.document()->isUndoAvailable(), "reading a file is nothing to undo");
+    return 0;
+}

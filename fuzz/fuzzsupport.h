@@ -1,0 +1,49 @@
+#ifndef FUZZSUPPORT_H
+#define FUZZSUPPORT_H
+
+// What every fuzz target needs before its first input: an application without a display, and
+// a settings store of its own, so that no run ever reads or writes the user's marks.
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cstdio>
+#include <cstdlib>
+
+inline void startFuzzApplication()
+{
+    static int argc = 1;
+    static char name[] = "zindle-fuzz";
+    static char *argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    const QString store = QDir::tempPath() + QStringLiteral("/zindle-fuzz-settings");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store);
+    new QApplication(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("MurkleSoftware"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zindle"));
+    // The font system keeps what it sets up on first use; done here, it is not taken for a
+    // leak of the first input.
+    QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("x"));
+}
+
+// The font library keeps what it looks up for each new script it meets, unreachable to the
+// leak checker though never lost; every other leak still ends the run.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
+
+// A broken promise of the code under test: report it and stop, so that the fuzzer keeps the input.
+inline void require(bool condition, const char *what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+#endif // FUZZSUPPORT_H
