@@ -26,10 +26,11 @@ TestType testTypeOf(const Challenge &challenge)
     return TestType::Unknown;
 }
 
-// The translation context of every refusal.
+// Every refusal is a text of the window's warning boxes, so it is translated in the window's
+// context; zindle-check shows the same words.
 struct ChallengeTest
 {
-    Q_DECLARE_TR_FUNCTIONS(ChallengeTest)
+    Q_DECLARE_TR_FUNCTIONS(Zindle)
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+// The crash box is the window's, so its texts keep the window's translation context.
 QString crashText(StopReason reason)
 {
     switch (reason) {
@@ -9,18 +10,18 @@ QString crashText(StopReason reason)
     case StopReason::Finished:
         return QString();
     case StopReason::LeftEdge:
-        return QCoreApplication::translate("StopReason", "Invalid move over left side of tape!");
+        return QCoreApplication::translate("Zindle", "Invalid move over left side of tape!");
     case StopReason::RightEdge:
-        return QCoreApplication::translate("StopReason", "Invalid move over right side of tape!");
+        return QCoreApplication::translate("Zindle", "Invalid move over right side of tape!");
     case StopReason::BadInput:
-        return QCoreApplication::translate("StopReason", "Bad input!");
+        return QCoreApplication::translate("Zindle", "Bad input!");
     case StopReason::BadOutput:
-        return QCoreApplication::translate("StopReason", "Bad output!");
+        return QCoreApplication::translate("Zindle", "Bad output!");
     case StopReason::UnmatchedLoop:
-        return QCoreApplication::translate("StopReason", "Unmatched loop!");
+        return QCoreApplication::translate("Zindle", "Unmatched loop!");
     case StopReason::IncompleteResult:
         return QCoreApplication::translate(
-            "StopReason", "The program terminated without delivering the full result!");
+            "Zindle", "The program terminated without delivering the full result!");
     }
-    return QCoreApplication::translate("StopReason", "Unknown crash! How odd.");
+    return QCoreApplication::translate("Zindle", "Unknown crash! How odd.");
 }
