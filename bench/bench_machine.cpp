@@ -5,9 +5,9 @@
 
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
-#include "interpreter/programtext.h"
 
-#include <QFile>
+#include "benchprograms.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -36,21 +36,6 @@ struct Program
     QString text;
 };
 
-// The Collatz walker of the course, walking from 7 (no value above 52) 65025 times.
-QString collatzWalks()
-{
-    QFile file(
-        QStringLiteral(ZINDLE_SOURCE_DIR "/tests/challenges/solutions/33-collatz-walker.bf"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString walker = machineProgram(QString::fromLatin1(file.readAll())).simplified();
-    walker.remove(u' ');
-    walker.replace(u","_qs, QString(7, u'+'));
-    // The walk starts on cell 0 and ends on cell 2 with the marker in cell 0; two counters
-    // sit in cells 6 and 7.
-    return u">>>>>>-[>-[<<<<<<<"_qs + walker + u"<<->>>>>>>-]<-]"_qs;
-}
-
 QList<Program> programs()
 {
     // three nested counting loops of 255 passes each, doing arithmetic inside
@@ -66,7 +51,7 @@ QList<Program> programs()
             {"skipped loops", skipping},
             {"heavy output", output},
             {"squares", squares},
-            {"Collatz walks", collatzWalks()}};
+            {"Collatz walks", collatzWalks(255, 255)}};
 }
 
 double processorSeconds()

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 QString CaseResult::text() const
 {
     if (outOfSteps)
@@ -102,8 +104,9 @@ CaseResult CourseCheck::finishCase(Machine &machine, qint64 maximumSteps)
     qint64 steps = 0;
     bool stopped = false;
     while (!stopped && steps < maximumSteps) {
-        stopped = machine.step();
-        ++steps;
+        const RunResult ran = machine.run(int(std::min<qint64>(maximumSteps - steps, 1 << 30)));
+        stopped = ran.stopped;
+        steps += ran.steps;
     }
     if (!stopped) {
         result.outOfSteps = true;

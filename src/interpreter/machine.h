@@ -7,6 +7,7 @@
 #include <memory>
 
 class IOHandler;
+class Machine;
 
 // Why the machine stopped. The numbers are fixed: the window reports by them.
 enum class StopReason : int {
@@ -27,6 +28,9 @@ struct RunStops
 {
     int position = -1;
     QChar command;
+
+    // True when the step `machine` took last meets one of these stops.
+    bool metBy(const Machine &machine) const;
 };
 
 struct RunResult

@@ -124,12 +124,6 @@ int shifted(int cell, long long change, int maximum)
     return int(value < 0 ? value + values : value);
 }
 
-bool meetsStop(const Machine &machine, const RunStops &stops)
-{
-    return machine.programCounter() == stops.position
-           || (!stops.command.isNull() && machine.currentCommand() == stops.command);
-}
-
 // run() one step() at a time: the meaning of run(), and its way where the plan cannot go.
 RunResult runByStep(Machine &machine, int maxSteps, const RunStops &stops)
 {
@@ -137,7 +131,7 @@ RunResult runByStep(Machine &machine, int maxSteps, const RunStops &stops)
     while (result.steps < maxSteps) {
         const bool stopped = machine.step();
         ++result.steps;
-        if (stopped || meetsStop(machine, stops)) {
+        if (stopped || stops.metBy(machine)) {
             result.stopped = true;
             break;
         }
@@ -146,6 +140,12 @@ RunResult runByStep(Machine &machine, int maxSteps, const RunStops &stops)
 }
 
 } // namespace
+
+bool RunStops::metBy(const Machine &machine) const
+{
+    return machine.programCounter() == position
+           || (!command.isNull() && machine.currentCommand() == command);
+}
 
 void RunPlan::build(const char16_t *code, int length)
 {
@@ -341,7 +341,7 @@ namespace {
 // The rest of a run() whose plan a handler took away by replacing the program.
 RunResult runOnByStep(Machine &machine, int done, int left, const RunStops &stops)
 {
-    if (meetsStop(machine, stops))
+    if (stops.metBy(machine))
         return {done, true};
     const RunResult rest = runByStep(machine, left, stops);
     return {done + rest.steps, rest.stopped};
@@ -532,7 +532,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             // it.
             endRun(cell, offGrid != OnGrid ? offGrid : counterBefore(k), 0, false);
             --left;
-            if (machine.step() || meetsStop(machine, stops))
+            if (machine.step() || stops.metBy(machine))
                 return {maxSteps - left, true};
             if (programChanges != changes)
                 return runOnByStep(machine, maxSteps - left, left, stops);

@@ -7,12 +7,24 @@
 #include "interpreter/crashtext.h"
 #include "interpreter/programtext.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimerEvent>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int BatchSize = 1000;
+// A continuous run works for a frame of the screen between two turns of the event loop: long
+// enough that the repaint which follows each batch (a few milliseconds) takes a small share of
+// the time, short enough that the window still repaints some 40 times a second and answers at
+// once. It looks at the time after every run() of chunkSteps steps, which it sizes to take about
+// ChunkNanoseconds.
+constexpr qint64 BatchNanoseconds = Pacer::FrameNanoseconds;
+constexpr qint64 ChunkNanoseconds = 250000;
+// A chunk that ran cheap steps (loops worked out at once) must not grow so large that the same
+// count of dear ones would hold the window up.
+constexpr int LargestChunk = 1 << 20;
 
 } // namespace
 
@@ -123,37 +135,49 @@ void Zindle::stopRun()
         testFailed();
 }
 
-void Zindle::runSteps(int count)
+RunResult Zindle::Private::advance(int count)
 {
-    WorkbenchState &s = d->state;
-    bool paused = false;
-    d->inBatch = true;
-    for (int i = 0; i < count; ++i) {
-        bool stopped = s.machine->step();
-        if (s.testsLeft != 0)
-            ++d->caseStepCalls;
-        if (s.stopPosition != -1 && s.machine->programCounter() == s.stopPosition)
-            stopped = true;
-        if (stopped || (!s.stopCommand.isNull() && s.stopCommand == s.machine->currentCommand())) {
-            s.stopCommand = u'@';
-            s.stopPosition = -1;
-            d->killRunTimer();
-            paused = true;
-            break;
-        }
+    WorkbenchState &s = state;
+    const RunStops stops{s.stopPosition, s.stopCommand};
+    RunResult result;
+    if (count == 1) {
+        // A single step goes through step(), the machine's reference.
+        result.steps = 1;
+        result.stopped = s.machine->step() || stops.metBy(*s.machine);
+    } else {
+        result = s.machine->run(count, stops);
     }
-    d->inBatch = false;
+    if (s.testsLeft != 0)
+        caseStepCalls += result.steps;
+    if (result.stopped) {
+        s.stopCommand = u'@';
+        s.stopPosition = -1;
+        killRunTimer();
+    }
+    return result;
+}
+
+void Zindle::Private::endBatch(bool paused)
+{
+    WorkbenchState &s = state;
     // A prompt held the timer off in the middle of this batch; the run goes on unless it
     // stopped meanwhile.
-    if (d->timerHeldOff) {
-        d->timerHeldOff = false;
+    if (timerHeldOff) {
+        timerHeldOff = false;
         if (!paused && s.running)
-            d->startRunTimer();
+            startRunTimer();
     }
-
-    updateViews();
+    q->updateViews();
     if (s.machine->stopReason() != StopReason::NotStopped)
-        stopRun();
+        q->stopRun();
+}
+
+void Zindle::runSteps(int count)
+{
+    d->inBatch = true;
+    const bool paused = d->advance(count).stopped;
+    d->inBatch = false;
+    d->endBatch(paused);
 }
 
 void Zindle::on_actionRun_triggered()
@@ -241,7 +265,25 @@ void Zindle::timerEvent(QTimerEvent *event)
         d->timerHeldOff = true;
         return;
     }
-    runSteps(BatchSize);
+    // One batch: chunks of steps until its time is up, the run pauses or stops, or a prompt
+    // opened.
+    d->inBatch = true;
+    QElapsedTimer batch;
+    batch.start();
+    bool paused = false;
+    do {
+        const qint64 chunkStart = batch.nsecsElapsed();
+        const RunResult result = d->advance(d->chunkSteps);
+        paused = result.stopped;
+        if (paused || d->timerHeldOff)
+            break;
+        const qint64 spent = std::max<qint64>(1, batch.nsecsElapsed() - chunkStart);
+        const qint64 fitting = qint64(d->chunkSteps) * ChunkNanoseconds / spent;
+        d->chunkSteps =
+            int(std::clamp<qint64>(fitting, 2, std::min(2 * d->chunkSteps, LargestChunk)));
+    } while (batch.nsecsElapsed() < BatchNanoseconds);
+    d->inBatch = false;
+    d->endBatch(paused);
 }
 
 void Zindle::updateViews()

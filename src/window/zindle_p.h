@@ -98,6 +98,12 @@ struct Zindle::Private
     void startRunTimer();
     void killRunTimer();
     void setPaced(bool paced);
+    // Runs up to `count` steps of the run in progress (runcontrol.cpp). A stop condition met
+    // ends the pending step-to mode and the run timer.
+    RunResult advance(int count);
+    // After the steps of a batch: the run timer again if a prompt held it off, the views, and
+    // the end of the run if the machine stopped.
+    void endBatch(bool paused);
     // Marks the command at `position` in the program (-1: none). While the program runs
     // continuously the mark moves at the screen's pace: re-highlighting its line costs far
     // more than a batch of commands, and nobody sees a mark that moves between two frames.
@@ -124,6 +130,8 @@ struct Zindle::Private
     bool inBatch = false;
     // The run timer was killed while a prompt was open and is to be started again.
     bool timerHeldOff = false;
+    // The steps of one machine run() in a continuous run, sized by the time they take.
+    int chunkSteps = 1000;
     RepaintThrottle throttle;
     int markPosition = -1;
     Pacer markPacer;
