@@ -22,6 +22,9 @@ inline void startFuzzApplication()
     QStandardPaths::setTestModeEnabled(true);
     const QString store = QDir::tempPath() + QStringLiteral("/zindle-fuzz-settings");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store);
+    // Qt's warnings (such as every prompt's from the offscreen platform) would only bury the
+    // fuzzer's own report; a fatal message still ends the run.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     new QApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("MurkleSoftware"));
     QCoreApplication::setApplicationName(QStringLiteral("Zindle"));
