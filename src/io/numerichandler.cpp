@@ -5,6 +5,8 @@
 
 #include <QString>
 
+using namespace Qt::StringLiterals;
+
 NumericHandler::NumericHandler(Zindle *window)
     : NumericHandler(window->inputEdit(), window->outputEdit())
 {
@@ -13,6 +15,7 @@ NumericHandler::NumericHandler(Zindle *window)
 NumericHandler::NumericHandler(QPlainTextEdit *input, QPlainTextEdit *output)
     : InteractiveHandler(input, output, Prompt::Number)
 {
+    writer().setSeparator(u", "_s);
 }
 
 NumericHandler::~NumericHandler() = default;

@@ -18,6 +18,7 @@ private Q_SLOTS:
     void writing_data();
     void writing();
     void newRunStartsAfresh();
+    void longOutputShowsItsTail();
     void windowPanes();
 
 private:
@@ -155,6 +156,27 @@ void TestNumericHandler::newRunStartsAfresh()
     QCOMPARE(output->toPlainText(), u"1, 2"_s);
     QCOMPARE(runProgram(machine, handler, u"+"_s), StopReason::Finished);
     QCOMPARE(output->toPlainText(), QString());
+}
+
+// 1 to 33713, more than the pane keeps: it shows the last values, in full and in order, after
+// a line that counts exactly the ones before them.
+void TestNumericHandler::longOutputShowsItsTail()
+{
+    NumericHandler handler(input, output);
+    Machine machine(1000);
+    QCOMPARE(runProgram(machine, handler, u"+[.+]"_s), StopReason::Finished);
+    // A long pane may take its last update a moment later.
+    QTRY_VERIFY(output->toPlainText().endsWith(u", 33713"_s));
+    const QString text = output->toPlainText();
+    const QString first = text.section(u'\n', 0, 0);
+    const QRegularExpression line(u"^… (\\d+) earlier values not shown$"_s);
+    const QRegularExpressionMatch match = line.match(QString(first).remove(u','));
+    QVERIFY2(match.hasMatch(), qPrintable(first));
+    const int dropped = match.captured(1).toInt();
+    QStringList tail;
+    for (int value = dropped + 1; value <= Machine::DefaultMaximumValue; ++value)
+        tail << QString::number(value);
+    QCOMPARE(text.section(u'\n', 1), tail.join(u", "_s));
 }
 
 void TestNumericHandler::windowPanes()

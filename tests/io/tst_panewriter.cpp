@@ -1,9 +1,11 @@
 #include "io/panewriter.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -22,6 +24,9 @@ private Q_SLOTS:
     void clear();
     void slowPaneCatchesUp();
     void lateUpdateKeepsOthersText();
+    void boundedTail_data();
+    void boundedTail();
+    void lettersBreakAnywhere();
 
 private:
     std::unique_ptr<QPlainTextEdit> pane;
@@ -108,10 +113,11 @@ void TestPaneWriter::clear()
     QCOMPARE(pane->toPlainText(), u"d"_s);
 }
 
-// One paragraph long enough that laying it out takes well over a millisecond anywhere.
+// One paragraph long enough that laying it out takes well over a millisecond anywhere, and
+// short enough for the pane to keep all of it.
 static QString longParagraph()
 {
-    return QString(50000, u'x');
+    return QString(PaneWriter::Limit - 10, u'x');
 }
 
 void TestPaneWriter::slowPaneCatchesUp()
@@ -144,6 +150,93 @@ void TestPaneWriter::lateUpdateKeepsOthersText()
     // an update still to come must not overwrite what someone else wrote since
     QTest::qWait(int(cost) * 10 + 100);
     QCOMPARE(pane->toPlainText(), u"Required output: 1"_s);
+}
+
+void TestPaneWriter::boundedTail_data()
+{
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<int>("values");
+    QTest::addColumn<QString>("firstLine");
+
+    const int fill = int(PaneWriter::Capacity);
+    QTest::newRow("numbers, all shown") << u", "_s << fill / 6 << QString();
+    QTest::newRow("numbers, many dropped") << u", "_s << 2000000 << u"earlier values not shown"_s;
+    QTest::newRow("letters, all shown") << QString() << int(PaneWriter::Limit) << QString();
+    QTest::newRow("letters, some dropped") << QString() << int(PaneWriter::Limit) + 1
+                                           << u"earlier values not shown"_s;
+    QTest::newRow("letters, many dropped") << QString() << 3000000 << u"earlier values not shown"_s;
+}
+
+// However much is written, the pane holds the true tail of the output, from the start of a
+// value, and first says how many values it no longer shows.
+void TestPaneWriter::boundedTail()
+{
+    QFETCH(QString, separator);
+    QFETCH(int, values);
+    QFETCH(QString, firstLine);
+
+    const auto value = [&](int i) {
+        return separator.isEmpty() ? QString(QChar(i % 27 == 26 ? u'\u2028' : char16_t(u'a' + i % 27)))
+                                   : QString::number(i);
+    };
+    PaneWriter writer(pane.get());
+    writer.setSeparator(separator);
+    writer.clear();
+    for (int i = 0; i < values; ++i) {
+        if (i > 0)
+            writer.append(separator);
+        writer.append(value(i));
+        if (i % 100000 == 0)
+            writer.show();
+    }
+    writer.show();
+    QTRY_VERIFY_WITH_TIMEOUT(pane->document()->toRawText().endsWith(value(values - 1)), 60000);
+
+    const QString text = pane->document()->toRawText();
+    if (firstLine.isEmpty()) {
+        QCOMPARE(pane->document()->blockCount(), 1);
+        QVERIFY(text.startsWith(value(0) + separator + value(1)));
+        return;
+    }
+    QCOMPARE(pane->document()->blockCount(), 2);
+    const QString first = pane->document()->firstBlock().text();
+    const QString tail = pane->document()->lastBlock().text();
+    QVERIFY2(first.contains(firstLine), qPrintable(first));
+    QVERIFY(tail.size() >= PaneWriter::Capacity && tail.size() <= PaneWriter::Limit);
+    // The count and the first value shown meet: nothing lost, nothing shown twice.
+    const qint64 dropped = QLocale().toLongLong(first.section(u' ', 1, 1).remove(QLocale().groupSeparator()));
+    QVERIFY2(dropped > 0, qPrintable(first));
+    if (separator.isEmpty()) {
+        QCOMPARE(tail.size(), values - dropped);
+        QCOMPARE(tail.first(1), value(int(dropped)));
+    } else {
+        QCOMPARE(tail.section(separator, 0, 0), value(int(dropped)));
+        QCOMPARE(tail.count(separator), values - dropped - 1);
+    }
+}
+
+// Letters have no blanks to break lines at; the pane is told so only while it shows them.
+void TestPaneWriter::lettersBreakAnywhere()
+{
+    const QTextOption::WrapMode own = pane->wordWrapMode();
+    auto letters = std::make_unique<PaneWriter>(pane.get());
+    letters->append(u"abc");
+    letters->show();
+    QCOMPARE(pane->wordWrapMode(), QTextOption::WrapAnywhere);
+    pane->setPlainText(u"Required output: abc"_s);
+    QCOMPARE(pane->wordWrapMode(), own);
+
+    letters->append(u"d");
+    letters->show();
+    QCOMPARE(pane->wordWrapMode(), QTextOption::WrapAnywhere);
+    letters.reset();
+    QCOMPARE(pane->wordWrapMode(), own);
+
+    PaneWriter numbers(pane.get());
+    numbers.setSeparator(u", "_s);
+    numbers.append(u"1, 2");
+    numbers.show();
+    QCOMPARE(pane->wordWrapMode(), own);
 }
 
 QTEST_MAIN(TestPaneWriter)
