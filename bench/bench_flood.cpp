@@ -146,7 +146,8 @@ void flood(Window &w, bool alphabet, int seconds)
     });
     turnEventLoopFor(1000);
     QObject::disconnect(counting);
-    const double lastUpdate = std::max(0.0, double(sinceHalt.nsecsElapsed() - sinceUpdate.nsecsElapsed()) / 1e6);
+    const qint64 sinceLastUpdate = sinceHalt.nsecsElapsed() - sinceUpdate.nsecsElapsed();
+    const double lastUpdate = std::max(0.0, double(sinceLastUpdate) / 1e6);
 
     const qint64 dropped = droppedValues(w.output());
     const QString tail = w.output()->lastBlock().text();

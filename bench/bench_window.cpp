@@ -384,11 +384,14 @@ int main(int argc, char *argv[])
         };
         const auto dropped = [&] {
             const QString first = output->firstBlock().text();
-            return output->blockCount() < 2 ? 0 : first.section(u' ', 1, 1).remove(u',').toLongLong();
+            if (output->blockCount() < 2)
+                return 0LL;
+            return first.section(u' ', 1, 1).remove(u',').toLongLong();
         };
         waitFor([&] { return dropped() + shownValues() == 100000; }, "the last output", 2000);
         const qsizetype shown = shownValues();
-        const QString expected = alphabet ? QString(shown, u'a') : QStringList(shown, u"1"_s).join(u", "_s);
+        const QString expected = alphabet ? QString(shown, u'a')
+                                          : QStringList(shown, u"1"_s).join(u", "_s);
         const bool exact = output->blockCount() == 2 && output->lastBlock().text() == expected;
         std::printf("  %s output of 100000 values: the last %lld shown exactly: %s\n",
                     alphabet ? "alphabet" : "numeric", (long long)shown, exact ? "yes" : "NO");

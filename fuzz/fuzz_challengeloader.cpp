@@ -43,7 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             require(index.isValid() == (row >= 0 && row < rows && column >= 0 && column < 3),
                     "an index exactly for the cells of the table");
             require(!model.parent(index).isValid(), "a flat table");
-            for (int role = 0; role <= Qt::UserRole + 1; role = role == 40 ? Qt::UserRole : role + 1) {
+            // The toolkit's roles, and two of the user's.
+            for (int role = 0; role <= Qt::UserRole + 1;
+                 role = role == 40 ? Qt::UserRole : role + 1) {
                 const QVariant value = model.data(index, role);
                 if (role == Qt::DisplayRole && index.isValid() && column == 1)
                     require(value.toString() == challengeList().at(row).name, "the name");

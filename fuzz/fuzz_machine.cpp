@@ -49,7 +49,10 @@ public:
         calls.push_back({Call::Output, value});
         return log(Call::Output, data.ConsumeIntegralInRange(0, 7) != 0);
     }
-    bool isComplete() override { return log(Call::IsComplete, data.ConsumeIntegralInRange(0, 3) != 0); }
+    bool isComplete() override
+    {
+        return log(Call::IsComplete, data.ConsumeIntegralInRange(0, 3) != 0);
+    }
 
     std::deque<Record> calls;
 
@@ -193,16 +196,19 @@ QString program(FuzzedDataProvider &data)
     static const char16_t characters[] = u"+-<>[],.+-<>[]  @\nx";
     const size_t length = data.ConsumeIntegralInRange<size_t>(0, 64);
     QString text;
-    for (size_t i = 0; i < length; ++i)
-        text += QChar(characters[data.ConsumeIntegralInRange<size_t>(0, std::size(characters) - 2)]);
+    for (size_t i = 0; i < length; ++i) {
+        const size_t pick = data.ConsumeIntegralInRange<size_t>(0, std::size(characters) - 2);
+        text += QChar(characters[pick]);
+    }
     return text;
 }
 
 int maximumValue(FuzzedDataProvider &data)
 {
     static const int values[] = {1, 2, 3, 255, Machine::DefaultMaximumValue, 2000000000};
-    return data.ConsumeBool() ? values[data.ConsumeIntegralInRange<size_t>(0, std::size(values) - 1)]
-                              : data.ConsumeIntegralInRange(1, 2000000000);
+    if (data.ConsumeBool())
+        return values[data.ConsumeIntegralInRange<size_t>(0, std::size(values) - 1)];
+    return data.ConsumeIntegralInRange(1, 2000000000);
 }
 
 void compare(const Machine &machine, const Model &model)

@@ -96,18 +96,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
                 break;
             }
             const int value = handler->input();
-            require(value >= -1 || alphabet, "a number is never negative but for an unreadable one");
+            require(value >= -1 || alphabet, "a number is negative only when unreadable");
             require(value <= 26 || !alphabet, "a letter is at most 26");
             break;
         }
         case 1: {
-            const int value = alphabet ? data.ConsumeIntegralInRange(-1, 28) : data.ConsumeIntegral<int>();
+            const int value = alphabet ? data.ConsumeIntegralInRange(-1, 28)
+                                       : data.ConsumeIntegral<int>();
             const bool accepted = handler->output(value);
-            require(accepted == (!alphabet || (value >= 0 && value <= 26)), "which output is accepted");
+            require(accepted == (!alphabet || (value >= 0 && value <= 26)), "output accepted");
             if (accepted && alphabet)
                 shown += expectedLetter(value);
             else if (accepted)
-                shown += (shown.isEmpty() ? QString() : QStringLiteral(", ")) + QString::number(value);
+                shown += (shown.isEmpty() ? QString() : QStringLiteral(", "))
+                        + QString::number(value);
             break;
         }
         default: {
@@ -116,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             const QString pane = outputPane.document()->toRawText();
             if (shown.size() < 2000)
                 require(pane == shown, "the output pane shows every value");
-            require(pane.size() < PaneWriter::Limit + 100, "the output pane holds a bounded amount");
+            require(pane.size() < PaneWriter::Limit + 100, "the pane holds a bounded amount");
             break;
         }
         }

@@ -25,8 +25,10 @@ QString program(FuzzedDataProvider &data)
     static const char characters[] = "+-<>[],.+-<>[],.,.,. @\n";
     const size_t length = data.ConsumeIntegralInRange<size_t>(0, 80);
     QString text;
-    for (size_t i = 0; i < length; ++i)
-        text += QLatin1Char(characters[data.ConsumeIntegralInRange<size_t>(0, sizeof characters - 2)]);
+    for (size_t i = 0; i < length; ++i) {
+        const size_t pick = data.ConsumeIntegralInRange<size_t>(0, sizeof characters - 2);
+        text += QLatin1Char(characters[pick]);
+    }
     return text;
 }
 
@@ -71,13 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             require(caseResult.commands <= StepLimit, "the step limit holds");
             require(!caseResult.text().isEmpty(), "every case has its text");
         }
-        require(allPassed == (result.outcome == CheckResult::Passed), "passed when every case passed");
+        require(allPassed == (result.outcome == CheckResult::Passed), "passed if every case did");
     } else {
-        require(result.cases.isEmpty() && !result.message.isEmpty(), "a refusal runs nothing and says why");
+        require(result.cases.isEmpty() && !result.message.isEmpty(),
+                "a refusal runs nothing and says why");
     }
 
     // Once more as the window runs it: the handler redraws its panes after every case.
-    const std::unique_ptr<IOHandler> handler = createTestHandler(challenge, &inputPane, &outputPane);
+    const std::unique_ptr<IOHandler> handler =
+            createTestHandler(challenge, &inputPane, &outputPane);
     if (!handler)
         return 0;
     Machine machine(challenge.tapeLength);
@@ -91,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         if (caseResult.passed())
             require(handler->isComplete(), "a case passes only when its handler is satisfied");
         if (result.outcome == CheckResult::Passed || result.outcome == CheckResult::Failed)
-            require(caseResult.stopReason == result.cases.at(i).stopReason, "both runs judge alike");
+            require(caseResult.stopReason == result.cases.at(i).stopReason, "judged alike");
     }
     return 0;
 }

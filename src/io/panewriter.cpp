@@ -199,6 +199,7 @@ void PaneWriter::flush()
     d->shownLength = document->characterCount() - 1;
     const qint64 updateCost = cost.nsecsElapsed();
     const bool slow = d->shownLength >= LongText && updateCost >= SlowUpdateNanoseconds;
-    d->pacer.setSpacing(slow ? std::max(Pacer::FrameNanoseconds, updateCost * SlowUpdateSpacing) : 0);
+    d->pacer.setSpacing(slow ? std::max(Pacer::FrameNanoseconds, updateCost * SlowUpdateSpacing)
+                             : 0);
     d->pacer.drawn();
 }

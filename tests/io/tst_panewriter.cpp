@@ -176,8 +176,9 @@ void TestPaneWriter::boundedTail()
     QFETCH(QString, firstLine);
 
     const auto value = [&](int i) {
-        return separator.isEmpty() ? QString(QChar(i % 27 == 26 ? u'\u2028' : char16_t(u'a' + i % 27)))
-                                   : QString::number(i);
+        if (!separator.isEmpty())
+            return QString::number(i);
+        return QString(QChar(i % 27 == 26 ? u'\u2028' : char16_t(u'a' + i % 27)));
     };
     PaneWriter writer(pane.get());
     writer.setSeparator(separator);
@@ -204,7 +205,8 @@ void TestPaneWriter::boundedTail()
     QVERIFY2(first.contains(firstLine), qPrintable(first));
     QVERIFY(tail.size() >= PaneWriter::Capacity && tail.size() <= PaneWriter::Limit);
     // The count and the first value shown meet: nothing lost, nothing shown twice.
-    const qint64 dropped = QLocale().toLongLong(first.section(u' ', 1, 1).remove(QLocale().groupSeparator()));
+    QString number = first.section(u' ', 1, 1);
+    const qint64 dropped = number.remove(QLocale().groupSeparator()).toLongLong();
     QVERIFY2(dropped > 0, qPrintable(first));
     if (separator.isEmpty()) {
         QCOMPARE(tail.size(), values - dropped);
