@@ -9,6 +9,8 @@
 
 #include "window/zindle.h"
 
+#include "windowbench.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,30 +50,6 @@ void resetPeak()
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
 }
-
-// The longest time between two turns of the event loop, seen by a timer that asks for a turn
-// every millisecond.
-class GapProbe
-{
-public:
-    GapProbe()
-    {
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(1);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
-            longest = std::max(longest, clock.nsecsElapsed());
-            clock.restart();
-        });
-        clock.start();
-        timer.start();
-    }
-    double milliseconds() const { return double(longest) / 1e6; }
-
-private:
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 longest = 0;
-};
 
 // Turns the event loop as exec() would, for the given time.
 void turnEventLoopFor(int milliseconds)
@@ -130,9 +108,10 @@ void flood(Window &w, bool alphabet, int seconds)
     resetPeak();
     const double before = peakMegabytes();
     GapProbe probe;
+    probe.start();
     w.action(u"actionRun"_s)->trigger();
     turnEventLoopFor(seconds * 1000);
-    const double gap = probe.milliseconds();
+    const double gap = probe.stopMilliseconds();
 
     // Pause, step once, go on, then halt; each is one user command.
     const double pause = millisecondsOf([&] { w.action(u"actionRun"_s)->trigger(); });
@@ -189,11 +168,7 @@ void trueTail(Window &w, int seconds)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    const std::unique_ptr<QApplication> app = benchApplication(argc, argv);
     const int seconds = qEnvironmentVariableIsSet("ZINDLE_FLOOD_SECONDS")
             ? qEnvironmentVariableIntValue("ZINDLE_FLOOD_SECONDS")
             : 60;

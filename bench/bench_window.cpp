@@ -11,6 +11,7 @@
 #include "window/zindle.h"
 
 #include "benchprograms.h"
+#include "windowbench.h"
 #include "modalanswerer.h"
 
 #include <QAbstractItemModel>
@@ -161,38 +162,6 @@ public:
     long long count = 0;
 };
 
-// The longest time between two turns of the event loop, seen by a timer that asks for a turn
-// every millisecond.
-class GapProbe
-{
-public:
-    GapProbe()
-    {
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval(1);
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
-            longest = std::max(longest, clock.nsecsElapsed());
-            clock.restart();
-        });
-    }
-    void start()
-    {
-        longest = 0;
-        clock.start();
-        timer.start();
-    }
-    double stopMilliseconds()
-    {
-        timer.stop();
-        return double(longest) / 1e6;
-    }
-
-private:
-    QTimer timer;
-    QElapsedTimer clock;
-    qint64 longest = 0;
-};
-
 // Turns the event loop until the condition holds, the way exec() would turn it (QTest's waits
 // sleep between turns, which would starve the run timer).
 void waitFor(const std::function<bool()> &condition, const char *what, int timeout = 5000)
@@ -296,11 +265,7 @@ public:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    const std::unique_ptr<QApplication> app = benchApplication(argc, argv);
 
     const QString program = longProgram();
     const Alone stepped = runAlone(program, thousandSteps);
