@@ -82,6 +82,14 @@ void Zindle::Private::showMark()
 
 void Zindle::Private::startRunTimer()
 {
+    if (watchable()) {
+        // A tick for every command due, so that each command's state is shown.
+        state.timerId = q->startTimer(std::max(1, 1000 / runSpeed), Qt::PreciseTimer);
+        speedClock.start();
+        speedSteps = 0;
+        setPaced(false);
+        return;
+    }
     state.timerId = q->startTimer(0);
     setPaced(true);
 }
@@ -155,6 +163,23 @@ RunResult Zindle::Private::advance(int count)
         killRunTimer();
     }
     return result;
+}
+
+void Zindle::Private::runWatchable()
+{
+    // After a stall (a busy machine, a dragged window) the run goes on at its pace rather than
+    // rushing through what it owes.
+    const qint64 most = std::max(1, runSpeed / 10);
+    const qint64 owed = speedClock.nsecsElapsed() * runSpeed / 1000000000 - speedSteps;
+    const qint64 due = std::min(owed, most);
+    speedSteps += owed - due;
+    // Each command as a Step would run it; a pause, the end or a prompt's new timer ends the
+    // tick.
+    const int timer = state.timerId;
+    for (qint64 i = 0; i < due && state.timerId == timer; ++i) {
+        ++speedSteps;
+        q->runSteps(1);
+    }
 }
 
 void Zindle::Private::endBatch(bool paused)
@@ -263,6 +288,10 @@ void Zindle::timerEvent(QTimerEvent *event)
         // closes, and the timer must not spin the prompt's event loop meanwhile.
         d->killRunTimer();
         d->timerHeldOff = true;
+        return;
+    }
+    if (d->watchable()) {
+        d->runWatchable();
         return;
     }
     // One batch: chunks of steps until its time is up, the run pauses or stops, or a prompt

@@ -7,6 +7,7 @@
 #include "io/numerichandler.h"
 #include "window/viewzoom.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -40,6 +41,7 @@ Zindle::Zindle(QWidget *parent)
     d->setupEditor();
     d->setupZoom();
     d->setupStepToMenu();
+    d->setupRunSpeedMenu();
     d->setupChallengePane();
     d->setupHelp();
     d->applyWindowState();
@@ -97,6 +99,29 @@ void Zindle::Private::setupStepToMenu()
     if (QWidget *button = ui.toolBar->widgetForAction(ui.actionStepTo))
         button->addActions(stepToMenu->actions());
     QObject::connect(stepToMenu.get(), &QMenu::triggered, q, &Zindle::step);
+}
+
+void Zindle::Private::setupRunSpeedMenu()
+{
+    QMenu *menu = ui.menuMachine->addMenu(Zindle::tr("Run speed"));
+    menu->setObjectName(u"menuRunSpeed"_s);
+    auto *speeds = new QActionGroup(menu);
+    const std::pair<QString, int> entries[] = {
+        {Zindle::tr("Full speed"), 0},
+        {Zindle::tr("1000 commands per second"), 1000},
+        {Zindle::tr("100 commands per second"), 100},
+        {Zindle::tr("10 commands per second"), 10},
+    };
+    for (const auto &[text, speed] : entries) {
+        QAction *entry = speeds->addAction(text);
+        entry->setCheckable(true);
+        entry->setChecked(speed == runSpeed);
+        entry->setData(speed);
+        menu->addAction(entry);
+    }
+    // The menu bar is off during a run, so a new speed applies from the next run or resume.
+    QObject::connect(speeds, &QActionGroup::triggered, q,
+                     [this](QAction *entry) { runSpeed = entry->data().toInt(); });
 }
 
 void Zindle::Private::setupChallengePane()

@@ -14,6 +14,7 @@
 #include "ui_zindle.h"
 
 #include <QChar>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QObject>
 #include <QString>
@@ -81,6 +82,7 @@ struct Zindle::Private
     void setupEditor();
     void setupZoom();
     void setupStepToMenu();
+    void setupRunSpeedMenu();
     void setupChallengePane();
     void setupHelp();
 
@@ -98,6 +100,10 @@ struct Zindle::Private
     void startRunTimer();
     void killRunTimer();
     void setPaced(bool paced);
+    // True when the run timer paces the run at runSpeed, as it does every run but a test's.
+    bool watchable() const { return runSpeed != 0 && state.testsLeft == 0; }
+    // The steps a watchable run owes by its clock, each through step() with its refresh.
+    void runWatchable();
     // Runs up to `count` steps of the run in progress (runcontrol.cpp). A stop condition met
     // ends the pending step-to mode and the run timer.
     RunResult advance(int count);
@@ -132,6 +138,11 @@ struct Zindle::Private
     bool timerHeldOff = false;
     // The steps of one machine run() in a continuous run, sized by the time they take.
     int chunkSteps = 1000;
+    // Commands per second of a run, as chosen in the Run speed menu; 0 is full speed.
+    int runSpeed = 0;
+    // A watchable run's clock, started with its timer, and the steps it took since.
+    QElapsedTimer speedClock;
+    qint64 speedSteps = 0;
     RepaintThrottle throttle;
     int markPosition = -1;
     Pacer markPacer;

@@ -82,6 +82,9 @@ private slots:
     void menusAreOffDuringARun();
     void closingStopsTheRun();
     void tapeFollowsTheCurrentCell();
+    void watchableSpeedStopsWhereFullSpeedDoes_data();
+    void watchableSpeedStopsWhereFullSpeedDoes();
+    void watchableSpeedShowsEveryCommand();
 
 private:
     QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
@@ -97,6 +100,7 @@ private:
     void step() const { action(u"actionStep"_s)->trigger(); }
     void halt() const { action(u"actionHalt"_s)->trigger(); }
     void stepTo(StepMode mode) const;
+    QAction *runSpeed(const QString &text) const;
     bool isIdle() const;
     int cell(int column) const;
     int currentColumn() const;
@@ -116,6 +120,15 @@ void tst_RunControl::stepTo(StepMode mode) const
         }
     }
     QFAIL("no such step-to entry");
+}
+
+QAction *tst_RunControl::runSpeed(const QString &text) const
+{
+    for (QAction *entry : window->findChild<QMenu *>(u"menuRunSpeed"_s)->actions()) {
+        if (entry->text() == text)
+            return entry;
+    }
+    return nullptr;
 }
 
 bool tst_RunControl::isIdle() const
@@ -670,3 +683,78 @@ void tst_RunControl::tapeFollowsTheCurrentCell()
 
 QTEST_MAIN(tst_RunControl)
 #include "tst_runcontrol.moc"
+
+void tst_RunControl::watchableSpeedStopsWhereFullSpeedDoes_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QList<int>>("pauses"); // the marked command at each breakpoint
+    QTest::addColumn<QString>("crash");
+
+    QTest::newRow("input, output and marks") << u"++,[>++<-]>.@<,@+."_s << u"3, 7"_s
+                                              << QList<int>{12, 15} << QString();
+    QTest::newRow("crash after a mark") << u"+++[>+<-]>@<<"_s << QString() << QList<int>{10}
+                                        << u"Invalid move over left side of tape!"_s;
+}
+
+// The same program at full speed and at a watchable speed: the same output, tape and mark at
+// every breakpoint and at the end.
+void tst_RunControl::watchableSpeedStopsWhereFullSpeedDoes()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, input);
+    QFETCH(QList<int>, pauses);
+    QFETCH(QString, crash);
+
+    QCOMPARE(runSpeed(u"Full speed"_s)->isChecked(), true);
+    QList<QStringList> seen[2];
+    for (const QString &speed : {u"Full speed"_s, u"1000 commands per second"_s}) {
+        QList<QStringList> &views = seen[speed != u"Full speed"_s];
+        const auto look = [&] {
+            views.append({output(), QString::number(cell(0)), QString::number(cell(1)),
+                          QString::number(currentColumn()), QString::number(markedPosition())});
+        };
+        runSpeed(speed)->trigger();
+        setProgram(program);
+        setInput(input);
+        if (!crash.isEmpty())
+            answerer->expectMessageBox(CrashTitle, crash, QMessageBox::Ok);
+        run();
+        for (int pause : pauses) {
+            QTRY_COMPARE_WITH_TIMEOUT(markedPosition(), pause, 20000);
+            processEvents();
+            look();
+            run();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(isIdle(), 20000);
+        QTRY_VERIFY(answerer->isDone());
+        look();
+    }
+    QCOMPARE(seen[1], seen[0]);
+}
+
+// At ten commands a second the tape and the mark follow each command while the run goes on,
+// and pausing, Step and Halt act at once.
+void tst_RunControl::watchableSpeedShowsEveryCommand()
+{
+    runSpeed(u"10 commands per second"_s)->trigger();
+    setProgram(QString(20, u'+'));
+    run();
+    QTRY_VERIFY(cell(0) >= 2);
+    QCOMPARE(markedPosition(), cell(0) - 1);
+    run(); // pause
+    const int paused = cell(0);
+    processEvents();
+    QCOMPARE(cell(0), paused);
+    step();
+    QCOMPARE(cell(0), paused + 1);
+    QCOMPARE(markedPosition(), paused);
+    run(); // resume
+    QTRY_VERIFY(cell(0) > paused + 1);
+    QCOMPARE(markedPosition(), cell(0) - 1);
+    halt();
+    QVERIFY(isIdle());
+    const int halted = cell(0);
+    processEvents();
+    QCOMPARE(cell(0), halted);
+}

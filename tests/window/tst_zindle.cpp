@@ -235,8 +235,10 @@ void tst_Zindle::menusAndToolBar()
              QStringList({u"actionNew"_s, u"actionOpen"_s, u"actionOpenBest"_s, u"actionSave"_s,
                           u"actionSaveAs"_s, u"-"_s,
                           u"actionChallenges"_s, u"actionLength"_s, u"-"_s, u"actionQuit"_s}));
+    // The written entries, then the run speeds.
     QCOMPARE(names(menuMachine->actions()),
-             QStringList({u"actionTapeLength"_s, u"actionMaximumValue"_s, u"actionAlphabet"_s}));
+             QStringList({u"actionTapeLength"_s, u"actionMaximumValue"_s, u"actionAlphabet"_s,
+                          u"menuRunSpeed"_s}));
     QCOMPARE(names(menuHelp->actions()),
              QStringList({u"actionIndex"_s, u"actionAbout"_s, u"actionAboutQt"_s}));
 
