@@ -50,11 +50,8 @@ void Zindle::unchanged()
 
 void Zindle::on_actionNew_triggered()
 {
-    if (!maybeSave())
-        return;
-    d->ui.editProgram->setPlainText(QString());
-    d->state.fileName.clear();
-    unchanged();
+    if (maybeSave())
+        showProgram(QString(), QString());
 }
 
 void Zindle::on_actionOpen_triggered()
@@ -71,7 +68,10 @@ void Zindle::on_actionOpenBest_triggered()
     const int row = d->state.challengeIndex;
     if (row < 0 || !d->records.best(row).isValid() || !maybeSave())
         return;
-    loadFile(d->records.bestFileName(row));
+    // An untitled copy: saving it must not overwrite the kept program behind its score.
+    QString text;
+    if (readProgram(d->records.bestFileName(row), &text))
+        showProgram(text, QString());
 }
 
 void Zindle::on_actionSave_triggered()
@@ -123,17 +123,28 @@ bool Zindle::saveFile(const QString &name)
 bool Zindle::loadFile(const QString &name)
 {
     QString text;
-    QString error;
-    if (!readProgramFile(name, &text, &error)) {
-        QMessageBox::warning(this, tr("Open failed"),
-                             tr("The program could not be read from %1:\n%2")
-                                 .arg(QDir::toNativeSeparators(name), error));
+    if (!readProgram(name, &text))
         return false;
-    }
-    setEditorFileText(d->ui.editProgram, text);
-    d->state.fileName = name;
-    unchanged();
+    showProgram(text, name);
     return true;
+}
+
+bool Zindle::readProgram(const QString &name, QString *text)
+{
+    QString error;
+    if (readProgramFile(name, text, &error))
+        return true;
+    QMessageBox::warning(this, tr("Open failed"),
+                         tr("The program could not be read from %1:\n%2")
+                             .arg(QDir::toNativeSeparators(name), error));
+    return false;
+}
+
+void Zindle::showProgram(const QString &text, const QString &fileName)
+{
+    setEditorFileText(d->ui.editProgram, text);
+    d->state.fileName = fileName;
+    unchanged();
 }
 
 void Zindle::closeEvent(QCloseEvent *event)

@@ -88,6 +88,10 @@ private:
     QString askSaveName();
     bool saveFile(const QString &name);
     bool loadFile(const QString &name);
+    // Reads a program, telling the user if it cannot be read.
+    bool readProgram(const QString &name, QString *text);
+    // Puts a program into the editor as the unchanged text of `fileName` (empty: untitled).
+    void showProgram(const QString &text, const QString &fileName);
 
     // Challenge tests (challengeflow.cpp).
     void testCasePassed();

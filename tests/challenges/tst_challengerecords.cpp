@@ -6,6 +6,7 @@
 #include "challenges/challenge.h"
 #include "challenges/challengeloader.h"
 #include "challenges/challengemodel.h"
+#include "answeredwindow.h"
 #include "modalanswerer.h"
 #include "window/startup.h"
 #include "window/zindle.h"
@@ -19,6 +20,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -205,10 +207,10 @@ void TestChallengeRecords::resetClears()
 void TestChallengeRecords::passEcho(const QString &program)
 {
     if (!window) {
-        window = std::make_unique<Zindle>();
+        answerer = std::make_unique<ModalAnswerer>();
+        window = std::make_unique<AnsweredWindow>(answerer.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        answerer = std::make_unique<ModalAnswerer>();
         window->findChild<QAction *>(u"actionChallenges"_s)->trigger();
         auto *table = window->findChild<QTableView *>(u"tableChallenge"_s);
         table->setCurrentIndex(table->model()->index(Echo, 1));
@@ -280,7 +282,17 @@ void TestChallengeRecords::openBest()
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(answerer->isDone());
     QCOMPARE(editor()->toPlainText(), u"echo ,."_s);
-    QCOMPARE(window->windowTitle(), u"Zindle - %1"_s.arg(ChallengeRecords().bestFileName(Echo)));
+    // An untitled copy: saving it asks for a name and leaves the kept program as it was.
+    QCOMPARE(window->windowTitle(), u"Zindle"_s);
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(u"copy.bf"_s);
+    editor()->appendPlainText(u"+"_s);
+    answerer->expectFileName(u"Save..."_s, u"save dialog, *.bf"_s, copy);
+    window->findChild<QAction *>(u"actionSave"_s)->trigger();
+    QTRY_VERIFY(answerer->isDone());
+    QCOMPARE(contents(copy), u"echo ,.\n+"_s);
+    QCOMPARE(contents(ChallengeRecords().bestFileName(Echo)), u"echo ,."_s);
+    QCOMPARE(window->windowTitle(), u"Zindle - %1"_s.arg(copy));
 }
 
 QTEST_MAIN(TestChallengeRecords)

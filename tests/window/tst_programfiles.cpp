@@ -3,6 +3,7 @@
 
 #include "window/zindle.h"
 
+#include "answeredwindow.h"
 #include "modalanswerer.h"
 
 #include <QAbstractItemModel>
@@ -59,28 +60,6 @@ bool isCharacterDevice(const QString &path)
     const QFileInfo info(path);
     return info.exists() && !info.isFile() && !info.isDir();
 }
-
-// The window with the user's answers to its file dialogs: each question, its caption, its
-// kind of dialog and its filter, takes its turn with the boxes, and the answer is the name the
-// user picked (empty: cancelled).
-class Window : public Zindle
-{
-public:
-    explicit Window(ModalAnswerer *answers)
-        : answerer(answers)
-    {
-    }
-
-protected:
-    QString askFileName(FileDialog dialog, const QString &caption, const QString &filter) override
-    {
-        const QString kind = dialog == FileDialog::Open ? u"open dialog, "_s : u"save dialog, "_s;
-        return answerer->answer(caption, kind + filter);
-    }
-
-private:
-    ModalAnswerer *answerer;
-};
 
 void expectSaveName(ModalAnswerer &answerer, const QString &name)
 {
@@ -147,7 +126,7 @@ private:
     void verifyAnswered();
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Window> window;
+    std::unique_ptr<AnsweredWindow> window;
     std::unique_ptr<ModalAnswerer> answerer;
 };
 
@@ -192,7 +171,7 @@ void tst_ProgramFiles::init()
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     answerer = std::make_unique<ModalAnswerer>();
-    window = std::make_unique<Window>(answerer.get());
+    window = std::make_unique<AnsweredWindow>(answerer.get());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
