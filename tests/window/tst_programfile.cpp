@@ -13,6 +13,8 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,26 +22,33 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Writes the pieces into the pipe as soon as a reader has opened it, then closes it. Opening
-// without blocking keeps the writer from waiting forever when the reader never comes.
-void writePipe(const QByteArray &path, const QList<QByteArray> &pieces)
+// Until the deadline, for the events on `fd`.
+bool waitFor(int fd, short events, const QDeadlineTimer &deadline)
+{
+    pollfd request{fd, events, 0};
+    return ::poll(&request, 1, int(deadline.remainingTime())) > 0;
+}
+
+// Writes the pieces into the pipe through `fd`, open before any reader came, and closes it
+// once `opened` tells that a reader has opened the pipe: closed sooner, the pipe and all it
+// holds would be gone before the reader got there. A reader that gave up leaves the writer
+// waiting no longer than a minute.
+void writePipe(int fd, int opened, const QList<QByteArray> &pieces)
 {
     const QDeadlineTimer deadline(60000);
-    int fd = -1;
-    while (fd < 0 && !deadline.hasExpired()) {
-        fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
-        if (fd < 0 && errno == ENXIO)
-            std::this_thread::yield();
-        else if (fd < 0)
-            return;
-    }
-    if (fd < 0)
-        return;
-    ::fcntl(fd, F_SETFL, 0);
+    bool ok = true;
     for (const QByteArray &piece : pieces) {
-        if (::write(fd, piece.constData(), size_t(piece.size())) != piece.size())
-            break;
+        for (qsizetype written = 0; ok && written < piece.size();) {
+            const ssize_t count = ::write(fd, piece.constData() + written,
+                                          size_t(piece.size() - written));
+            if (count > 0)
+                written += count;
+            else
+                ok = (errno == EAGAIN || errno == EINTR) && waitFor(fd, POLLOUT, deadline);
+        }
     }
+    if (ok)
+        waitFor(opened, POLLIN, deadline);
     ::close(fd);
 }
 
@@ -90,11 +99,19 @@ void tst_ProgramFile::pipe()
     const QString name = dir.filePath(u"pipe"_s);
     QFile::remove(name);
     QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
-    std::thread writer(writePipe, QFile::encodeName(name), pieces);
+    // The writer is there before the reader comes, however late its thread gets to run, so
+    // the reader never gives up waiting for one.
+    const int fd = ::open(QFile::encodeName(name).constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(fd >= 0);
+    const int opened = ::inotify_init1(IN_CLOEXEC);
+    QVERIFY(opened >= 0);
+    QVERIFY(::inotify_add_watch(opened, QFile::encodeName(name).constData(), IN_OPEN) >= 0);
+    std::thread writer(writePipe, fd, opened, pieces);
     QString read;
     QString error;
     const bool ok = readProgramFile(name, &read, &error);
     writer.join();
+    ::close(opened);
     QVERIFY2(ok, qPrintable(error));
     QCOMPARE(read, text);
 }
