@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -59,6 +60,9 @@ struct ProgramEditor::Private
     void paintGutter(QPaintEvent *event);
     void placeGutter();
     void textChanged(int removed, int added);
+    // The line, counted from 0, that holds `position` in `block`.
+    int lineAt(const QTextBlock &block, int position) const;
+    int cursorLine() const;
     // The bracket beside the cursor: the one after it, else the one before it; -1 for none.
     int bracketAtCursor() const;
     // The document position of the character drawn at this viewport point, -1 for none.
@@ -74,6 +78,9 @@ struct ProgramEditor::Private
     // building them once the change is through also spares the work for every key of a paste.
     QTimer selectionsDue;
     int currentLine = -1;
+    // The line separators in the text, in order: carriage returns read from a file and breaks
+    // typed with Shift+Return. Each starts a line of its own on screen, so it gets a number.
+    std::vector<int> lineBreaks;
 };
 
 ProgramEditor::ProgramEditor(QWidget *parent)
@@ -90,7 +97,7 @@ ProgramEditor::ProgramEditor(QWidget *parent)
             d->gutter->update(0, rect.y(), d->gutter->width(), rect.height());
     });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        const int line = textCursor().blockNumber();
+        const int line = d->cursorLine();
         if (line != d->currentLine) {
             d->currentLine = line;
             d->gutter->update();
@@ -108,7 +115,8 @@ ProgramEditor::~ProgramEditor() = default;
 int ProgramEditor::gutterWidth() const
 {
     int digits = 1;
-    for (int lines = std::max(1, blockCount()); lines >= 10; lines /= 10)
+    for (int lines = std::max(1, blockCount() + int(d->lineBreaks.size())); lines >= 10;
+         lines /= 10)
         ++digits;
     const QFontMetrics metrics(font());
     // Room for two digits at least, so the margin does not jump at the tenth line.
@@ -166,23 +174,30 @@ void ProgramEditor::Private::paintGutter(QPaintEvent *event)
     QFont bold = plain;
     bold.setBold(true);
     const int right = gutter->width() - QFontMetrics(plain).horizontalAdvance(u'9') / 2;
-    const int cursorLine = q->textCursor().blockNumber();
+    const int current = cursorLine();
 
     QTextBlock block = q->firstVisibleBlock();
     qreal top = q->blockBoundingGeometry(block).translated(q->contentOffset()).top();
     while (block.isValid() && top <= event->rect().bottom()) {
         const qreal height = q->blockBoundingRect(block).height();
         if (block.isVisible() && top + height >= event->rect().top()) {
-            const bool current = block.blockNumber() == cursorLine;
-            painter.setFont(current ? bold : plain);
-            painter.setPen(palette.color(current ? QPalette::Text : QPalette::PlaceholderText));
-            // The number stands beside the block's first line, however far the block wraps.
-            const int lineHeight = int(block.layout()->lineCount() > 0
-                                           ? block.layout()->lineAt(0).height()
-                                           : height);
-            painter.drawText(QRect(0, int(top), right, lineHeight),
-                             Qt::AlignRight | Qt::AlignVCenter,
-                             QString::number(block.blockNumber() + 1));
+            const QTextLayout *layout = block.layout();
+            const QString text = block.text();
+            for (int i = 0; i < std::max(1, layout->lineCount()); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const int start = line.isValid() ? line.textStart() : 0;
+                // The number stands beside a line's first row, however far the line wraps.
+                if (start > 0 && text.at(start - 1) != QChar::LineSeparator)
+                    continue;
+                const int number = lineAt(block, block.position() + start);
+                painter.setFont(number == current ? bold : plain);
+                painter.setPen(palette.color(number == current ? QPalette::Text
+                                                               : QPalette::PlaceholderText));
+                const qreal y = line.isValid() ? line.y() : 0;
+                const int rowHeight = int(line.isValid() ? line.height() : height);
+                painter.drawText(QRect(0, int(top + y), right, rowHeight),
+                                 Qt::AlignRight | Qt::AlignVCenter, QString::number(number + 1));
+            }
         }
         top += height;
         block = block.next();
@@ -194,8 +209,29 @@ void ProgramEditor::Private::textChanged(int removed, int added)
     // Formats alone (the highlighter's) change no bracket.
     if (removed == 0 && added == 0)
         return;
-    matcher.setText(q->document()->toPlainText());
+    const QString text = q->document()->toRawText();
+    matcher.setText(text);
+    const size_t breaks = lineBreaks.size();
+    lineBreaks.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QChar::LineSeparator)
+            lineBreaks.push_back(int(i));
+    }
+    if (lineBreaks.size() != breaks)
+        placeGutter();
     selectionsDue.start();
+}
+
+int ProgramEditor::Private::lineAt(const QTextBlock &block, int position) const
+{
+    const auto before = std::lower_bound(lineBreaks.begin(), lineBreaks.end(), position);
+    return block.blockNumber() + int(before - lineBreaks.begin());
+}
+
+int ProgramEditor::Private::cursorLine() const
+{
+    const QTextCursor cursor = q->textCursor();
+    return lineAt(cursor.block(), cursor.position());
 }
 
 int ProgramEditor::Private::bracketAtCursor() const

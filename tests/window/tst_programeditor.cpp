@@ -1,5 +1,7 @@
 #include "window/programeditor.h"
 
+#include "window/programfile.h"
+
 #include <QHelpEvent>
 #include <QRegularExpression>
 #include <QTest>
@@ -23,6 +25,14 @@ QString marks(const ProgramEditor &editor)
     return letters;
 }
 
+// The line numbers as they are drawn.
+QImage gutterImage(ProgramEditor &editor)
+{
+    const QRect contents = editor.contentsRect();
+    return editor.grab(QRect(contents.topLeft(), QSize(editor.gutterWidth(), contents.height())))
+        .toImage();
+}
+
 } // namespace
 
 class TestProgramEditor : public QObject
@@ -38,6 +48,7 @@ private Q_SLOTS:
     void longProgram();
     void toolTips_data();
     void toolTips();
+    void gutter_data();
     void gutter();
 
 private:
@@ -160,13 +171,36 @@ void TestProgramEditor::toolTips()
     QTRY_COMPARE(QToolTip::text(), toolTip);
 }
 
+void TestProgramEditor::gutter_data()
+{
+    QTest::addColumn<QString>("lineBreak");
+
+    QTest::newRow("line feeds") << u"\n"_s;
+    // Kept from a file, and shown as line breaks within one paragraph.
+    QTest::newRow("lone carriage returns") << u"\r"_s;
+}
+
 void TestProgramEditor::gutter()
 {
+    QFETCH(QString, lineBreak);
+
     // The numbers sit left of the text, as wide as the widest number in the editor's font.
-    editor->setPlainText(u"+\n"_s.repeated(8));
+    setEditorFileText(editor.get(), (u"+"_s + lineBreak).repeated(8));
     const int narrow = editor->gutterWidth();
     QCOMPARE(editor->viewport()->x(), editor->contentsRect().left() + narrow);
-    editor->setPlainText(u"+\n"_s.repeated(1200));
+    // One number beside each line the user sees, the cursor's in bold, as for line feeds.
+    ProgramEditor lineFeeds;
+    lineFeeds.resize(editor->size());
+    lineFeeds.setPlainText(u"+\n"_s.repeated(8));
+    lineFeeds.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lineFeeds));
+    place(5);
+    QTextCursor cursor = lineFeeds.textCursor();
+    cursor.setPosition(5);
+    lineFeeds.setTextCursor(cursor);
+    QCOMPARE(gutterImage(*editor), gutterImage(lineFeeds));
+
+    setEditorFileText(editor.get(), (u"+"_s + lineBreak).repeated(1200));
     QVERIFY(editor->gutterWidth() > narrow);
     QFont larger = editor->font();
     larger.setPointSizeF(larger.pointSizeF() * 2);
