@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -390,18 +392,28 @@ void tst_ChallengeFlow::programLength()
 void tst_ChallengeFlow::passingTest_data()
 {
     QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("speed");
 
-    QTest::newRow("read and write back") << u",."_s;
-    QTest::newRow("breakpoint marks") << u"@,@.@"_s;
+    const QString full = u"Full speed"_s;
+    QTest::newRow("read and write back") << u",."_s << full;
+    QTest::newRow("breakpoint marks") << u"@,@.@"_s << full;
     // Leaves a 1 in the second cell and runs off the left end if it finds one there.
-    QTest::newRow("every case on a zeroed tape") << u">[<<]<,.>+"_s;
+    QTest::newRow("every case on a zeroed tape") << u">[<<]<,.>+"_s << full;
+    // Thousands of commands a case: a test is never slowed down to be watched.
+    QTest::newRow("chosen run speed") << u"-[-],."_s << u"10 commands per second"_s;
 }
 
 // Echo: six cases, six runs, each showing its own input, then "Pass" and the mark.
 void tst_ChallengeFlow::passingTest()
 {
     QFETCH(QString, program);
+    QFETCH(QString, speed);
 
+    const QList<QAction *> speeds = window->findChild<QMenu *>(u"menuRunSpeed"_s)->actions();
+    const auto chosen = std::find_if(speeds.cbegin(), speeds.cend(),
+                                     [&](const QAction *entry) { return entry->text() == speed; });
+    QVERIFY(chosen != speeds.cend());
+    (*chosen)->trigger();
     // The menus' settings would make the case 33713 a bad input and a tape of 1 a crash.
     clickRow(Echo);
     setMachineFromMenus(1, 100);
