@@ -111,15 +111,6 @@ Alone runAlone(const QString &program, Batch batch)
     return alone;
 }
 
-int thousandSteps(Machine &machine)
-{
-    for (int i = 1; i <= 1000; ++i) {
-        if (machine.step())
-            return i;
-    }
-    return 1000;
-}
-
 int millionSteps(Machine &machine)
 {
     return machine.run(1 << 20).steps;

@@ -1,8 +1,9 @@
 #ifndef BENCHPROGRAMS_H
 #define BENCHPROGRAMS_H
 
-// Programs that more than one benchmark runs.
+// Programs, and ways to run them, that more than one benchmark uses.
 
+#include "interpreter/machine.h"
 #include "interpreter/programtext.h"
 
 #include <QFile>
@@ -26,6 +27,17 @@ inline QString collatzWalks(int outer, int inner)
     return QStringLiteral(">>>>>>") + QString(outer, u'+') + QStringLiteral("[>")
            + QString(inner, u'+') + QStringLiteral("[<<<<<<<") + walker
            + QStringLiteral("<<->>>>>>>-]<-]");
+}
+
+// A batch of at most 1000 calls of step(), as the window ran before run() existed; returns the
+// steps taken.
+inline int thousandSteps(Machine &machine)
+{
+    for (int i = 1; i <= 1000; ++i) {
+        if (machine.step())
+            return i;
+    }
+    return 1000;
 }
 
 #endif // BENCHPROGRAMS_H
