@@ -1,8 +1,9 @@
-// The machine, one step at a time, against a plain model of its rules: after every step both
-// agree on the answer of step(), the stop reason, the program counter, the current cell, the
-// whole tape, and on which handler calls were made with which values. The input drives the
-// program, the tape length and maximum value, every answer of the handler, and now and then
-// a change of program, maximum value or tape length while the machine runs.
+// The machine, one step at a time and now and then many at once through run(), against a plain
+// model of its rules: after every step or run both agree on its answer, the stop reason, the
+// program counter, the current cell, the whole tape, and on which handler calls were made with
+// which values. The input drives the program, the tape length and maximum value, every answer
+// of the handler, and now and then a change of program, maximum value or tape length while the
+// machine runs.
 
 #include "fuzzsupport.h"
 
@@ -230,6 +231,36 @@ void compare(const Machine &machine, const Model &model)
     require(model.calls->empty(), "an unexpected handler call");
 }
 
+// Many steps at once through run(), with a stop position or command now and then: the model
+// takes as many steps as run() says it took, stopping where run() must.
+bool runAgainstModel(Machine &machine, Model &model, FuzzedDataProvider &data)
+{
+    RunStops stops;
+    if (data.ConsumeBool())
+        stops.position = data.ConsumeIntegralInRange(-1, int(model.program.size()));
+    if (data.ConsumeBool())
+        stops.command = QChar(u"@,.[]"[data.ConsumeIntegralInRange(0, 4)]);
+    const int maxSteps = data.ConsumeIntegralInRange(1, 300);
+    const RunResult result = machine.run(maxSteps, stops);
+    if (!model.running) {
+        // A machine that is not running takes no step at all.
+        require(result.steps == 0 && result.stopped, "run() of a stopped machine");
+        return true;
+    }
+    int steps = 0;
+    bool stopped = false;
+    while (steps < maxSteps && !stopped) {
+        ++steps;
+        stopped = model.step() || model.programCounter == stops.position
+                  || (!stops.command.isNull() && model.programCounter >= 0
+                      && model.programCounter < model.program.size()
+                      && model.program.at(model.programCounter) == stops.command);
+    }
+    require(result.steps == steps, "steps taken by run()");
+    require(result.stopped == stopped, "answer of run()");
+    return !model.running;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
@@ -273,8 +304,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             default:
                 break;
             }
-            const bool stopped = machine.step();
-            require(stopped == model.step(), "answer of step()");
+            bool stopped = false;
+            if (data.ConsumeIntegralInRange(0, 7) == 0) {
+                stopped = runAgainstModel(machine, model, data);
+            } else {
+                stopped = machine.step();
+                require(stopped == model.step(), "answer of step()");
+            }
             compare(machine, model);
             if (stopped)
                 break;
