@@ -688,12 +688,16 @@ void tst_RunControl::watchableSpeedStopsWhereFullSpeedDoes_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("input");
+    QTest::addColumn<QVariant>("prompted");
     QTest::addColumn<QList<int>>("pauses"); // the marked command at each breakpoint
     QTest::addColumn<QString>("crash");
 
     QTest::newRow("input, output and marks") << u"++,[>++<-]>.@<,@+."_s << u"3, 7"_s
-                                              << QList<int>{12, 15} << QString();
-    QTest::newRow("crash after a mark") << u"+++[>+<-]>@<<"_s << QString() << QList<int>{10}
+                                              << QVariant() << QList<int>{12, 15} << QString();
+    QTest::newRow("a prompt for input") << u"++>,<@>."_s << QString() << QVariant(6)
+                                        << QList<int>{5} << QString();
+    QTest::newRow("crash after a mark") << u"+++[>+<-]>@<<"_s << QString() << QVariant()
+                                        << QList<int>{10}
                                         << u"Invalid move over left side of tape!"_s;
 }
 
@@ -703,6 +707,7 @@ void tst_RunControl::watchableSpeedStopsWhereFullSpeedDoes()
 {
     QFETCH(QString, program);
     QFETCH(QString, input);
+    QFETCH(QVariant, prompted);
     QFETCH(QList<int>, pauses);
     QFETCH(QString, crash);
 
@@ -717,6 +722,8 @@ void tst_RunControl::watchableSpeedStopsWhereFullSpeedDoes()
         runSpeed(speed)->trigger();
         setProgram(program);
         setInput(input);
+        if (prompted.isValid())
+            answerer->expectInputDialog(PromptTitle, PromptLabel, prompted);
         if (!crash.isEmpty())
             answerer->expectMessageBox(CrashTitle, crash, QMessageBox::Ok);
         run();
