@@ -82,16 +82,13 @@ void Zindle::Private::showMark()
 
 void Zindle::Private::startRunTimer()
 {
-    if (watchable()) {
-        // A tick for every command due, so that each command's state is shown.
-        state.timerId = q->startTimer(std::max(1, 1000 / runSpeed), Qt::PreciseTimer);
-        speedClock.start();
-        speedSteps = 0;
-        setPaced(false);
-        return;
-    }
-    state.timerId = q->startTimer(0);
-    setPaced(true);
+    // A watchable run ticks for every command due, so that each command's state is shown.
+    const bool watched = watchable();
+    state.timerId = watched ? q->startTimer(std::max(1, 1000 / runSpeed), Qt::PreciseTimer)
+                            : q->startTimer(0);
+    speedClock.start();
+    speedSteps = 0;
+    setPaced(!watched);
 }
 
 void Zindle::Private::killRunTimer()
