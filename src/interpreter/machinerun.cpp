@@ -410,6 +410,13 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     int cellCount = int(tape.size());
     int cell = currentCell;
     int maximum = maximumValue;
+    // After a handler or step() ran, which may have changed any of these.
+    const auto followMachine = [&] {
+        cells = tape.data();
+        cellCount = int(tape.size());
+        cell = currentCell;
+        maximum = maximumValue;
+    };
     // Along the plan the program counter is the last command of entry k - 1 (-1 for k = 0).
     // When k was found for a program counter that lies off the plan's grid, it is the last
     // entry and `offGrid` holds that counter.
@@ -488,10 +495,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             }
             if (programChanges != changes)
                 return runOnByStep(machine, maxSteps - left, left, stops);
-            cells = tape.data();
-            cellCount = int(tape.size());
-            cell = currentCell;
-            maximum = maximumValue;
+            followMachine();
             if (hasStopCommand && stopCommand == u'.')
                 return endRun(cell, op.position, maxSteps - left, true);
             ++k;
@@ -536,10 +540,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                 return {maxSteps - left, true};
             if (programChanges != changes)
                 return runOnByStep(machine, maxSteps - left, left, stops);
-            cells = tape.data();
-            cellCount = int(tape.size());
-            cell = currentCell;
-            maximum = maximumValue;
+            followMachine();
             k = plan.entryAfter(code, length, programCounter);
             offGrid = k == stepEntry ? programCounter : OnGrid;
             break;
