@@ -194,14 +194,7 @@ struct Model
 
 QString program(FuzzedDataProvider &data)
 {
-    static const char16_t characters[] = u"+-<>[],.+-<>[]  @\nx";
-    const size_t length = data.ConsumeIntegralInRange<size_t>(0, 64);
-    QString text;
-    for (size_t i = 0; i < length; ++i) {
-        const size_t pick = data.ConsumeIntegralInRange<size_t>(0, std::size(characters) - 2);
-        text += QChar(characters[pick]);
-    }
-    return text;
+    return fuzzedProgram(data, u"+-<>[],.+-<>[]  @\nx", 64);
 }
 
 int maximumValue(FuzzedDataProvider &data)

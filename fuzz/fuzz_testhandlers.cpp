@@ -22,14 +22,7 @@ constexpr qint64 StepLimit = 20000;
 
 QString program(FuzzedDataProvider &data)
 {
-    static const char characters[] = "+-<>[],.+-<>[],.,.,. @\n";
-    const size_t length = data.ConsumeIntegralInRange<size_t>(0, 80);
-    QString text;
-    for (size_t i = 0; i < length; ++i) {
-        const size_t pick = data.ConsumeIntegralInRange<size_t>(0, sizeof characters - 2);
-        text += QLatin1Char(characters[pick]);
-    }
-    return text;
+    return fuzzedProgram(data, u"+-<>[],.+-<>[],.,.,. @\n", 80);
 }
 
 } // namespace

@@ -4,11 +4,15 @@
 // What every fuzz target needs before its first input: an application without a display, and
 // a settings store of its own, so that no run ever reads or writes the user's marks.
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QString>
+#include <QStringView>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +51,17 @@ inline void require(bool condition, const char *what)
         std::fprintf(stderr, "broken: %s\n", what);
         std::abort();
     }
+}
+
+// A program of up to `longest` characters, each drawn from `characters`; a character written
+// there more than once is drawn that much more often.
+inline QString fuzzedProgram(FuzzedDataProvider &data, QStringView characters, size_t longest)
+{
+    const size_t length = data.ConsumeIntegralInRange<size_t>(0, longest);
+    QString text;
+    for (size_t i = 0; i < length; ++i)
+        text += characters.at(data.ConsumeIntegralInRange<qsizetype>(0, characters.size() - 1));
+    return text;
 }
 
 #endif // FUZZSUPPORT_H
