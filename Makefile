@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zindle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `make run` and `make test` do every step on a fresh Debian 12 machine.
 BUILD ?= build
 CMAKE_FLAGS ?=

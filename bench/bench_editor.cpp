@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program editor's bracket marks cost on a program of 100,000 commands: pairing all
 // brackets once, a key typed into the middle of the program, and a move of the cursor, each
 // against the same editor without the marks (a plain editor with the same highlighter).

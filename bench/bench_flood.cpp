@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A flood of output in the window: a program that writes without end (`+[.]`) runs for a
 // minute under Run, in numeric and in alphabet mode. Measured: the peak memory of the process,
 // the longest time the event loop was kept from handling anything else, how often the output

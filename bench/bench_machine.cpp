@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Commands per second of Machine::step() driven in batches of 1000 (as the window drove it),
 // of Machine::run() in batches of a million, and of the beef interpreter, on the same programs
 // (8-bit cells: maximum value 255). Seconds are processor seconds, so that other work on a busy

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What looking up completion marks costs when the settings store is crowded: 300,000 keys
 // of marks, as a long-used or tampered-with store may hold. The challenge table looks up
 // every visible row at every paint.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one refresh of the interactive handlers' output pane costs while a program runs and
 // its output grows, with one new value per refresh (the worst case: the window refreshes
 // after every batch of 1000 commands). "idle" is a refresh with nothing new to show;

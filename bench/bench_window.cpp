@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the window runs a program while it shows the run live: commands per second under
 // Run compared with the machine alone (step() and run()), repaints of the tape view per second,
 // the cost of one batch (commands and refresh) for short and long tapes and for small and large

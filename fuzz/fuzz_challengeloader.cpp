@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The challenge loader on arbitrary bytes, then the challenge table over every row, column
 // and role it might be asked for, and the test rules over every challenge read.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The machine, one step at a time and now and then many at once through run(), against a plain
 // model of its rules: after every step or run both agree on its answer, the stop reason, the
 // program counter, the current cell, the whole tape, and on which handler calls were made with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The interactive handlers of both modes: the input pane's text read as numbers or letters,
 // prompts answered (or cancelled) with text of the input's choosing once the pane runs dry,
 // and output written and shown in the output pane.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program-file reader on arbitrary bytes, and the editor's round trip: whatever text a
 // file gives, putting it into the editor and taking it out for saving gives it back unchanged,
 // while the editor's plain text keeps one character for each, as the run and the highlighting

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three test handlers with a real machine: a challenge of any test type with test case
 // lines of the input's choosing, and a program of the input's choosing, checked as the Test
 // button and zindle-check check it, with the handlers writing into panes as in the window.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zindle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the fuzz targets built in BUILD/fuzz. With SECONDS 0 each target only runs its seed
 # corpus once (a quick check that nothing found before comes back); otherwise each target
 # fuzzes for that many seconds, at most two at a time and at the lowest priority, growing a

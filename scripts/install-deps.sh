@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zindle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Zindle needs to build, test and run, skipping those already
 # present. With --bench it also installs what the benchmarks compare against; with --fuzz, the
-# compiler and runtime of the fuzz targets.
+# compiler and runtime of the fuzz targets; with --lint, the licence checker.
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
@@ -10,6 +14,7 @@ packages+=(dpkg-dev desktop-file-utils appstream man-db file)
 case "${1:-}" in
     --bench) packages+=(beef) ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    --lint) packages+=(reuse) ;;
 esac
 
 missing=()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zindle-check: tests a program file against a challenge of the course without a window,
 // with the same machine, test handlers and rules as the workbench's Test button.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The helper that answers the GUI tests' boxes: whatever goes wrong with a box, the test goes
 // on and the answerer says what went wrong.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Selecting a challenge and testing the program against it, one run per test case.
 
 #include "window/zindle.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Machine::run(): many steps at once, with exactly the effect of as many step() calls. It walks
 // a plan of the program (RunPlan) in which a run of equal commands is one entry, a skipped loop
 // is one jump, and a loop that only changes and moves cells and comes back to its counter is

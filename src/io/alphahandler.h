@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #ifndef ALPHAHANDLER_H
 #define ALPHAHANDLER_H
 

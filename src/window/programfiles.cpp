@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's file: New, Open, Save, Save as, the title that shows the file and whether the
 // program changed, and the offer to save before changes would be lost.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Running and stepping programs: the run timer, the step-to modes, the breakpoint mark,
 // the refresh of the views after every batch and the report when the machine stops.
 

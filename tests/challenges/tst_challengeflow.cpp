@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Selecting challenges and testing programs against them in the window, as a user does it:
 // clicks and keys on the challenge table, programs typed into the editor, the Test button and
 // the boxes the window answers with.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The learner's best and latest passing programs: kept by the store, recorded by the window
 // on a pass, shown in the challenge pane, opened from the File menu, cleared by "--reset".
 

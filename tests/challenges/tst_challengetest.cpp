@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's Test button and zindle-check's checker refuse the same challenges and programs
 // in the same order and with the same words.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Machine::run() against step(): generated programs run both ways in lock step at random step
 // limits and stops, with the whole state compared after every batch. `make bench` runs many
 // more programs through the same comparison (bench_sameness).

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Zindle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # tst_package.sh BUILD SCRATCH VERSION APP_ID: builds the Debian package from BUILD with cpack,
 # unpacks it into SCRATCH/root and checks the installed files as a desktop and a user would.
 set -uo pipefail

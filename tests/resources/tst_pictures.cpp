@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every picture the window shows comes with a copy drawn at twice its size, and on a screen
 // scaled by 2 the window paints that copy instead of blowing up the small one.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zindle's command line as a user types it: "--help" and "--version" answer without a window and
 // without the settings store; every other argument opens the window, and only "--reset" erases
 // the completion marks.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading program files from odd places (pipes, devices) and carrying every character of a
 // file through the editor, so that opening and saving without edits changes nothing.
 

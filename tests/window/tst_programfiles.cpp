@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // New, Open, Save and Save as in the window, the title that follows the file and its changes,
 // the offer to save unsaved changes, and what a user sees when a file cannot be read or written.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Running, pausing, stepping and halting programs in the window, as a user does it: through the
 // actions, the step-to menu, the panes and the boxes the window shows.
 

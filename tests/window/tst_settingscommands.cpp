@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands that inspect or change the machine's settings, and the Help menu, answered the
 // way a user answers their boxes and dialogs.
 

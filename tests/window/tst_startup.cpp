@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The steps of start-up that come before the window: the "--reset" option and reading the course.
 
 #include "window/startup.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window adds to its views for reading: zooming them together and the tape cells'
 // tool tips.
 

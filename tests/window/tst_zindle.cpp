@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a user first meets it: its widgets, actions, menus, shortcuts and focus order.
 
 #include "window/zindle.h"

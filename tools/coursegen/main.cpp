@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the challenge file. Usage: coursegen FILE SOLUTIONS
 // (normally resources/challenges.xml tests/challenges/solutions)
 

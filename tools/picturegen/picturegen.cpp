@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's pictures with antialiasing and writes them as PNG files, so that they can
 // be remade or changed without an image editor. Usage: picturegen RESOURCES ICONS
 // Each picture is written at its own size and, as name@2x.png, at twice that size for screens
