@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The new tape resets the machine, so the tape view reads it afresh.
-void configureMachine(WorkbenchState &s, const Challenge &challenge)
+void resetForChallenge(WorkbenchState &s, const Challenge &challenge)
 {
     setUpMachine(s.session->machine(), challenge);
     s.tapeModel->resetModel();
@@ -50,7 +50,7 @@ void Zindle::selectChallenge(const QModelIndex &index)
             ? tr("Tape length %1, program length %2").arg(challenge.tapeLength)
                   .arg(challenge.programLength)
             : tr("Tape length %1").arg(challenge.tapeLength));
-    configureMachine(s, challenge);
+    resetForChallenge(s, challenge);
     showRecords();
 }
 
@@ -101,7 +101,7 @@ void Zindle::on_buttonTest_clicked()
         return;
     }
 
-    configureMachine(s, challenge);
+    resetForChallenge(s, challenge);
     s.session->beginTest(createTestHandler(challenge, d->ui.editInput, d->ui.editOutput),
                          int(challenge.testCases.size()));
     s.session->startRun();
