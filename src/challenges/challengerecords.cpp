@@ -3,8 +3,7 @@
 
 #include "challengerecords.h"
 
-// Upward until program file I/O moves below the window.
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QDir>
 #include <QFileInfo>
