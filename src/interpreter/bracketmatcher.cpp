@@ -82,3 +82,18 @@ int BracketMatcher::unmatchedCount() const
 {
     return int(d->unmatched.size());
 }
+
+int loopEnd(QStringView program, int position)
+{
+    const char16_t *const code = program.utf16();
+    int depth = 1;
+    for (qsizetype i = std::max(position + 1, 0); i < program.size(); ++i) {
+        if (code[i] == u'[') {
+            ++depth;
+        } else if (code[i] == u']') {
+            if (--depth == 0)
+                return int(i);
+        }
+    }
+    return -1;
+}
