@@ -9,6 +9,7 @@
 #include "challenges/challenge.h"
 #include "challenges/challengemodel.h"
 #include "challenges/challengetest.h"
+#include "io/programfile.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -122,7 +123,7 @@ void Zindle::testCasePassed()
         restartTimer();
         return;
     }
-    const QString program = d->ui.editProgram->toPlainText();
+    const QString program = editorFileText(d->ui.editProgram);
     const PassScore score{commandCount(), d->testSteps};
     updateViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));

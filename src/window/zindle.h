@@ -13,6 +13,7 @@ class QCloseEvent;
 class QModelIndex;
 class QPlainTextEdit;
 class QTimerEvent;
+struct ProgramFile;
 
 // The workbench's only window: the program editor, the input and output panes, the live tape
 // and the challenge pane, with every command as an action. It owns the machine, its views and
@@ -92,9 +93,9 @@ private:
     bool saveFile(const QString &name);
     bool loadFile(const QString &name);
     // Reads a program, telling the user if it cannot be read.
-    bool readProgram(const QString &name, QString *text);
+    bool readProgram(const QString &name, ProgramFile *file);
     // Puts a program into the editor as the unchanged text of `fileName` (empty: untitled).
-    void showProgram(const QString &text, const QString &fileName);
+    void showProgram(const ProgramFile &file, const QString &fileName);
 
     // Challenge tests (challengeflow.cpp).
     void testCasePassed();
