@@ -6,6 +6,8 @@
 
 #include "io/programfile.h"
 
+#include "tricklepipe.h"
+
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -56,19 +58,6 @@ void writePipe(int fd, int opened, const QList<QByteArray> &pieces)
     if (ok)
         waitFor(opened, POLLIN, deadline);
     ::close(fd);
-}
-
-// Writes one byte every tenth of a second into the pipe until told to stop, like a writer that
-// never closes it.
-void tricklePipe(const QString &name, const std::atomic<bool> *stop)
-{
-    const int fd = ::open(QFile::encodeName(name).constData(), O_RDWR | O_NONBLOCK);
-    while (fd >= 0 && !*stop) {
-        (void)!::write(fd, "+", 1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    if (fd >= 0)
-        ::close(fd);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "answeredwindow.h"
 #include "modalanswerer.h"
+#include "tricklepipe.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -44,19 +45,6 @@ const QString OpenDialog = u"open dialog, *.bf"_s;
 const QString FullDevice = u"/dev/full"_s;
 
 enum Spoil { Nothing, RemoveDirectory, LockDirectory };
-
-// Writes one byte every tenth of a second into the pipe until told to stop, like a writer that
-// never closes it.
-void tricklePipe(const QString &name, const std::atomic<bool> *stop)
-{
-    const int fd = ::open(QFile::encodeName(name).constData(), O_RDWR | O_NONBLOCK);
-    while (fd >= 0 && !*stop) {
-        (void)!::write(fd, "+", 1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    if (fd >= 0)
-        ::close(fd);
-}
 
 QByteArray contents(const QString &path)
 {
