@@ -11,6 +11,7 @@
 #include "challenges/challengemodel.h"
 #include "challenges/challengetest.h"
 #include "challenges/progressstore.h"
+#include "io/programfile.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -116,7 +117,7 @@ void Zindle::testCasePassed()
         s.session->restartTimer();
         return;
     }
-    const QString program = d->ui.editProgram->toPlainText();
+    const QString program = editorFileText(d->ui.editProgram);
     const PassScore score{commandCount(), s.session->testProgress().steps};
     s.session->refreshViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));

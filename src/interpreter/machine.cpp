@@ -3,6 +3,7 @@
 
 #include "machine.h"
 
+#include "bracketmatcher.h"
 #include "iohandler.h"
 #include "machine_p.h"
 
@@ -210,15 +211,5 @@ int Machine::cell(int index) const
 
 int Machine::findLoopEnd(int position) const
 {
-    const char16_t *code = d->code;
-    int depth = 1;
-    for (int i = std::max(position + 1, 0); i < d->length; ++i) {
-        if (code[i] == u'[') {
-            ++depth;
-        } else if (code[i] == u']') {
-            if (--depth == 0)
-                return i;
-        }
-    }
-    return -1;
+    return loopEnd(QStringView(d->code, d->length), position);
 }
