@@ -66,6 +66,22 @@ struct Machine::Private
         running = false;
     }
 
+    // Calls `call` with `asked`, or does nothing without one (the caller holds the answer of a
+    // missing handler). False when the handler reset the machine: the command ends there.
+    template<typename Call>
+    bool askHandler(IOHandler *asked, Call call)
+    {
+        if (!asked)
+            return true;
+        const std::uint64_t resetsBefore = resets;
+        inHandler = true;
+        call(asked);
+        inHandler = false;
+        return resets == resetsBefore;
+    }
+    // The ',' command on the current cell; answers what step() answers.
+    bool input();
+
     // run() along the plan; `machine` steps where the plan does not reach.
     RunResult runPlanned(Machine &machine, int maxSteps, const RunStops &stops);
     // Stores the state run() keeps in locals and answers its result.
@@ -96,6 +112,11 @@ struct Machine::Private
     RunPlan plan;
     // Counts program changes, so that run() notices one made by a handler in mid-run.
     std::uint64_t programChanges = 0;
+    // Counts resets (start() and setTapeLength() too), so that a command notices that the
+    // handler it called ended it; the tape may have moved with it.
+    std::uint64_t resets = 0;
+    // True while a command waits for its handler: a step() or run() from there does nothing.
+    bool inHandler = false;
 };
 
 #endif // MACHINE_P_H

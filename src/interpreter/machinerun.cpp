@@ -146,7 +146,7 @@ RunResult runByStep(Machine &machine, int maxSteps, const RunStops &stops)
 
 bool RunStops::metBy(const Machine &machine) const
 {
-    return machine.programCounter() == position
+    return (position >= 0 && machine.programCounter() == position)
            || (!command.isNull() && machine.currentCommand() == command);
 }
 
@@ -247,10 +247,10 @@ int RunPlan::entryAt(const char16_t *code, int length, int position) const
 RunResult Machine::run(int maxSteps, const RunStops &stops)
 {
     Private &m = *d;
+    if (!m.running || m.inHandler)
+        return {0, true};
     if (maxSteps <= 0)
         return {};
-    if (!m.running)
-        return {0, true};
     // A stop on a command that the plan folds away could not be seen: step instead.
     if (!stops.command.isNull() && kindOf(stops.command.unicode()) <= RunPlan::Close)
         return runByStep(*this, maxSteps, stops);
@@ -492,9 +492,19 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             // The handler may look at the machine.
             currentCell = cell;
             programCounter = op.position;
-            if (!handler || !handler->output(cells[cell])) {
-                stop(StopReason::BadOutput);
-                return endRun(cell, op.position, maxSteps - left, true);
+            {
+                bool accepted = false;
+                const int value = cells[cell];
+                if (!askHandler(handler, [&](IOHandler *h) { accepted = h->output(value); })) {
+                    // The handler reset the machine: what it left stands.
+                    if (!running)
+                        return {maxSteps - left, true};
+                    return runOnByStep(machine, maxSteps - left, left, stops);
+                }
+                if (!accepted) {
+                    stop(StopReason::BadOutput);
+                    return endRun(cell, op.position, maxSteps - left, true);
+                }
             }
             if (programChanges != changes)
                 return runOnByStep(machine, maxSteps - left, left, stops);
