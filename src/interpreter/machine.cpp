@@ -52,7 +52,10 @@ int Machine::maximumValue() const
 void Machine::setMaximumValue(int value)
 {
     // A cell always has room for 0 and 1; below that '-' would store negative values.
-    d->maximumValue = std::max(1, value);
+    value = std::max(1, value);
+    if (value < d->maximumValue)
+        d->mayExceedMaximum = true;
+    d->maximumValue = value;
 }
 
 int Machine::tapeLength() const
@@ -70,6 +73,7 @@ void Machine::setTapeLength(int length)
 void Machine::reset()
 {
     ++d->resets;
+    d->mayExceedMaximum = false;
     d->programCounter = -1;
     d->loopStack.clear();
     std::fill(d->tape.begin(), d->tape.end(), 0);

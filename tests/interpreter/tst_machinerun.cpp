@@ -130,9 +130,17 @@ QString randomRun(QRandomGenerator &random, const QString &commands)
     return run;
 }
 
-// A loop body that only changes and moves and comes back: the shapes run() works out at once.
+// A loop body that only changes and moves and comes back, or only moves: the shapes run() works
+// out at once.
 QString simpleLoop(QRandomGenerator &random)
 {
+    if (random.bounded(5) == 0) {
+        // a scan for a zero cell, moving by one or more in one or more runs
+        QString moves = randomRun(random, u"<>"_qs);
+        if (random.bounded(3) == 0)
+            moves += randomRun(random, u"<>"_qs);
+        return u"["_qs + moves + u"]"_qs;
+    }
     QString counter = random.bounded(2) == 0 ? u"-"_qs : u"+"_qs;
     if (random.bounded(6) == 0)
         counter += counter; // a counter that moves by two
