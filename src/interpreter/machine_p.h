@@ -30,7 +30,8 @@ struct RunPlan
         Left,      // a run of '<'
         Block,     // several runs of the four above, argument: its record in `blocks`
         Open,      // '[', argument: the entry of its ']'
-        Loop,      // '[' of a loop whose body is one entry of the kinds above
+        Loop,      // '[' of a loop whose body is one entry of the kinds above, argument: its
+                   // record in `loops`
         Close,     // ']', argument: the entry of its '['
         LoopClose, // ']' of a Loop
         Output,
@@ -64,6 +65,12 @@ struct RunPlan
         int offset;
         int change;
     };
+    // A Loop: its body as a block (a single run too) and the entry of its ']'.
+    struct LoopRecord
+    {
+        BlockRecord body;
+        int close = 0;
+    };
 
     void build(const char16_t *code, int length);
     // The entry that follows a program counter of `programCounter`; the last entry (a Step)
@@ -71,11 +78,17 @@ struct RunPlan
     int entryAfter(const char16_t *code, int length, int programCounter) const;
     // The entry holding the command at `position`, or -1 for a space or a position outside.
     int entryAt(const char16_t *code, int length, int position) const;
+    // The entry a bracket entry jumps to: its partner.
+    int partner(Op op) const
+    {
+        return int(op.kind() == Loop ? loops[op.argument()].close : op.argument());
+    }
     // The position of the first command of entry `entry`.
     int firstOf(const char16_t *code, int entry) const;
 
     std::vector<Op> ops; // with a Step entry last
     std::vector<BlockRecord> blocks;
+    std::vector<LoopRecord> loops;
     std::vector<Change> changes;
     bool built = false;
     bool usable = false; // false for programs too long to index
@@ -110,18 +123,16 @@ struct Machine::Private
     // Stores the state run() keeps in locals and answers its result.
     RunResult endRun(int cell, int counter, int steps, bool stopped);
     // Runs the passes of the Loop of plan entry `open` that fit into `budget` steps, from the
-    // start of a pass with the loop on the stack (it leaves the stack when the loop ends), on
-    // the current cell `*cell`. Runs nothing where a pass could leave the tape or meet a cell
-    // above the maximum, or where the counter does not tell the number of passes.
+    // start of a pass on the current cell `cell` with the loop on the stack (it leaves the stack
+    // when the loop ends): at once for a transfer, else pass by pass. Stops before a pass that
+    // would leave the tape, for single steps to find the edge.
     struct LoopRun
     {
         long long steps = 0;
         bool complete = false;
+        int cell = 0; // the current cell after the passes
     };
-    LoopRun runLoop(int open, int *cell, long long budget);
-    // Applies block `block` to the tape at `cell`, when its moves stay on the tape and the
-    // cells it changes hold no value above the maximum; answers whether it did.
-    bool runBlock(const RunPlan::BlockRecord &block, int cell);
+    LoopRun runLoop(int open, int cell, long long budget);
     // True when a cell holds more than the maximum value, which only a lowered maximum leaves.
     bool tapeAboveMaximum();
 

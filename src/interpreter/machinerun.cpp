@@ -242,16 +242,25 @@ private:
     int lastPosition = 0;
 };
 
-// True when a loop whose body is the entry `body` can be worked out at once: a transfer (a
-// body that ends where it began) or a scan (one that only moves).
-bool isSimpleBody(const RunPlan &plan, RunPlan::Op body)
+// Applies `block` to the cells from `cells[cell]` on, when its moves stay on the tape; answers
+// whether it did. The cells it changes must lie within the maximum.
+inline bool applyBlock(int *cells, int cellCount, int cell, int maximum,
+                       const RunPlan::BlockRecord &block, const RunPlan::Change *changes)
 {
-    if (isRun(body.kind()))
-        return true;
-    if (body.kind() != RunPlan::Block)
+    if (cell + block.lowest < 0 || cell + block.highest >= cellCount)
         return false;
-    const RunPlan::BlockRecord &block = plan.blocks[body.argument()];
-    return block.move == 0 || block.changeCount == 0;
+    int *at = cells + cell;
+    const RunPlan::Change *change = changes + block.firstChange;
+    for (const RunPlan::Change *end = change + block.changeCount; change != end; ++change)
+        at[change->offset] = shifted(at[change->offset], change->change, maximum);
+    return true;
+}
+
+// True when a loop whose body is the entry `body` can be run a whole pass at a time: its
+// body only changes and moves.
+bool isSimpleBody(RunPlan::Op body)
+{
+    return isRun(body.kind()) || body.kind() == RunPlan::Block;
 }
 
 } // namespace
@@ -308,15 +317,41 @@ void RunPlan::build(const char16_t *code, int length)
     ops.push_back(makeOp(length, Step, 0));
     ops.shrink_to_fit();
     blocks.shrink_to_fit();
-    changes.shrink_to_fit();
 
     for (std::size_t open = 0; open + 2 < ops.size(); ++open) {
-        if (ops[open].kind() == Open && ops[open].argument() == open + 2
-            && isSimpleBody(*this, ops[open + 1])) {
-            ops[open] = makeOp(ops[open].last, Loop, std::uint32_t(open + 2));
-            ops[open + 2] = makeOp(ops[open + 2].last, LoopClose, std::uint32_t(open));
+        if (ops[open].kind() != Open || ops[open].argument() != open + 2
+            || !isSimpleBody(ops[open + 1]))
+            continue;
+        const Op body = ops[open + 1];
+        LoopRecord loop;
+        loop.close = int(open + 2);
+        const int runLength = int(body.argument());
+        switch (body.kind()) {
+        case Add:
+        case Subtract:
+            loop.body.counterChange = body.kind() == Add ? runLength : -runLength;
+            loop.body.firstChange = std::uint32_t(changes.size());
+            loop.body.changeCount = 1;
+            changes.push_back({0, loop.body.counterChange});
+            break;
+        case Right:
+        case Left:
+            loop.body.move = body.kind() == Right ? runLength : -runLength;
+            loop.body.lowest = std::min(loop.body.move, 0);
+            loop.body.highest = std::max(loop.body.move, 0);
+            break;
+        default:
+            loop.body = blocks[body.argument()];
+            break;
         }
+        if (body.kind() != Block)
+            loop.body.steps = runLength;
+        ops[open] = makeOp(ops[open].last, Loop, std::uint32_t(loops.size()));
+        ops[open + 2] = makeOp(ops[open + 2].last, LoopClose, std::uint32_t(open));
+        loops.push_back(loop);
     }
+    loops.shrink_to_fit();
+    changes.shrink_to_fit();
 }
 
 int RunPlan::entryAfter(const char16_t *code, int length, int programCounter) const
@@ -387,95 +422,60 @@ bool Machine::Private::tapeAboveMaximum()
     return mayExceedMaximum;
 }
 
-bool Machine::Private::runBlock(const RunPlan::BlockRecord &block, int cell)
-{
-    if (cell + block.lowest < 0 || cell + block.highest >= int(tape.size()))
-        return false;
-    int *cells = tape.data() + cell;
-    const int maximum = maximumValue;
-    const RunPlan::Change *change = plan.changes.data() + block.firstChange;
-    for (const RunPlan::Change *end = change + block.changeCount; change != end; ++change)
-        cells[change->offset] = shifted(cells[change->offset], change->change, maximum);
-    return true;
-}
-
-Machine::Private::LoopRun Machine::Private::runLoop(int open, int *cell, long long budget)
+Machine::Private::LoopRun Machine::Private::runLoop(int open, int cell, long long budget)
 {
     const RunPlan::Op *ops = plan.ops.data();
-    const int close = int(ops[open].argument());
     // A stop position in the loop turns one of its entries into a Step.
-    if (ops[open].kind() != RunPlan::Loop || ops[close].kind() != RunPlan::LoopClose)
-        return {};
-    const RunPlan::Op body = ops[open + 1];
-    const int count = int(body.argument());
-    RunPlan::BlockRecord block;
-    switch (body.kind()) {
-    case RunPlan::Add:
-    case RunPlan::Subtract:
-        block.counterChange = body.kind() == RunPlan::Add ? count : -count;
-        block.steps = count;
-        break;
-    case RunPlan::Right:
-    case RunPlan::Left:
-        block.move = body.kind() == RunPlan::Right ? count : -count;
-        block.lowest = std::min(block.move, 0);
-        block.highest = std::max(block.move, 0);
-        block.steps = count;
-        break;
-    case RunPlan::Block:
-        block = plan.blocks[body.argument()];
-        break;
-    default:
-        return {};
-    }
+    if (ops[open].kind() != RunPlan::Loop || ops[open + 1].kind() == RunPlan::Step)
+        return {0, false, cell};
+    const RunPlan::LoopRecord &loop = plan.loops[ops[open].argument()];
+    if (ops[loop.close].kind() != RunPlan::LoopClose)
+        return {0, false, cell};
+    const RunPlan::BlockRecord &block = loop.body;
+    const RunPlan::Change *changes = plan.changes.data();
     const long long passSteps = block.steps + 1LL; // with the ']'
     int *cells = tape.data();
     const int cellCount = int(tape.size());
-    int at = *cell;
-
-    if (block.move != 0) {
-        // A scan: pass by pass, as each pass moves on.
+    const int maximum = maximumValue;
+    const long long values = maximum + 1LL;
+    // Whether the counter goes down or up by one a pass, modulo maximum + 1.
+    const int counterChange = block.counterChange;
+    bool down = counterChange == -1 || counterChange == maximum;
+    bool up = counterChange == 1 || counterChange == -maximum;
+    if (!down && !up && (counterChange > maximum || counterChange < -maximum)) {
+        down = normalised(counterChange, maximum) == maximum;
+        up = normalised(counterChange, maximum) == 1;
+    }
+    if (block.move != 0 || !(down || up)) {
+        // Pass by pass, without going back to the plan between them.
         long long steps = 0;
-        while (steps + passSteps <= budget && at + block.lowest >= 0
-               && at + block.highest < cellCount) {
-            at += block.move;
+        while (steps + passSteps <= budget
+               && applyBlock(cells, cellCount, cell, maximum, block, changes)) {
+            cell += block.move;
             steps += passSteps;
-            if (cells[at] == 0) {
-                loopStack.pop_back();
-                *cell = at;
-                return {steps, true};
-            }
+            if (cells[cell] == 0)
+                return {steps, true, cell};
         }
-        *cell = at;
-        return {steps, false};
+        return {steps, false, cell};
     }
 
     // A transfer: every pass does the same, so the counter tells the number of passes.
-    if (at + block.lowest < 0 || at + block.highest >= cellCount)
-        return {};
-    const int maximum = maximumValue;
-    const long long values = maximum + 1LL;
-    const long long change = normalised(block.counterChange, maximum);
-    long long passes = 0;
-    if (change == values - 1)
-        passes = cells[at];
-    else if (change == 1)
-        passes = values - cells[at];
-    else
-        return {};
+    if (cell + block.lowest < 0 || cell + block.highest >= cellCount)
+        return {0, false, cell};
+    const long long counter = cells[cell];
+    const long long passes = down ? counter : values - counter;
     const long long done = std::min(passes, budget / passSteps);
     if (done == 0)
-        return {};
-    const RunPlan::Change *changed = plan.changes.data() + block.firstChange;
+        return {0, false, cell};
+    const RunPlan::Change *changed = changes + block.firstChange;
     for (std::uint32_t i = 0; i < block.changeCount; ++i) {
-        int &value = cells[at + changed[i].offset];
-        if (changed[i].offset != 0)
-            value = shifted(value, normalised(changed[i].change, maximum) * done % values, maximum);
+        if (changed[i].offset != 0) {
+            int &value = cells[cell + changed[i].offset];
+            value = shifted(value, changed[i].change * done, maximum);
+        }
     }
-    cells[at] = done == passes ? 0 : shifted(cells[at], change * done % values, maximum);
-    if (done == passes)
-        loopStack.pop_back();
-    return {done * passSteps, done == passes};
+    cells[cell] = done == passes ? 0 : int(down ? counter - done : counter + done);
+    return {done * passSteps, done == passes, cell};
 }
 
 namespace {
@@ -505,7 +505,7 @@ public:
         mark(0, stopEntry);
         const RunPlan::Kind kind = saved[0].kind();
         if (kind >= RunPlan::Open && kind <= RunPlan::LoopClose)
-            mark(1, int(saved[0].argument()));
+            mark(1, plan.partner(saved[0]));
     }
     ~StopMark()
     {
@@ -545,6 +545,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     const StopMark mark(plan, plan.entryAt(code, length, stops.position), programChanges);
     const Op *ops = plan.ops.data();
     const RunPlan::BlockRecord *blocks = plan.blocks.data();
+    const RunPlan::Change *changeList = plan.changes.data();
     const int stepEntry = int(plan.ops.size()) - 1;
 
     int left = maxSteps;
@@ -552,44 +553,17 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     int cellCount = int(tape.size());
     int cell = currentCell;
     int maximum = maximumValue;
-    // After a handler or step() ran, which may have changed any of these.
-    const auto followMachine = [&] {
-        cells = tape.data();
-        cellCount = int(tape.size());
-        cell = currentCell;
-        maximum = maximumValue;
-    };
     // Along the plan the program counter is the last command of entry k - 1 (-1 for k = 0).
     // When k was found for a program counter that lies off the plan's grid, it is the last
     // entry and `offGrid` holds that counter.
     constexpr int OnGrid = std::numeric_limits<int>::min();
     int k = plan.entryAfter(code, length, programCounter);
     int offGrid = k == stepEntry ? programCounter : OnGrid;
-    const auto counter = [&] {
-        return offGrid != OnGrid ? offGrid : k == 0 ? -1 : ops[k - 1].last;
-    };
-    // One step as step() takes it; true when that ends the run, whose result is then `ended`.
-    RunResult ended;
-    const auto stepOnce = [&] {
-        endRun(cell, counter(), 0, false);
-        --left;
-        if (machine.step() || stops.metBy(machine)) {
-            ended = {maxSteps - left, true};
-            return true;
-        }
-        if (programChanges != changes || tapeAboveMaximum()) {
-            ended = runOnByStep(machine, maxSteps - left, left, stops);
-            return true;
-        }
-        followMachine();
-        k = plan.entryAfter(code, length, programCounter);
-        offGrid = k == stepEntry ? programCounter : OnGrid;
-        return false;
-    };
 
     while (left > 0) {
         const Op op = ops[k];
         const int argument = int(op.argument());
+        bool single = false;
         switch (op.kind()) {
         case RunPlan::Add:
         case RunPlan::Subtract: {
@@ -624,18 +598,16 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
         case RunPlan::Block: {
             const RunPlan::BlockRecord &block = blocks[argument];
             // A block that does not fit or would leave the tape goes a step at a time.
-            if (block.steps > left || !runBlock(block, cell)) {
-                if (stepOnce())
-                    return ended;
-                break;
+            single = block.steps > left
+                     || !applyBlock(cells, cellCount, cell, maximum, block, changeList);
+            if (!single) {
+                cell += block.move;
+                left -= block.steps;
+                ++k;
             }
-            cell += block.move;
-            left -= block.steps;
-            ++k;
             break;
         }
         case RunPlan::Open:
-        case RunPlan::Loop:
             --left;
             if (cells[cell] == 0) {
                 k = argument + 1;
@@ -643,13 +615,25 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             }
             loopStack.push_back(op.last);
             ++k;
-            if (op.kind() == RunPlan::Loop) {
-                const LoopRun passes = runLoop(k - 1, &cell, left);
-                left -= int(passes.steps);
-                if (passes.complete)
-                    k = argument + 1;
-            }
             break;
+        case RunPlan::Loop: {
+            --left;
+            const int close = plan.loops[std::size_t(argument)].close;
+            if (cells[cell] == 0) {
+                k = close + 1;
+                break;
+            }
+            const LoopRun passes = runLoop(k, cell, left);
+            left -= int(passes.steps);
+            cell = passes.cell;
+            if (passes.complete) {
+                k = close + 1;
+                break;
+            }
+            loopStack.push_back(op.last);
+            ++k;
+            break;
+        }
         case RunPlan::Output: {
             --left;
             // The handler may look at the machine.
@@ -667,9 +651,10 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                 stop(StopReason::BadOutput);
                 return endRun(cell, op.last, maxSteps - left, true);
             }
-            if (programChanges != changes || tapeAboveMaximum())
+            if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
                 return runOnByStep(machine, maxSteps - left, left, stops);
-            followMachine();
+            // The handler may have changed the maximum.
+            maximum = maximumValue;
             if (hasStopCommand && stopCommand == u'.')
                 return endRun(cell, op.last, maxSteps - left, true);
             ++k;
@@ -683,35 +668,57 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             break;
         case RunPlan::Close:
         case RunPlan::LoopClose:
-            if (!loopStack.empty()) {
-                if (cells[cell] == 0) {
-                    --left;
-                    loopStack.pop_back();
-                    ++k;
-                    break;
-                }
-                // A stack left over from another program may hold another loop.
-                if (loopStack.back() == ops[argument].last) {
-                    --left;
-                    const int close = k;
-                    k = argument + 1;
-                    if (op.kind() == RunPlan::LoopClose) {
-                        const LoopRun passes = runLoop(argument, &cell, left);
-                        left -= int(passes.steps);
-                        if (passes.complete)
-                            k = close + 1;
+            single = true;
+            if (loopStack.empty())
+                break;
+            if (cells[cell] == 0) {
+                single = false;
+                --left;
+                loopStack.pop_back();
+                ++k;
+                break;
+            }
+            // A stack left over from another program may hold another loop.
+            if (loopStack.back() == ops[argument].last) {
+                single = false;
+                --left;
+                const int close = k;
+                k = argument + 1;
+                if (op.kind() == RunPlan::LoopClose) {
+                    const LoopRun passes = runLoop(argument, cell, left);
+                    left -= int(passes.steps);
+                    cell = passes.cell;
+                    if (passes.complete) {
+                        loopStack.pop_back();
+                        k = close + 1;
                     }
-                    break;
                 }
             }
-            [[fallthrough]];
+            break;
         default:
             // Off the plan's grid, at the stop position, at an input, at an unmatched bracket,
-            // at the end, or a ']' that finds no loop or another loop.
-            if (stepOnce())
-                return ended;
+            // or at the end.
+            single = true;
             break;
         }
+        if (!single)
+            continue;
+
+        // One step as step() takes it.
+        endRun(cell, offGrid != OnGrid ? offGrid : k == 0 ? -1 : ops[k - 1].last, 0, false);
+        --left;
+        if (machine.step() || stops.metBy(machine))
+            return {maxSteps - left, true};
+        if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
+            return runOnByStep(machine, maxSteps - left, left, stops);
+        // The step may have called a handler, which may have changed the machine.
+        cells = tape.data();
+        cellCount = int(tape.size());
+        cell = currentCell;
+        maximum = maximumValue;
+        k = plan.entryAfter(code, length, programCounter);
+        offGrid = k == stepEntry ? programCounter : OnGrid;
     }
-    return endRun(cell, counter(), maxSteps, false);
+    return endRun(cell, offGrid != OnGrid ? offGrid : k == 0 ? -1 : ops[k - 1].last, maxSteps,
+                  false);
 }
