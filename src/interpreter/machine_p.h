@@ -18,9 +18,10 @@ class IOHandler;
 // How run() sees a program, compiled once on its first run(): one entry per run of equal changes
 // or moves, per straight block of several such runs (changes at offsets and a move, paid for
 // at once), per bracket and per other command, in program order. A loop whose body is one
-// such entry is marked, so that run() works out its passes at once (a transfer or a scan) or,
-// where it cannot, runs it entry by entry. Entries take eight bytes; a block adds its own
-// record and eight bytes per cell it changes, so that a program of long runs costs little.
+// such entry is marked, so that run() runs its passes without going back to the plan, all at
+// once where the counter tells their number. Entries take eight bytes; a block adds its own
+// record and eight bytes per cell it changes, so it is made only where it takes less room than
+// its runs would, or where it is the body of a loop.
 struct RunPlan
 {
     enum Kind : std::uint32_t {
@@ -30,8 +31,7 @@ struct RunPlan
         Left,      // a run of '<'
         Block,     // several runs of the four above, argument: its record in `blocks`
         Open,      // '[', argument: the entry of its ']'
-        Loop,      // '[' of a loop whose body is one entry of the kinds above, argument: its
-                   // record in `loops`
+        Loop,      // '[' of a loop whose body is one entry of the kinds above
         Close,     // ']', argument: the entry of its '['
         LoopClose, // ']' of a Loop
         Output,
@@ -65,30 +65,17 @@ struct RunPlan
         int offset;
         int change;
     };
-    // A Loop: its body as a block (a single run too) and the entry of its ']'.
-    struct LoopRecord
-    {
-        BlockRecord body;
-        int close = 0;
-    };
-
     void build(const char16_t *code, int length);
     // The entry that follows a program counter of `programCounter`; the last entry (a Step)
     // when the counter lies inside an entry or on a space.
     int entryAfter(const char16_t *code, int length, int programCounter) const;
     // The entry holding the command at `position`, or -1 for a space or a position outside.
     int entryAt(const char16_t *code, int length, int position) const;
-    // The entry a bracket entry jumps to: its partner.
-    int partner(Op op) const
-    {
-        return int(op.kind() == Loop ? loops[op.argument()].close : op.argument());
-    }
     // The position of the first command of entry `entry`.
     int firstOf(const char16_t *code, int entry) const;
 
     std::vector<Op> ops; // with a Step entry last
     std::vector<BlockRecord> blocks;
-    std::vector<LoopRecord> loops;
     std::vector<Change> changes;
     bool built = false;
     bool usable = false; // false for programs too long to index

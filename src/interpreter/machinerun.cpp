@@ -189,11 +189,15 @@ public:
         if (runs == 0) {
             block = {};
             block.firstChange = std::uint32_t(plan.changes.size());
-            firstKind = kind;
-            firstCount = count;
             offset = 0;
-            changeAt.clear();
+            // clear() visits every bucket, which a huge block left many of.
+            if (changeAt.bucket_count() > 64)
+                changeAt = std::unordered_map<int, std::size_t>();
+            else
+                changeAt.clear();
+            pending.clear();
         }
+        pending.push_back({kind, last, count});
         ++runs;
         lastPosition = last;
         block.steps += int(count);
@@ -211,17 +215,22 @@ public:
         plan.changes[found.first->second].change += signedCount;
     }
 
-    // Ends the block: one entry for a single run, a Block entry for more.
-    void flush(const std::function<void(Kind, int, std::uint32_t)> &push)
+    // Ends the block: a Block entry where it is a loop's whole body or takes less room than
+    // its runs, else one entry per run.
+    void flush(const std::function<void(Kind, int, std::uint32_t)> &push, bool loopBody)
     {
         if (runs == 0)
             return;
-        if (runs == 1) {
+        const std::size_t changeCount = plan.changes.size() - block.firstChange;
+        const std::size_t blockSize = sizeof(RunPlan::Op) + sizeof(RunPlan::BlockRecord)
+                                      + changeCount * sizeof(RunPlan::Change);
+        if (runs == 1 || (!loopBody && blockSize >= pending.size() * sizeof(RunPlan::Op))) {
             plan.changes.resize(block.firstChange);
-            push(firstKind, lastPosition, firstCount);
+            for (const Run &run : pending)
+                push(run.kind, run.last, run.count);
         } else {
             block.move = offset;
-            block.changeCount = std::uint32_t(plan.changes.size()) - block.firstChange;
+            block.changeCount = std::uint32_t(changeCount);
             const auto counter = changeAt.find(0);
             if (counter != changeAt.end())
                 block.counterChange = plan.changes[counter->second].change;
@@ -235,8 +244,13 @@ private:
     RunPlan &plan;
     RunPlan::BlockRecord block;
     std::unordered_map<int, std::size_t> changeAt;
-    Kind firstKind = RunPlan::Add;
-    std::uint32_t firstCount = 0;
+    struct Run
+    {
+        Kind kind;
+        int last;
+        std::uint32_t count;
+    };
+    std::vector<Run> pending;
     int runs = 0;
     int offset = 0;
     int lastPosition = 0;
@@ -273,6 +287,8 @@ void RunPlan::build(const char16_t *code, int length)
     usable = count < LargestArgument;
     if (!usable)
         return;
+    // Blocks only shrink this bound; growing by doubling instead could hold twice as much.
+    ops.reserve(count);
 
     // Brackets pair as the forward scan of a skipped loop pairs them. While a '[' waits for its
     // ']', its argument holds the '[' that waited before it, so pairing needs no other storage.
@@ -302,55 +318,28 @@ void RunPlan::build(const char16_t *code, int length)
             block.add(kind, last, runLength);
             return;
         }
-        block.flush(push);
+        block.flush(push, kind == Close && !ops.empty() && ops.back().kind() == Open);
         if (isRun(kind))
             block.add(kind, last, runLength);
         else
             push(kind, last, runLength);
     });
-    block.flush(push);
+    block.flush(push, false);
     while (waiting != NoMatch) {
         const std::uint32_t outer = ops[waiting].argument();
         ops[waiting] = makeOp(ops[waiting].last, Step, 0);
         waiting = outer;
     }
     ops.push_back(makeOp(length, Step, 0));
-    ops.shrink_to_fit();
     blocks.shrink_to_fit();
 
     for (std::size_t open = 0; open + 2 < ops.size(); ++open) {
-        if (ops[open].kind() != Open || ops[open].argument() != open + 2
-            || !isSimpleBody(ops[open + 1]))
-            continue;
-        const Op body = ops[open + 1];
-        LoopRecord loop;
-        loop.close = int(open + 2);
-        const int runLength = int(body.argument());
-        switch (body.kind()) {
-        case Add:
-        case Subtract:
-            loop.body.counterChange = body.kind() == Add ? runLength : -runLength;
-            loop.body.firstChange = std::uint32_t(changes.size());
-            loop.body.changeCount = 1;
-            changes.push_back({0, loop.body.counterChange});
-            break;
-        case Right:
-        case Left:
-            loop.body.move = body.kind() == Right ? runLength : -runLength;
-            loop.body.lowest = std::min(loop.body.move, 0);
-            loop.body.highest = std::max(loop.body.move, 0);
-            break;
-        default:
-            loop.body = blocks[body.argument()];
-            break;
+        if (ops[open].kind() == Open && ops[open].argument() == open + 2
+            && isSimpleBody(ops[open + 1])) {
+            ops[open] = makeOp(ops[open].last, Loop, std::uint32_t(open + 2));
+            ops[open + 2] = makeOp(ops[open + 2].last, LoopClose, std::uint32_t(open));
         }
-        if (body.kind() != Block)
-            loop.body.steps = runLength;
-        ops[open] = makeOp(ops[open].last, Loop, std::uint32_t(loops.size()));
-        ops[open + 2] = makeOp(ops[open + 2].last, LoopClose, std::uint32_t(open));
-        loops.push_back(loop);
     }
-    loops.shrink_to_fit();
     changes.shrink_to_fit();
 }
 
@@ -428,11 +417,35 @@ Machine::Private::LoopRun Machine::Private::runLoop(int open, int cell, long lon
     // A stop position in the loop turns one of its entries into a Step.
     if (ops[open].kind() != RunPlan::Loop || ops[open + 1].kind() == RunPlan::Step)
         return {0, false, cell};
-    const RunPlan::LoopRecord &loop = plan.loops[ops[open].argument()];
-    if (ops[loop.close].kind() != RunPlan::LoopClose)
+    const int close = int(ops[open].argument());
+    if (ops[close].kind() != RunPlan::LoopClose)
         return {0, false, cell};
-    const RunPlan::BlockRecord &block = loop.body;
-    const RunPlan::Change *changes = plan.changes.data();
+    // The body as a block, also where it is a single run.
+    const RunPlan::Op body = ops[open + 1];
+    const int count = int(body.argument());
+    RunPlan::BlockRecord single;
+    RunPlan::Change singleChange{0, 0};
+    const RunPlan::Change *changes = &singleChange;
+    switch (body.kind()) {
+    case RunPlan::Add:
+    case RunPlan::Subtract:
+        singleChange.change = body.kind() == RunPlan::Add ? count : -count;
+        single.counterChange = singleChange.change;
+        single.changeCount = 1;
+        break;
+    case RunPlan::Right:
+    case RunPlan::Left:
+        single.move = body.kind() == RunPlan::Right ? count : -count;
+        single.lowest = std::min(single.move, 0);
+        single.highest = std::max(single.move, 0);
+        break;
+    default:
+        changes = plan.changes.data();
+        break;
+    }
+    single.steps = count;
+    const RunPlan::BlockRecord &block =
+        body.kind() == RunPlan::Block ? plan.blocks[std::size_t(count)] : single;
     const long long passSteps = block.steps + 1LL; // with the ']'
     int *cells = tape.data();
     const int cellCount = int(tape.size());
@@ -505,7 +518,7 @@ public:
         mark(0, stopEntry);
         const RunPlan::Kind kind = saved[0].kind();
         if (kind >= RunPlan::Open && kind <= RunPlan::LoopClose)
-            mark(1, plan.partner(saved[0]));
+            mark(1, int(saved[0].argument()));
     }
     ~StopMark()
     {
@@ -618,7 +631,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             break;
         case RunPlan::Loop: {
             --left;
-            const int close = plan.loops[std::size_t(argument)].close;
+            const int close = argument;
             if (cells[cell] == 0) {
                 k = close + 1;
                 break;
