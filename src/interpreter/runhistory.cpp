@@ -47,6 +47,7 @@ constexpr QChar Mark = u'@';
 // Thinning looks at every checkpoint for each one it adds: a bound keeps that cheap, and with
 // spacing that grows with the distance it still reaches far.
 constexpr std::size_t MostCheckpoints = 4096;
+constexpr std::size_t TrailLength = 32;
 
 } // namespace
 
@@ -56,7 +57,12 @@ struct RunHistory::Private
 
     explicit Private(Machine *m, qint64 memoryBudget, qint64 checkpointSpacing);
 
+    Checkpoint snapshot(const Checkpoint *previous);
     void addCheckpoint();
+    void addToTrail();
+    void clearTrail();
+    // Gives back the bytes of the pages that only `checkpoint` holds, before it goes.
+    void dropPages(const Checkpoint &checkpoint);
     // The page for `cells` (PageCells of them, or fewer at the end of the tape), shared with
     // the same page of `previous` or with the page of zeros where it can be.
     PagePointer page(const int *cells, std::size_t count, const PagePointer &previous);
@@ -114,6 +120,8 @@ struct RunHistory::Private
     qint64 pageBytes = 0;
     qint64 checkpointBytes = 0;
     std::vector<Checkpoint> checkpoints;
+    // Checkpoints left along the last long replay, up to its target; see replayTo().
+    std::vector<Checkpoint> trail;
 };
 
 // The handler the machine sees while the history records: answers from the log behind the
@@ -200,7 +208,7 @@ PagePointer RunHistory::Private::page(const int *cells, std::size_t count,
     return fresh;
 }
 
-void RunHistory::Private::addCheckpoint()
+Checkpoint RunHistory::Private::snapshot(const Checkpoint *previous)
 {
     Checkpoint checkpoint;
     checkpoint.step = position;
@@ -211,20 +219,42 @@ void RunHistory::Private::addCheckpoint()
     const std::vector<int> tape = std::move(checkpoint.state.tape);
     checkpoint.state.tape = {};
     checkpoint.tapeLength = int(tape.size());
-    const Checkpoint *last = checkpoints.empty() ? nullptr : &checkpoints.back();
-    const bool sameLength = last && last->tapeLength == checkpoint.tapeLength;
+    const bool sameLength = previous && previous->tapeLength == checkpoint.tapeLength;
     for (std::size_t first = 0; first < tape.size(); first += PageCells) {
         const std::size_t index = first / PageCells;
         checkpoint.pages.push_back(page(tape.data() + first,
                                         std::min(PageCells, tape.size() - first),
-                                        sameLength ? last->pages[index] : PagePointer()));
+                                        sameLength ? previous->pages[index] : PagePointer()));
     }
+    return checkpoint;
+}
+
+void RunHistory::Private::addCheckpoint()
+{
+    Checkpoint checkpoint = snapshot(checkpoints.empty() ? nullptr : &checkpoints.back());
     if (!checkpoints.empty())
         checkpoints.back().noMarkAfter = !markSeenSinceCheckpoint;
     markSeenSinceCheckpoint = false;
     checkpointBytes += checkpoint.bytes();
     checkpoints.push_back(std::move(checkpoint));
     thin();
+}
+
+void RunHistory::Private::dropPages(const Checkpoint &checkpoint)
+{
+    for (const PagePointer &p : checkpoint.pages) {
+        if (p.use_count() == 1)
+            pageBytes -= PageBytes;
+    }
+}
+
+void RunHistory::Private::clearTrail()
+{
+    for (const Checkpoint &c : trail) {
+        dropPages(c);
+        checkpointBytes -= c.bytes();
+    }
+    trail.clear();
 }
 
 void RunHistory::Private::restore(const Checkpoint &checkpoint)
@@ -262,10 +292,7 @@ void RunHistory::Private::keepOutput(int value)
 void RunHistory::Private::removeCheckpoint(std::size_t index)
 {
     Checkpoint &gone = checkpoints[index];
-    for (const PagePointer &p : gone.pages) {
-        if (p.use_count() == 1)
-            pageBytes -= PageBytes;
-    }
+    dropPages(gone);
     checkpoints[index - 1].noMarkAfter = checkpoints[index - 1].noMarkAfter && gone.noMarkAfter;
     checkpointBytes -= gone.bytes();
     checkpoints.erase(checkpoints.begin() + qsizetype(index));
@@ -305,13 +332,44 @@ std::size_t RunHistory::Private::checkpointAt(qint64 step) const
 
 void RunHistory::Private::replayTo(qint64 target)
 {
+    // A long replay leaves a trail of checkpoints behind it, so that the Step backs that tend
+    // to follow a jump stay as quick as they are at the furthest step.
+    QElapsedTimer timer;
+    timer.start();
+    qint64 lastMark = 0;
+    int count = 1 << 10;
     while (position < target && machine->isRunning()) {
-        const int count = int(std::min<qint64>(target - position, std::numeric_limits<int>::max()));
-        const RunResult result = machine->run(count);
+        const qint64 before = timer.nsecsElapsed();
+        const RunResult result = machine->run(int(std::min<qint64>(target - position, count)));
         position += result.steps;
         if (result.steps == 0)
             break;
+        const qint64 spent = std::max<qint64>(1, timer.nsecsElapsed() - before);
+        // Pieces of about a tenth of the spacing, so that the trail keeps to it.
+        count = int(std::clamp<qint64>(qint64(count) * std::max<qint64>(spacing, 100000) / 10
+                                           / spent,
+                                       1 << 10, std::numeric_limits<int>::max() / 2));
+        if (timer.nsecsElapsed() - lastMark >= spacing && position < target
+            && machine->isRunning()) {
+            lastMark = timer.nsecsElapsed();
+            addToTrail();
+        }
     }
+}
+
+void RunHistory::Private::addToTrail()
+{
+    // A replay from within the trail keeps it in order of steps.
+    if (!trail.empty() && trail.back().step >= position)
+        return;
+    if (trail.size() >= TrailLength) {
+        dropPages(trail.front());
+        checkpointBytes -= trail.front().bytes();
+        trail.erase(trail.begin());
+    }
+    trail.push_back(snapshot(trail.empty() ? nullptr : &trail.back()));
+    checkpointBytes += trail.back().bytes();
+    thin();
 }
 
 RunResult RunHistory::Private::runOnce(int maxSteps, const RunStops &stops, bool useStep)
@@ -378,6 +436,7 @@ void RunHistory::clear()
     h.outputValues = {};
     h.completeAnswer = -1;
     h.checkpoints.clear();
+    h.trail.clear();
     h.pageBytes = h.checkpointBytes = 0;
 }
 
@@ -418,9 +477,17 @@ void RunHistory::goTo(qint64 target)
     if (!d->recording)
         return;
     target = std::clamp<qint64>(target, 0, d->end);
-    const Checkpoint &nearest = d->checkpoints[d->checkpointAt(target)];
-    if (d->position > target || d->position < nearest.step)
-        d->restore(nearest);
+    const Checkpoint *nearest = &d->checkpoints[d->checkpointAt(target)];
+    // The trail serves the steps between its checkpoints; a replay elsewhere lays a new one.
+    const auto onTrail = std::upper_bound(
+        d->trail.begin(), d->trail.end(), target,
+        [](qint64 s, const Checkpoint &c) { return s < c.step; });
+    if (onTrail != d->trail.begin() && std::prev(onTrail)->step > nearest->step)
+        nearest = &*std::prev(onTrail);
+    else
+        d->clearTrail();
+    if (d->position > target || d->position < nearest->step)
+        d->restore(*nearest);
     d->replayTo(target);
 }
 

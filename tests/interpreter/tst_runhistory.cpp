@@ -444,7 +444,8 @@ void TestRunHistory::longRuns_data()
     QTest::newRow("nested loops over the tape")
         << u"-[>-[>+>+<<-]>[<+>-]<<-]"_s << 3000 << qint64(40000000);
     // A loop that run() works out at once: billions of steps in a few calls.
-    QTest::newRow("a folded loop of billions") << u"-[>+<-]-[>+<-]"_s << 50000 << qint64(9000000000);
+    QTest::newRow("a folded loop of billions")
+        << u"-[>+<-]-[>+<-]"_s << 50000 << qint64(9000000000);
 }
 
 // Far into long runs, reached in large pieces: steps back and the start are exact, and memory
