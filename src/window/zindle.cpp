@@ -36,8 +36,8 @@ Zindle::Zindle(QWidget *parent)
     d->setupEditor();
     d->setupZoom();
     d->setupStepToMenu();
-    d->setupBackActions();
     d->setupRunSpeedMenu();
+    d->setupBackActions();
     d->setupChallengePane();
     d->setupHelp();
     d->applyWindowState();
@@ -145,10 +145,10 @@ void Zindle::Private::setupBackActions()
         {u"actionBackToStart", Zindle::tr("Back to the start"), BackTo::Start,
          QKeySequence(Qt::ALT | Qt::Key_0)},
     };
-    backMenu = std::make_unique<QMenu>();
+    backMenu = new QMenu(q);
     ui.menuMachine->addSeparator();
     for (const Entry &entry : entries) {
-        auto *action = new QAction(entry.text, q);
+        auto *action = new QAction(entry.text, backMenu);
         action->setObjectName(QString::fromUtf16(entry.name));
         action->setShortcut(entry.key);
         backMenu->addAction(action);
@@ -157,7 +157,7 @@ void Zindle::Private::setupBackActions()
                          [this, mode = entry.mode] { state.session->stepBack(mode); });
         backActions.append(action);
     }
-    ui.actionStep->setMenu(backMenu.get());
+    ui.actionStep->setMenu(backMenu);
     // The button still steps; its arrow opens the way back. The menu bar is off during a run,
     // so the shortcuts work through the button, as the step-to menu's do.
     if (auto *button = qobject_cast<QToolButton *>(ui.toolBar->widgetForAction(ui.actionStep))) {

@@ -78,8 +78,8 @@ struct Zindle::Private
     void setupEditor();
     void setupZoom();
     void setupStepToMenu();
-    void setupBackActions();
     void setupRunSpeedMenu();
+    void setupBackActions();
     void setupChallengePane();
     void setupHelp();
 
@@ -114,8 +114,9 @@ struct Zindle::Private
     WindowState shownState = WindowState::Idle;
     std::unique_ptr<QMenu> stepToMenu;
     // The way back through a run: the Step button's arrow opens it, and the Machine menu
-    // holds the same actions.
-    std::unique_ptr<QMenu> backMenu;
+    // holds the same actions. Owned by the window; it owns the actions, so that the window's
+    // own actions stay the written ones.
+    QMenu *backMenu = nullptr;
     QList<QAction *> backActions;
     // The handler that writes the past output, and how many outputs it has been given.
     std::unique_ptr<IOHandler> pastOutput;
