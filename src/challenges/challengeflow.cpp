@@ -24,6 +24,8 @@ namespace {
 // The new tape resets the machine, so the tape view reads it afresh.
 void resetForChallenge(WorkbenchState &s, const Challenge &challenge)
 {
+    // The new tape makes the history of the last run untrue.
+    s.session->endHistory();
     setUpMachine(s.session->machine(), challenge);
     s.tapeModel->resetModel();
 }

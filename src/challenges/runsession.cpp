@@ -6,6 +6,7 @@
 #include "challenges/challengetest.h"
 #include "interpreter/iohandler.h"
 #include "interpreter/programtext.h"
+#include "interpreter/runhistory.h"
 #include "io/pacer.h"
 
 #include <QElapsedTimer>
@@ -56,6 +57,8 @@ struct RunSession::Private
     RunSession *const q;
     QObject *const timerHost;
     Machine machine{Limits::DefaultTapeLength};
+    // Declared after the machine, which it reads, so that it goes first.
+    RunHistory history{&machine};
     std::function<QString()> programSource;
     std::unique_ptr<IOHandler> interactiveHandler;
     // The handler of the challenge test in progress; activeHandler points to it meanwhile.
@@ -85,6 +88,8 @@ struct RunSession::Private
 
 void RunSession::Private::installHandler(IOHandler *handler)
 {
+    // The history answers for the handler it recorded; it gives that one back first.
+    history.clear();
     activeHandler = handler;
     machine.setHandler(handler);
 }
@@ -116,9 +121,10 @@ RunResult RunSession::Private::advance(int count)
     if (count == 1) {
         // A single step goes through step(), the machine's reference.
         result.steps = 1;
-        result.stopped = machine.step() || stops.metBy(machine);
+        result.stopped =
+            (history.isRecording() ? history.step() : machine.step()) || stops.metBy(machine);
     } else {
-        result = machine.run(count, stops);
+        result = history.isRecording() ? history.run(count, stops) : machine.run(count, stops);
     }
     if (progress.casesLeft != 0)
         progress.caseStepCalls += result.steps;
@@ -297,6 +303,67 @@ void RunSession::halt()
     refreshViews();
 }
 
+void RunSession::stepBack(BackTo mode)
+{
+    RunHistory &history = d->history;
+    if (!history.isRecording() || d->inBatch)
+        return;
+    d->killRunTimer();
+    const qint64 at = history.position();
+    qint64 target = 0;
+    switch (mode) {
+    case BackTo::OneStep:
+        target = at - 1;
+        break;
+    case BackTo::TenSteps:
+        target = at - 10;
+        break;
+    case BackTo::HundredSteps:
+        target = at - 100;
+        break;
+    case BackTo::ThousandSteps:
+        target = at - 1000;
+        break;
+    case BackTo::Output:
+        target = history.previousStep(u'.');
+        break;
+    case BackTo::Input:
+        target = history.previousStep(u',');
+        break;
+    case BackTo::Breakpoint:
+        target = history.previousStep(u'@');
+        break;
+    case BackTo::Start:
+        break;
+    }
+    history.goTo(std::max<qint64>(target, 0));
+    // A pending step-to mode belonged to the way forward from elsewhere.
+    d->stopPosition = -1;
+    d->stopCommand = d->progress.casesLeft != 0 ? QChar() : QChar(u'@');
+    if (!d->running) {
+        d->running = true;
+        emit runningChanged(true);
+    }
+    refreshViews();
+}
+
+const RunHistory &RunSession::history() const
+{
+    return d->history;
+}
+
+bool RunSession::isBehind() const
+{
+    return d->history.isRecording() && d->history.position() < d->history.end();
+}
+
+void RunSession::endHistory()
+{
+    if (d->running && isBehind())
+        stopRun();
+    d->history.clear();
+}
+
 void RunSession::startRun()
 {
     d->running = true;
@@ -307,6 +374,11 @@ void RunSession::startRun()
     d->stopPosition = -1;
     d->stopCommand = d->progress.casesLeft != 0 ? QChar() : QChar(u'@');
     d->activeHandler->start();
+    // A test records nothing, so that it loses no speed.
+    if (d->progress.casesLeft == 0)
+        d->history.begin(d->activeHandler);
+    else
+        d->history.clear();
     refreshViews();
 }
 
@@ -335,7 +407,9 @@ void RunSession::restartTimer()
 
 void RunSession::refreshViews()
 {
-    d->activeHandler->refresh();
+    // Behind the furthest step the handler's picture is not the machine's.
+    if (!isBehind())
+        d->activeHandler->refresh();
     emit viewsChanged();
 }
 

@@ -8,6 +8,7 @@
 #include "interpreter/machine.h"
 
 #include <QObject>
+#include <QtGlobal>
 #include <QString>
 
 #include <functional>
@@ -29,6 +30,8 @@ struct TestProgress
 // It knows no widget: the window shows it and forwards its commands to it, and a test drives it
 // without a window. Its batches run from a timer on a host object (the window, whose own timer
 // events drive runs, or the session itself), which hands its timer events to runTimerEvent().
+class RunHistory;
+
 class RunSession : public QObject
 {
     Q_OBJECT
@@ -37,6 +40,10 @@ public:
     // The entries of the step-to menu, numbered as their Ctrl+digit shortcuts.
     enum class StepTo { TenSteps = 1, HundredSteps, ThousandSteps, OutOfLoop, NextInput,
                         NextOutput };
+
+    // The ways back through a run, as the window's back actions give them.
+    enum class BackTo { OneStep, TenSteps, HundredSteps, ThousandSteps, Output, Input,
+                        Breakpoint, Start };
 
     // `timerHost` null: the session's own timer events drive its runs.
     explicit RunSession(QObject *timerHost = nullptr, QObject *parent = nullptr);
@@ -66,6 +73,18 @@ public:
     void step();
     void stepTo(StepTo mode);
     void halt();
+    // Goes back through the run's history: a continuous run pauses, and a run that ended is
+    // taken up again at the step gone back to. The way forward again follows the history.
+    void stepBack(BackTo mode);
+
+    // Every run outside a test is recorded, so that it can go back; a test records nothing.
+    const RunHistory &history() const;
+    // True while the machine shows a step before the furthest one the run reached. The
+    // handler still stands at the furthest step, so the views show the history's output then.
+    bool isBehind() const;
+    // Forgets the history, as a changed program or machine setting makes it untrue. A run that
+    // was behind ends, as its handler stands further on than its machine.
+    void endHistory();
 
     // A run from the beginning of the program, paused until the timer starts or a step runs.
     void startRun();

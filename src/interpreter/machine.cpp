@@ -233,3 +233,29 @@ int Machine::findLoopEnd(int position) const
 {
     return loopEnd(QStringView(d->code, d->length), position);
 }
+
+Machine::State Machine::state() const
+{
+    return {d->tape, d->currentCell, d->programCounter, d->loopStack, d->maximumValue,
+            d->running, d->stopReason};
+}
+
+bool Machine::restoreState(const State &state)
+{
+    if (state.tape.empty() || state.tape.size() > std::size_t(MaximumTapeLength))
+        return false;
+    // step() reads the current cell and the command after the counter without looking.
+    const bool cellOnTape = state.currentCell >= 0 && state.currentCell < int(state.tape.size());
+    const auto beforeStart = [](int position) { return position < -1; };
+    if ((state.running && !cellOnTape) || beforeStart(state.programCounter)
+        || std::any_of(state.loopStack.begin(), state.loopStack.end(), beforeStart))
+        return false;
+    d->tape = state.tape;
+    d->currentCell = state.currentCell;
+    d->programCounter = state.programCounter;
+    d->loopStack = state.loopStack;
+    d->maximumValue = std::max(1, state.maximumValue);
+    d->running = state.running;
+    d->stopReason = state.stopReason;
+    return true;
+}

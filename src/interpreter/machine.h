@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class IOHandler;
 class Machine;
@@ -71,6 +72,21 @@ public:
     static constexpr int MaximumTapeLength = Limits::MachineTapeLength;
     static constexpr int DefaultMaximumValue = Limits::CourseMaximumValue;
 
+    // Everything of a run that its next steps depend on, apart from the program, the handler
+    // and what the machine derives from the program: with the same program and the same
+    // answers from the handler, a machine given a State goes on exactly as the one it was
+    // taken from.
+    struct State
+    {
+        std::vector<int> tape;
+        int currentCell = 0;
+        int programCounter = -1;
+        std::vector<int> loopStack;
+        int maximumValue = DefaultMaximumValue;
+        bool running = false;
+        StopReason stopReason = StopReason::NotStopped;
+    };
+
     explicit Machine(int tapeLength);
     ~Machine();
 
@@ -101,6 +117,12 @@ public:
     int currentCell() const;
     int cell(int index) const;
     int findLoopEnd(int position) const;
+
+    State state() const;
+    // Takes up `state` as it is. A state that no run could have reached (a tape length outside
+    // 1 ... MaximumTapeLength, a running machine off its tape, a position before the program)
+    // leaves the machine as it was and answers false.
+    bool restoreState(const State &state);
 
 private:
     Q_DISABLE_COPY_MOVE(Machine)

@@ -9,6 +9,8 @@
 #include "window/zindle_p.h"
 
 #include "interpreter/crashtext.h"
+#include "interpreter/runhistory.h"
+#include "io/panewriter.h"
 
 #include <QMessageBox>
 #include <QTimerEvent>
@@ -119,4 +121,25 @@ void Zindle::updateViews()
     const Machine &machine = s.session->machine();
     const bool finished = !s.session->isRunning() && machine.stopReason() == StopReason::Finished;
     d->markCommand(finished ? -1 : machine.programCounter());
+    if (s.session->isBehind() && !s.session->isTesting())
+        d->showPastOutput();
+    else
+        d->pastOutput.reset();
+    d->applyHistoryState();
+}
+
+void Zindle::Private::showPastOutput()
+{
+    const RunHistory &history = state.session->history();
+    const qint64 count = history.outputCount();
+    if (!pastOutput || count < pastShown) {
+        pastOutput = newInteractiveHandler(ui.actionAlphabet->isChecked());
+        pastOutput->start();
+        // The pane keeps at most its limit of the latest characters, each value one at least.
+        pastShown = std::max<qint64>(0, count - PaneWriter::Limit);
+    }
+    for (const int value : history.outputs(pastShown, count))
+        pastOutput->output(value);
+    pastShown = count;
+    pastOutput->refresh();
 }

@@ -7,6 +7,7 @@
 #include "challenges/challengemodel.h"
 #include "interpreter/limits.h"
 #include "interpreter/programtext.h"
+#include "interpreter/runhistory.h"
 #include "io/alphahandler.h"
 #include "io/numerichandler.h"
 #include "window/viewzoom.h"
@@ -21,19 +22,9 @@
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-std::unique_ptr<IOHandler> createInteractiveHandler(Zindle *window, bool alphabet)
-{
-    if (alphabet)
-        return std::make_unique<AlphaHandler>(window);
-    return std::make_unique<NumericHandler>(window);
-}
-
-} // namespace
 
 Zindle::Zindle(QWidget *parent)
     : QMainWindow(parent, {})
@@ -46,6 +37,7 @@ Zindle::Zindle(QWidget *parent)
     d->setupZoom();
     d->setupStepToMenu();
     d->setupRunSpeedMenu();
+    d->setupBackActions();
     d->setupChallengePane();
     d->setupHelp();
     d->applyWindowState();
@@ -56,7 +48,7 @@ void Zindle::Private::setupSession()
     // The window's own timer events drive the session's runs.
     state.session = std::make_unique<RunSession>(q);
     RunSession *session = state.session.get();
-    session->setInteractiveHandler(createInteractiveHandler(q, false));
+    session->setInteractiveHandler(newInteractiveHandler(false));
     session->setProgramSource([this] { return ui.editProgram->toPlainText(); });
     QObject::connect(session, &RunSession::runningChanged, q, [this] { applyWindowState(); });
     QObject::connect(session, &RunSession::viewsChanged, q, &Zindle::updateViews);
@@ -81,6 +73,16 @@ void Zindle::Private::setupEditor()
     programFont.setStyleHint(QFont::TypeWriter);
     ui.editProgram->setFont(programFont);
     QObject::connect(ui.editProgram, &QPlainTextEdit::modificationChanged, q, &Zindle::changed);
+    // A changed program makes the history of the old one untrue. The mark of a run changes
+    // only the text's look, which leaves the program as the machine has it.
+    QObject::connect(ui.editProgram, &QPlainTextEdit::textChanged, q, [this] {
+        RunSession &session = *state.session;
+        if (!session.isRunning() && session.history().isRecording()
+            && machineProgram(ui.editProgram->toPlainText()) != session.machine().program()) {
+            session.endHistory();
+            applyHistoryState();
+        }
+    });
 }
 
 void Zindle::Private::setupZoom()
@@ -111,6 +113,57 @@ void Zindle::Private::setupStepToMenu()
     if (QWidget *button = ui.toolBar->widgetForAction(ui.actionStepTo))
         button->addActions(stepToMenu->actions());
     QObject::connect(stepToMenu.get(), &QMenu::triggered, q, &Zindle::step);
+}
+
+void Zindle::Private::setupBackActions()
+{
+    using BackTo = RunSession::BackTo;
+    struct Entry
+    {
+        const char16_t *name;
+        QString text;
+        BackTo mode;
+        QKeySequence key;
+    };
+    // Alt with the digit of the step-to entry each one mirrors; no written action uses Alt
+    // with a digit.
+    const Entry entries[] = {
+        {u"actionStepBack", Zindle::tr("Step back"), BackTo::OneStep,
+         QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_S)},
+        {u"actionBack10", Zindle::tr("Back 10"), BackTo::TenSteps,
+         QKeySequence(Qt::ALT | Qt::Key_1)},
+        {u"actionBack100", Zindle::tr("Back 100"), BackTo::HundredSteps,
+         QKeySequence(Qt::ALT | Qt::Key_2)},
+        {u"actionBack1000", Zindle::tr("Back 1000"), BackTo::ThousandSteps,
+         QKeySequence(Qt::ALT | Qt::Key_3)},
+        {u"actionBackToOutput", Zindle::tr("Back to the previous output"), BackTo::Output,
+         QKeySequence(Qt::ALT | Qt::Key_6)},
+        {u"actionBackToInput", Zindle::tr("Back to the previous input"), BackTo::Input,
+         QKeySequence(Qt::ALT | Qt::Key_5)},
+        {u"actionBackToBreakpoint", Zindle::tr("Back to the previous breakpoint"),
+         BackTo::Breakpoint, QKeySequence(Qt::ALT | Qt::Key_4)},
+        {u"actionBackToStart", Zindle::tr("Back to the start"), BackTo::Start,
+         QKeySequence(Qt::ALT | Qt::Key_0)},
+    };
+    backMenu = new QMenu(q);
+    ui.menuMachine->addSeparator();
+    for (const Entry &entry : entries) {
+        auto *action = new QAction(entry.text, backMenu);
+        action->setObjectName(QString::fromUtf16(entry.name));
+        action->setShortcut(entry.key);
+        backMenu->addAction(action);
+        ui.menuMachine->addAction(action);
+        QObject::connect(action, &QAction::triggered, q,
+                         [this, mode = entry.mode] { state.session->stepBack(mode); });
+        backActions.append(action);
+    }
+    ui.actionStep->setMenu(backMenu);
+    // The button still steps; its arrow opens the way back. The menu bar is off during a run,
+    // so the shortcuts work through the button, as the step-to menu's do.
+    if (auto *button = qobject_cast<QToolButton *>(ui.toolBar->widgetForAction(ui.actionStep))) {
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->addActions(backActions);
+    }
 }
 
 void Zindle::Private::setupRunSpeedMenu()
@@ -191,6 +244,23 @@ void Zindle::Private::applyWindowState()
     else if (shownState == WindowState::Testing)
         ui.buttonTest->setText(Zindle::tr("Test"));
     shownState = now;
+    applyHistoryState();
+}
+
+void Zindle::Private::applyHistoryState()
+{
+    const RunSession &session = *state.session;
+    const bool canGoBack = !session.isTesting() && session.history().isRecording()
+        && session.history().position() > 0;
+    for (QAction *action : std::as_const(backActions))
+        action->setEnabled(canGoBack);
+}
+
+std::unique_ptr<IOHandler> Zindle::Private::newInteractiveHandler(bool alphabet) const
+{
+    if (alphabet)
+        return std::make_unique<AlphaHandler>(q);
+    return std::make_unique<NumericHandler>(q);
 }
 
 Zindle::~Zindle() = default;
@@ -224,8 +294,10 @@ void Zindle::on_actionTapeLength_triggered()
                                             Limits::MaximumTapeLength, 1, &ok);
     if (!ok)
         return;
+    d->state.session->endHistory();
     d->state.session->machine().setTapeLength(length);
     d->state.tapeModel->resetModel();
+    d->applyHistoryState();
 }
 
 void Zindle::on_actionMaximumValue_triggered()
@@ -234,14 +306,18 @@ void Zindle::on_actionMaximumValue_triggered()
     const int value = QInputDialog::getInt(this, tr("Enter maximum value..."), tr("Value:"),
                                            d->state.session->machine().maximumValue(), 1,
                                            Limits::MaximumValue, 1, &ok);
-    if (ok)
-        d->state.session->machine().setMaximumValue(value);
+    if (!ok)
+        return;
+    d->state.session->endHistory();
+    d->state.session->machine().setMaximumValue(value);
+    d->applyHistoryState();
 }
 
 void Zindle::on_actionAlphabet_triggered(bool checked)
 {
-    d->state.session->setInteractiveHandler(createInteractiveHandler(this, checked));
+    d->state.session->setInteractiveHandler(d->newInteractiveHandler(checked));
     d->state.tapeModel->setAlphabet(checked);
+    d->applyHistoryState();
 }
 
 void Zindle::helpIndex()

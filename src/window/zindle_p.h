@@ -79,6 +79,7 @@ struct Zindle::Private
     void setupZoom();
     void setupStepToMenu();
     void setupRunSpeedMenu();
+    void setupBackActions();
     void setupChallengePane();
     void setupHelp();
 
@@ -87,6 +88,14 @@ struct Zindle::Private
     // Enables, disables and makes read-only what the window's state implies; called wherever a
     // run or a test starts or ends (zindle.cpp).
     void applyWindowState();
+    // Offers the back actions while the run has a step to go back to (zindle.cpp).
+    void applyHistoryState();
+    // A handler of the kind the user chose, numbers or letters, bound to the panes (zindle.cpp).
+    std::unique_ptr<IOHandler> newInteractiveHandler(bool alphabet) const;
+    // Writes the output pane as it was at the step the machine shows, which lies behind the
+    // furthest step: the run's handler stands there, so a handler of the same kind is fed the
+    // history's output instead (runcontrol.cpp).
+    void showPastOutput();
 
     // While a continuous run goes at full speed, the window and the mark are drawn at the
     // screen's pace (runcontrol.cpp).
@@ -104,6 +113,14 @@ struct Zindle::Private
     // The state the widgets show, as applyWindowState() last left them.
     WindowState shownState = WindowState::Idle;
     std::unique_ptr<QMenu> stepToMenu;
+    // The way back through a run: the Step button's arrow opens it, and the Machine menu
+    // holds the same actions. Owned by the window; it owns the actions, so that the window's
+    // own actions stay the written ones.
+    QMenu *backMenu = nullptr;
+    QList<QAction *> backActions;
+    // The handler that writes the past output, and how many outputs it has been given.
+    std::unique_ptr<IOHandler> pastOutput;
+    qint64 pastShown = 0;
     ChallengeRecords records;
     RepaintThrottle throttle;
     int markPosition = -1;

@@ -238,10 +238,13 @@ void tst_Zindle::menusAndToolBar()
              QStringList({u"actionNew"_s, u"actionOpen"_s, u"actionOpenBest"_s, u"actionSave"_s,
                           u"actionSaveAs"_s, u"-"_s,
                           u"actionChallenges"_s, u"actionLength"_s, u"-"_s, u"actionQuit"_s}));
-    // The written entries, then the run speeds.
+    // The written entries, then the run speeds and the way back.
     QCOMPARE(names(menuMachine->actions()),
              QStringList({u"actionTapeLength"_s, u"actionMaximumValue"_s, u"actionAlphabet"_s,
-                          u"menuRunSpeed"_s}));
+                          u"menuRunSpeed"_s, u"-"_s, u"actionStepBack"_s, u"actionBack10"_s,
+                          u"actionBack100"_s, u"actionBack1000"_s, u"actionBackToOutput"_s,
+                          u"actionBackToInput"_s, u"actionBackToBreakpoint"_s,
+                          u"actionBackToStart"_s}));
     QCOMPARE(names(menuHelp->actions()),
              QStringList({u"actionIndex"_s, u"actionAbout"_s, u"actionAboutQt"_s}));
 
