@@ -1,0 +1,429 @@
+// SPDX-FileCopyrightText: 2026 The Zindle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "challengerun.h"
+
+#include "challenges/alphatesthandler.h"
+#include "challenges/challenge.h"
+#include "challenges/nimtesthandler.h"
+#include "challenges/normaltesthandler.h"
+#include "interpreter/crashtext.h"
+#include "interpreter/iohandler.h"
+#include "interpreter/programtext.h"
+#include "io/alphabet.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ChallengeRun", text);
+}
+
+QList<int> letterValues(const QString &text)
+{
+    QList<int> values;
+    values.reserve(text.size());
+    for (QChar character : text)
+        values.append(letterValue(character));
+    return values;
+}
+
+// A letter case's text on one line: its line breaks as the case line writes them, other
+// control characters by their code.
+QString oneLine(const QString &text)
+{
+    QString line;
+    for (QChar character : text) {
+        if (character == u'\n')
+            line += u"\\n"_s;
+        else if (character.category() == QChar::Other_Control)
+            line += u"\\x%1"_s.arg(character.unicode(), 2, 16, QChar(u'0'));
+        else
+            line += character;
+    }
+    return line;
+}
+
+QString withMore(const QString &text, qint64 more)
+{
+    if (more == 0)
+        return text;
+    return text + u' ' + tr("\u2026 %1 more").arg(more);
+}
+
+} // namespace
+
+void ValueList::append(int value)
+{
+    if (shown.size() < Limit)
+        shown.append(value);
+    else
+        ++more;
+}
+
+ValueList ValueList::of(const QList<int> &values)
+{
+    ValueList list;
+    list.shown = values.mid(0, Limit);
+    list.more = values.size() - list.shown.size();
+    return list;
+}
+
+QString CaseResult::text() const
+{
+    if (outOfSteps)
+        return QCoreApplication::translate("CourseCheck",
+                                           "The program did not end within the step limit!");
+    if (passed())
+        return u"pass"_s;
+    if (verdict == NotRun)
+        return tr("not run");
+    return crashText(stopReason);
+}
+
+QString CaseResult::valueText(int value) const
+{
+    if (type != TestType::Alpha)
+        return QString::number(value);
+    if (value == 0)
+        return u"\\n"_s;
+    if (value > 0 && value <= LetterCount)
+        return valueLetter(value);
+    return u"[%1]"_s.arg(value);
+}
+
+QString CaseResult::listText(const ValueList &values) const
+{
+    QStringList texts;
+    for (int value : values.shown)
+        texts.append(valueText(value));
+    return withMore(texts.join(type == TestType::Alpha ? QString() : u","_s), values.more);
+}
+
+QString CaseResult::inputShown() const
+{
+    if (type == TestType::Alpha)
+        return withMore(oneLine(inputText), input.count() - inputText.size());
+    return listText(input);
+}
+
+QString CaseResult::expectedShown() const
+{
+    if (type == TestType::Alpha)
+        return withMore(oneLine(expectedText), expected.count() - expectedText.size());
+    return listText(expected);
+}
+
+QString CaseResult::differenceText() const
+{
+    const QString at = QString::number(difference.index + 1);
+    switch (difference.kind) {
+    case CaseDifference::None:
+        break;
+    case CaseDifference::WrongValue:
+        if (type == TestType::Nim)
+            return tr("wrote %1, a move the game does not allow (value %2)")
+                .arg(valueText(difference.written), at);
+        if (!difference.hasExpected)
+            return tr("expected no more output, wrote %1 (value %2)")
+                .arg(valueText(difference.written), at);
+        return tr("expected %1, wrote %2 (value %3)")
+            .arg(valueText(difference.expected), valueText(difference.written), at);
+    case CaseDifference::MissingOutput:
+        if (!difference.hasExpected)
+            return tr("expected output missing: the game was left unfinished");
+        return tr("expected %1, wrote nothing more (value %2)")
+            .arg(valueText(difference.expected), at);
+    case CaseDifference::UnreadInput:
+        return tr("input left unread: %1 of %2 values read")
+            .arg(inputRead)
+            .arg(input.count());
+    }
+    return QString();
+}
+
+qint64 totalSteps(const QList<CaseResult> &cases)
+{
+    qint64 steps = 0;
+    for (const CaseResult &caseResult : cases)
+        steps += caseResult.commands;
+    return steps;
+}
+
+namespace {
+
+// Passes every call on to the test handler and tells the run what went by.
+class RecordingHandler : public IOHandler
+{
+public:
+    using Watcher = std::function<void(bool isInput, int value, bool accepted)>;
+
+    explicit RecordingHandler(Watcher watcher) : watch(std::move(watcher)) { }
+
+    void start() override { inner->start(); }
+    void refresh() override { inner->refresh(); }
+    bool hasInput() override { return inner->hasInput(); }
+    int input() override
+    {
+        const int value = inner->input();
+        watch(true, value, true);
+        return value;
+    }
+    bool output(int value) override
+    {
+        const bool accepted = inner->output(value);
+        watch(false, value, accepted);
+        return accepted || !judging;
+    }
+    bool isComplete() override { return inner->isComplete(); }
+
+    IOHandler *inner = nullptr;
+    bool judging = true;
+
+private:
+    Watcher watch;
+};
+
+} // namespace
+
+struct ChallengeRun::Private
+{
+    void makeHandler(int firstCase);
+    // The case's facts from its line, and all of its expected values.
+    CaseResult freshRecord(int index, QList<int> *allExpected = nullptr) const;
+    void begin(Machine &machine, CaseResult *record, int index);
+    void watch(bool isInput, int value, bool accepted);
+    int draw();
+
+    Challenge challenge;
+    TestType type = TestType::Unknown;
+    QPlainTextEdit *editInput = nullptr;
+    QPlainTextEdit *editOutput = nullptr;
+    std::unique_ptr<IOHandler> handler;
+    // Stands in for a test type that has no handler, so that a run of it refuses everything.
+    IOHandler noHandler;
+    RecordingHandler recorder{[this](bool isInput, int value, bool accepted) {
+        watch(isInput, value, accepted);
+    }};
+    // The case that the handler loads at its next start(); -1 when it must be made afresh.
+    int nextCase = -1;
+    QList<CaseResult> cases;
+    CaseResult replay;
+    CaseResult *current = nullptr;
+    QList<int> currentExpected;
+    qint64 rejectedIndex = -1;
+    int rejectedValue = 0;
+    QList<int> replayDraws;
+    qsizetype replayDrawn = 0;
+};
+
+void ChallengeRun::Private::makeHandler(int firstCase)
+{
+    Challenge rest = challenge;
+    rest.testCases = challenge.testCases.mid(firstCase);
+    handler = createTestHandler(rest, editInput, editOutput);
+    if (auto *nim = dynamic_cast<NimTestHandler *>(handler.get()))
+        nim->setRandomSource([this] { return draw(); });
+    recorder.inner = handler ? handler.get() : &noHandler;
+    nextCase = firstCase;
+}
+
+CaseResult ChallengeRun::Private::freshRecord(int index, QList<int> *allExpected) const
+{
+    CaseResult record;
+    record.number = index + 1;
+    record.type = type;
+    const QString line = challenge.testCases.value(index);
+    QList<int> input;
+    QList<int> expected;
+    if (type == TestType::Normal) {
+        NormalTestHandler::parseCase(line, &input, &expected);
+    } else if (type == TestType::Alpha) {
+        QString inputText;
+        QString expectedText;
+        AlphaTestHandler::parseCase(line, &inputText, &expectedText);
+        input = letterValues(inputText);
+        expected = letterValues(expectedText);
+        record.inputText = inputText.left(ValueList::Limit);
+        record.expectedText = expectedText.left(ValueList::Limit);
+    }
+    // A game's input is what the computer deals and plays, recorded as it happens.
+    record.input = ValueList::of(input);
+    record.expected = ValueList::of(expected);
+    if (allExpected)
+        *allExpected = expected;
+    return record;
+}
+
+void ChallengeRun::Private::begin(Machine &machine, CaseResult *record, int index)
+{
+    if (index != nextCase)
+        makeHandler(index);
+    *record = freshRecord(index, &currentExpected);
+    current = record;
+    rejectedIndex = -1;
+    machine.start();
+    recorder.start();
+    nextCase = index + 1;
+}
+
+void ChallengeRun::Private::watch(bool isInput, int value, bool accepted)
+{
+    if (!current)
+        return;
+    if (isInput) {
+        ++current->inputRead;
+        if (type == TestType::Nim)
+            current->input.append(value);
+        return;
+    }
+    current->written.append(value);
+    if (!accepted && rejectedIndex < 0) {
+        rejectedIndex = current->written.count() - 1;
+        rejectedValue = value;
+    }
+}
+
+int ChallengeRun::Private::draw()
+{
+    const bool replaying = current == &replay && replayDrawn < replayDraws.size();
+    const int value = replaying ? replayDraws.at(replayDrawn++) : std::rand();
+    if (current)
+        current->draws.append(value);
+    return value;
+}
+
+ChallengeRun::ChallengeRun(const Challenge &challenge, QPlainTextEdit *input,
+                           QPlainTextEdit *output)
+    : d(std::make_unique<Private>())
+{
+    d->challenge = challenge;
+    d->type = testTypeOf(challenge);
+    d->editInput = input;
+    d->editOutput = output;
+    d->makeHandler(0);
+    for (int i = 0; i < challenge.testCases.size(); ++i)
+        d->cases.append(d->freshRecord(i));
+}
+
+ChallengeRun::~ChallengeRun() = default;
+
+bool ChallengeRun::isValid() const
+{
+    return d->handler != nullptr;
+}
+
+int ChallengeRun::caseCount() const
+{
+    return int(d->cases.size());
+}
+
+const QList<CaseResult> &ChallengeRun::cases() const
+{
+    return d->cases;
+}
+
+qint64 ChallengeRun::totalSteps() const
+{
+    return ::totalSteps(d->cases);
+}
+
+void ChallengeRun::setUp(Machine &machine, const QString &programText)
+{
+    setUpMachine(machine, d->challenge);
+    machine.setHandler(&d->recorder);
+    machine.setProgram(machineProgram(programText));
+}
+
+void ChallengeRun::beginCase(Machine &machine, int index)
+{
+    d->recorder.judging = true;
+    d->begin(machine, &d->cases[index], index);
+}
+
+const CaseResult &ChallengeRun::endCase(const Machine &machine, qint64 stepCalls,
+                                        bool outOfSteps)
+{
+    static const CaseResult noCase;
+    if (!d->current)
+        return noCase;
+    CaseResult &record = *d->current;
+    record.stopReason = machine.stopReason();
+    record.outOfSteps = outOfSteps;
+    record.commands = outOfSteps || record.stopReason == StopReason::NotStopped
+                          ? stepCalls
+                          : stepsTaken(machine, stepCalls);
+    if (!outOfSteps && record.stopReason == StopReason::NotStopped)
+        record.verdict = CaseResult::NotRun;
+    else
+        record.verdict = record.passed() ? CaseResult::Passed : CaseResult::Failed;
+
+    CaseDifference &difference = record.difference;
+    const QList<int> &expected = d->currentExpected;
+    const bool game = d->type == TestType::Nim;
+    if (d->rejectedIndex >= 0) {
+        difference.kind = CaseDifference::WrongValue;
+        difference.index = d->rejectedIndex;
+        difference.hasWritten = true;
+        difference.written = d->rejectedValue;
+    } else if (record.stopReason == StopReason::IncompleteResult) {
+        if (game || record.written.count() < expected.size()) {
+            difference.kind = CaseDifference::MissingOutput;
+            difference.index = record.written.count();
+        } else if (record.inputRead < record.input.count()) {
+            difference.kind = CaseDifference::UnreadInput;
+            difference.index = record.inputRead;
+        }
+    }
+    if (!game && difference.index >= 0 && difference.kind != CaseDifference::UnreadInput
+        && difference.index < expected.size()) {
+        difference.hasExpected = true;
+        difference.expected = expected.at(difference.index);
+    }
+    d->current = nullptr;
+    return record;
+}
+
+const CaseResult &ChallengeRun::runCase(Machine &machine, int index, qint64 maximumSteps)
+{
+    beginCase(machine, index);
+    const Steps steps = runSteps(machine, maximumSteps);
+    return endCase(machine, steps.stepCalls, !steps.stopped);
+}
+
+void ChallengeRun::beginReplay(Machine &machine, int index)
+{
+    d->replayDraws = d->cases.value(index).draws;
+    d->replayDrawn = 0;
+    d->recorder.judging = false;
+    // The handler loads the case afresh, whatever it ran before.
+    d->nextCase = -1;
+    d->begin(machine, &d->replay, index);
+    d->nextCase = -1;
+}
+
+const CaseResult &ChallengeRun::replay() const
+{
+    return d->replay;
+}
+
+ChallengeRun::Steps ChallengeRun::runSteps(Machine &machine, qint64 maximumSteps)
+{
+    Steps steps;
+    while (!steps.stopped && steps.stepCalls < maximumSteps) {
+        const qint64 left = maximumSteps - steps.stepCalls;
+        const RunResult ran = machine.run(int(std::min<qint64>(left, 1 << 30)));
+        steps.stopped = ran.stopped;
+        steps.stepCalls += ran.steps;
+    }
+    return steps;
+}
