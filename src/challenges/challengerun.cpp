@@ -167,9 +167,13 @@ class RecordingHandler : public IOHandler
 public:
     using Watcher = std::function<void(bool isInput, int value, bool accepted)>;
 
-    explicit RecordingHandler(Watcher watcher) : watch(std::move(watcher)) { }
+    RecordingHandler(std::function<void()> starter, Watcher watcher)
+        : starting(std::move(starter))
+        , watch(std::move(watcher))
+    {
+    }
 
-    void start() override { inner->start(); }
+    void start() override { starting(); }
     void refresh() override { inner->refresh(); }
     bool hasInput() override { return inner->hasInput(); }
     int input() override
@@ -190,7 +194,25 @@ public:
     bool judging = true;
 
 private:
+    std::function<void()> starting;
     Watcher watch;
+};
+
+// For an owner that must own the handler it installs: passes every call on to the run's.
+class ForwardingHandler : public IOHandler
+{
+public:
+    explicit ForwardingHandler(IOHandler *target) : to(target) { }
+
+    void start() override { to->start(); }
+    void refresh() override { to->refresh(); }
+    bool hasInput() override { return to->hasInput(); }
+    int input() override { return to->input(); }
+    bool output(int value) override { return to->output(value); }
+    bool isComplete() override { return to->isComplete(); }
+
+private:
+    IOHandler *to;
 };
 
 } // namespace
@@ -200,7 +222,8 @@ struct ChallengeRun::Private
     void makeHandler(int firstCase);
     // The case's facts from its line, and all of its expected values.
     CaseResult freshRecord(int index, QList<int> *allExpected = nullptr) const;
-    void begin(Machine &machine, CaseResult *record, int index);
+    // The handler's start(): the case it loads next begins, into cases() or the replay.
+    void startCase();
     void watch(bool isInput, int value, bool accepted);
     int draw();
 
@@ -211,11 +234,13 @@ struct ChallengeRun::Private
     std::unique_ptr<IOHandler> handler;
     // Stands in for a test type that has no handler, so that a run of it refuses everything.
     IOHandler noHandler;
-    RecordingHandler recorder{[this](bool isInput, int value, bool accepted) {
-        watch(isInput, value, accepted);
-    }};
+    RecordingHandler recorder{[this] { startCase(); },
+                              [this](bool isInput, int value, bool accepted) {
+                                  watch(isInput, value, accepted);
+                              }};
     // The case that the handler loads at its next start(); -1 when it must be made afresh.
     int nextCase = -1;
+    bool replayNext = false;
     QList<CaseResult> cases;
     CaseResult replay;
     CaseResult *current = nullptr;
@@ -264,16 +289,21 @@ CaseResult ChallengeRun::Private::freshRecord(int index, QList<int> *allExpected
     return record;
 }
 
-void ChallengeRun::Private::begin(Machine &machine, CaseResult *record, int index)
+void ChallengeRun::Private::startCase()
 {
-    if (index != nextCase)
-        makeHandler(index);
-    *record = freshRecord(index, &currentExpected);
+    // A replay leaves its handler in the middle of a case.
+    if (nextCase < 0)
+        makeHandler(0);
+    const int index = nextCase;
+    CaseResult *record = replayNext ? &replay : index < cases.size() ? &cases[index] : nullptr;
     current = record;
+    if (record)
+        *record = freshRecord(index, &currentExpected);
     rejectedIndex = -1;
-    machine.start();
-    recorder.start();
-    nextCase = index + 1;
+    recorder.judging = !replayNext;
+    recorder.inner->start();
+    nextCase = replayNext ? -1 : index + 1;
+    replayNext = false;
 }
 
 void ChallengeRun::Private::watch(bool isInput, int value, bool accepted)
@@ -344,10 +374,22 @@ void ChallengeRun::setUp(Machine &machine, const QString &programText)
     machine.setProgram(machineProgram(programText));
 }
 
+IOHandler *ChallengeRun::handler() const
+{
+    return &d->recorder;
+}
+
+std::unique_ptr<IOHandler> ChallengeRun::createHandler() const
+{
+    return std::make_unique<ForwardingHandler>(&d->recorder);
+}
+
 void ChallengeRun::beginCase(Machine &machine, int index)
 {
-    d->recorder.judging = true;
-    d->begin(machine, &d->cases[index], index);
+    if (index != d->nextCase)
+        d->makeHandler(index);
+    machine.start();
+    d->recorder.start();
 }
 
 const CaseResult &ChallengeRun::endCase(const Machine &machine, qint64 stepCalls,
@@ -400,15 +442,29 @@ const CaseResult &ChallengeRun::runCase(Machine &machine, int index, qint64 maxi
     return endCase(machine, steps.stepCalls, !steps.stopped);
 }
 
-void ChallengeRun::beginReplay(Machine &machine, int index)
+void ChallengeRun::prepareReplay(int index)
 {
     d->replayDraws = d->cases.value(index).draws;
     d->replayDrawn = 0;
-    d->recorder.judging = false;
     // The handler loads the case afresh, whatever it ran before.
-    d->nextCase = -1;
-    d->begin(machine, &d->replay, index);
-    d->nextCase = -1;
+    d->makeHandler(index);
+    d->replayNext = true;
+}
+
+void ChallengeRun::beginReplay(Machine &machine, int index)
+{
+    prepareReplay(index);
+    machine.start();
+    d->recorder.start();
+}
+
+qint64 ChallengeRun::pauseStep(const CaseResult &result)
+{
+    // A command that crashed or asked in vain is shown before it runs; a wrong value right
+    // after the command that wrote it.
+    const bool crashedAtCommand = result.difference.kind == CaseDifference::None
+                                  && result.verdict == CaseResult::Failed && !result.outOfSteps;
+    return std::max<qint64>(0, crashedAtCommand ? result.commands - 1 : result.commands);
 }
 
 const CaseResult &ChallengeRun::replay() const

@@ -109,6 +109,11 @@ public:
 
     // Gives the machine the challenge's tape and maximum, the program and the run's handler.
     void setUp(Machine &machine, const QString &programText);
+    // The run's handler: each start() begins the next case (after beginCase(), the one it
+    // named). It belongs to the run; createHandler() makes one that passes every call on to it,
+    // for an owner that owns what it installs, and that must not outlive the run.
+    IOHandler *handler() const;
+    std::unique_ptr<IOHandler> createHandler() const;
     // Starts the machine and the handler on case `index` (from 0, below caseCount()), in any
     // order.
     void beginCase(Machine &machine, int index);
@@ -122,7 +127,13 @@ public:
     // the same game for Nim, and no output refused, so that the program can be followed past
     // its first wrong value. The handler then judges nothing; a new beginCase() ends this.
     void beginReplay(Machine &machine, int index);
+    // The same for a machine that its owner starts: the handler's next start() replays.
+    void prepareReplay(int index);
     const CaseResult &replay() const;
+    // The calls of step() after which a replay of the case stands where it went wrong: right
+    // after a wrong value was written, just before a command that crashed or asked for input in
+    // vain, after the last command otherwise.
+    static qint64 pauseStep(const CaseResult &result);
 
     struct Steps
     {
