@@ -103,9 +103,8 @@ void Zindle::on_buttonTest_clicked()
 
     s.testsLeft = int(challenge.testCases.size());
     d->caseStepCalls = 0;
-    d->testSteps = 0;
     configureMachine(s, challenge);
-    d->testHandler = createTestHandler(challenge, d->ui.editInput, d->ui.editOutput);
+    d->testHandler = d->beginTestResults(challenge);
     d->installHandler(d->testHandler.get());
     startRun();
     restartTimer();
@@ -115,15 +114,14 @@ void Zindle::testCasePassed()
 {
     WorkbenchState &s = d->state;
     --s.testsLeft;
-    d->testSteps += stepsTaken(*s.machine, d->caseStepCalls);
-    d->caseStepCalls = 0;
+    d->recordTestCase();
     if (s.testsLeft > 0) {
         startRun();
         restartTimer();
         return;
     }
     const QString program = d->ui.editProgram->toPlainText();
-    const PassScore score{commandCount(), d->testSteps};
+    const PassScore score{commandCount(), d->challengeRun->totalSteps()};
     updateViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));
     endTest();
@@ -144,6 +142,7 @@ void Zindle::testCasePassed()
 
 void Zindle::testFailed()
 {
+    d->recordTestCase();
     QMessageBox::warning(this, tr("Fail"), tr("The program failed the challenge."));
     endTest();
 }

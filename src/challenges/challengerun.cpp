@@ -13,6 +13,8 @@
 #include "io/alphabet.h"
 
 #include <QCoreApplication>
+#include <QObject>
+#include <QPlainTextEdit>
 
 #include <algorithm>
 #include <cstdlib>
@@ -167,14 +169,21 @@ class RecordingHandler : public IOHandler
 public:
     using Watcher = std::function<void(bool isInput, int value, bool accepted)>;
 
-    RecordingHandler(std::function<void()> starter, Watcher watcher)
+    RecordingHandler(std::function<void()> starter, std::function<void()> replayShower,
+                     Watcher watcher)
         : starting(std::move(starter))
+        , showReplay(std::move(replayShower))
         , watch(std::move(watcher))
     {
     }
 
     void start() override { starting(); }
-    void refresh() override { inner->refresh(); }
+    void refresh() override
+    {
+        inner->refresh();
+        if (!judging)
+            showReplay();
+    }
     bool hasInput() override { return inner->hasInput(); }
     int input() override
     {
@@ -195,6 +204,7 @@ public:
 
 private:
     std::function<void()> starting;
+    std::function<void()> showReplay;
     Watcher watch;
 };
 
@@ -225,6 +235,8 @@ struct ChallengeRun::Private
     // The handler's start(): the case it loads next begins, into cases() or the replay.
     void startCase();
     void watch(bool isInput, int value, bool accepted);
+    // A replay is followed in the window: its output pane shows what the program wrote.
+    void showReplay();
     int draw();
 
     Challenge challenge;
@@ -234,7 +246,7 @@ struct ChallengeRun::Private
     std::unique_ptr<IOHandler> handler;
     // Stands in for a test type that has no handler, so that a run of it refuses everything.
     IOHandler noHandler;
-    RecordingHandler recorder{[this] { startCase(); },
+    RecordingHandler recorder{[this] { startCase(); }, [this] { showReplay(); },
                               [this](bool isInput, int value, bool accepted) {
                                   watch(isInput, value, accepted);
                               }};
@@ -323,6 +335,17 @@ void ChallengeRun::Private::watch(bool isInput, int value, bool accepted)
     }
 }
 
+void ChallengeRun::Private::showReplay()
+{
+    if (!editOutput)
+        return;
+    // A game's pane shows its piles; the others the output required.
+    const QString first = type == TestType::Nim
+                              ? editOutput->toPlainText().section(u'\n', 0, 0)
+                              : QObject::tr("Required output: %1").arg(replay.expectedShown());
+    editOutput->setPlainText(first + u'\n' + tr("Written: %1").arg(replay.writtenShown()));
+}
+
 int ChallengeRun::Private::draw()
 {
     const bool replaying = current == &replay && replayDrawn < replayDraws.size();
@@ -346,6 +369,11 @@ ChallengeRun::ChallengeRun(const Challenge &challenge, QPlainTextEdit *input,
 }
 
 ChallengeRun::~ChallengeRun() = default;
+
+const Challenge &ChallengeRun::challenge() const
+{
+    return d->challenge;
+}
 
 bool ChallengeRun::isValid() const
 {

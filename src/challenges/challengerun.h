@@ -100,6 +100,7 @@ public:
                           QPlainTextEdit *output = nullptr);
     ~ChallengeRun();
 
+    const Challenge &challenge() const;
     // False for a challenge whose test type has no handler.
     bool isValid() const;
     int caseCount() const;
@@ -125,7 +126,8 @@ public:
 
     // Deals case `index` again exactly as it was run, into `replay()` and not into cases():
     // the same game for Nim, and no output refused, so that the program can be followed past
-    // its first wrong value. The handler then judges nothing; a new beginCase() ends this.
+    // its first wrong value; the output pane, if any, shows what it writes. The handler then
+    // judges nothing; a new beginCase() ends this.
     void beginReplay(Machine &machine, int index);
     // The same for a machine that its owner starts: the handler's next start() replays.
     void prepareReplay(int index);

@@ -129,6 +129,7 @@ void Zindle::stopRun()
     d->killRunTimer();
     d->timerHeldOff = false;
     s.running = false;
+    d->endReplay();
     d->applyWindowState();
 
     const StopReason reason = s.machine->stopReason();

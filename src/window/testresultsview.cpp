@@ -105,7 +105,10 @@ TestResultsView::TestResultsView(QWidget *parent)
     d->table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     d->table->setWordWrap(false);
     d->table->verticalHeader()->hide();
-    d->table->horizontalHeader()->setStretchLastSection(false);
+    QHeaderView *header = d->table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(TestResultsModel::Number, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(TestResultsModel::Steps, QHeaderView::ResizeToContents);
     d->table->setItemDelegateForColumn(TestResultsModel::Written, new MarkDelegate(d->table));
     d->table->installEventFilter(this);
 

@@ -9,6 +9,7 @@
 #include "window/zindle.h"
 
 #include "challenges/challengerecords.h"
+#include "challenges/challengerun.h"
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
 #include "io/pacer.h"
@@ -24,6 +25,8 @@
 
 #include <algorithm>
 #include <memory>
+
+class TestResultsView;
 
 // What the window knows about the machine, the run, the test and the file.
 struct WorkbenchState
@@ -87,7 +90,19 @@ struct Zindle::Private
     void setupStepToMenu();
     void setupRunSpeedMenu();
     void setupChallengePane();
+    void setupTestResults();
     void setupHelp();
+
+    // The cases of the last test and Debug this case (testresults.cpp). A test's handler
+    // records each case into challengeRun, which recordTestCase() ends and shows.
+    std::unique_ptr<IOHandler> beginTestResults(const Challenge &challenge);
+    void recordTestCase();
+    // Sets the machine up as the test ran case `row` and starts the run, paused before its
+    // first command; false when there is no such case or a run is in progress.
+    bool setUpCaseReplay(int row);
+    void debugCase(int row);
+    // Puts the interactive handler back after a replayed case.
+    void endReplay();
 
     // Makes `handler` the one the machine reads and writes through and the views refresh
     // (zindle.cpp).
@@ -128,10 +143,12 @@ struct Zindle::Private
     std::unique_ptr<QMenu> stepToMenu;
     // The handler of the challenge test in progress; activeHandler points to it meanwhile.
     std::unique_ptr<IOHandler> testHandler;
-    // Calls of the machine's step() in the test case running, and the steps of the cases
-    // passed so far, counted as zindle-check counts them.
+    // Calls of the machine's step() in the test case running.
     qint64 caseStepCalls = 0;
-    qint64 testSteps = 0;
+    // The cases of the last test; the handler of a case replayed from them.
+    std::unique_ptr<ChallengeRun> challengeRun;
+    std::unique_ptr<IOHandler> replayHandler;
+    TestResultsView *testResults = nullptr;
     ChallengeRecords records;
     // True while runSteps() executes commands. An interactive handler may open a modal prompt
     // in the middle of a batch; a timer event that arrives from the prompt's event loop must
