@@ -4,10 +4,9 @@
 #include "window/startup.h"
 
 #include "challenges/challengeloader.h"
-#include "challenges/challengerecords.h"
+#include "challenges/progressstore.h"
 
 #include <QFile>
-#include <QSettings>
 
 using namespace Qt::StringLiterals;
 
@@ -35,11 +34,7 @@ bool applyResetOption(const QStringList &arguments)
 {
     if (!arguments.contains(u"--reset"_s))
         return false;
-    QSettings settings;
-    settings.beginGroup(u"challenge"_s);
-    settings.remove(QString());
-    settings.endGroup();
-    ChallengeRecords().clear();
+    ProgressStore::instance().reset();
     return true;
 }
 

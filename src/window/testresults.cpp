@@ -53,9 +53,10 @@ std::unique_ptr<IOHandler> Zindle::Private::beginTestResults(const Challenge &ch
 
 void Zindle::Private::recordTestCase()
 {
-    const CaseResult &result = challengeRun->endCase(*state.machine, caseStepCalls);
+    RunSession &session = *state.session;
+    const CaseResult &result =
+        challengeRun->endCase(session.machine(), session.testProgress().caseStepCalls);
     testResults->model()->setCase(result.number - 1, result);
-    caseStepCalls = 0;
     // The failed case is where Debug this case starts.
     if (result.verdict == CaseResult::Failed)
         testResults->table()->selectRow(result.number - 1);
@@ -63,16 +64,18 @@ void Zindle::Private::recordTestCase()
 
 bool Zindle::Private::setUpCaseReplay(int row)
 {
-    if (!challengeRun || row < 0 || row >= challengeRun->caseCount() || state.running)
+    RunSession &session = *state.session;
+    if (!challengeRun || row < 0 || row >= challengeRun->caseCount() || session.isRunning())
         return false;
     // As the test ran it: the challenge's tape and maximum, the case's input without prompts,
-    // the same judge; and a game dealt as it was.
-    setUpMachine(*state.machine, challengeRun->challenge());
+    // the same judge; and a game dealt as it was. The replay's handler stands in for the
+    // interactive one until its run ends.
+    setUpMachine(session.machine(), challengeRun->challenge());
     state.tapeModel->resetModel();
-    replayHandler = challengeRun->createHandler();
     challengeRun->prepareReplay(row);
-    installHandler(replayHandler.get());
-    q->startRun();
+    session.setInteractiveHandler(challengeRun->createHandler());
+    replaying = true;
+    session.startRun();
     return true;
 }
 
@@ -81,18 +84,18 @@ void Zindle::Private::debugCase(int row)
     if (!setUpCaseReplay(row))
         return;
     // Straight to where the case went wrong, past breakpoints as the test went.
-    const qint64 pause = ChallengeRun::pauseStep(challengeRun->cases().at(row));
-    ChallengeRun::runSteps(*state.machine, pause);
-    q->updateViews();
-    if (state.machine->stopReason() != StopReason::NotStopped)
-        q->stopRun();
+    Machine &machine = state.session->machine();
+    ChallengeRun::runSteps(machine, ChallengeRun::pauseStep(challengeRun->cases().at(row)));
+    state.session->refreshViews();
+    if (machine.stopReason() != StopReason::NotStopped)
+        state.session->stopRun();
     ui.editProgram->setFocus();
 }
 
 void Zindle::Private::endReplay()
 {
-    if (!replayHandler)
+    if (!replaying)
         return;
-    installHandler(state.interactiveHandler.get());
-    replayHandler.reset();
+    replaying = false;
+    state.session->setInteractiveHandler(newInteractiveHandler());
 }
