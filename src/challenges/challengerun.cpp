@@ -39,22 +39,6 @@ QList<int> letterValues(const QString &text)
     return values;
 }
 
-// A letter case's text on one line: its line breaks as the case line writes them, other
-// control characters by their code.
-QString oneLine(const QString &text)
-{
-    QString line;
-    for (QChar character : text) {
-        if (character == u'\n')
-            line += u"\\n"_s;
-        else if (character.category() == QChar::Other_Control)
-            line += u"\\x%1"_s.arg(character.unicode(), 2, 16, QChar(u'0'));
-        else
-            line += character;
-    }
-    return line;
-}
-
 QString withMore(const QString &text, qint64 more)
 {
     if (more == 0)
@@ -63,6 +47,22 @@ QString withMore(const QString &text, qint64 more)
 }
 
 } // namespace
+
+QString escapedControls(const QString &text)
+{
+    QString line;
+    for (QChar character : text) {
+        if (character == u'\n')
+            line += u"\\n"_s;
+        else if (character == u'\t')
+            line += u"\\t"_s;
+        else if (character.category() == QChar::Other_Control)
+            line += u"\\x%1"_s.arg(character.unicode(), 2, 16, QChar(u'0'));
+        else
+            line += character;
+    }
+    return line;
+}
 
 void ValueList::append(int value)
 {
@@ -114,14 +114,14 @@ QString CaseResult::listText(const ValueList &values) const
 QString CaseResult::inputShown() const
 {
     if (type == TestType::Alpha)
-        return withMore(oneLine(inputText), input.count() - inputText.size());
+        return withMore(escapedControls(inputText), input.count() - inputText.size());
     return listText(input);
 }
 
 QString CaseResult::expectedShown() const
 {
     if (type == TestType::Alpha)
-        return withMore(oneLine(expectedText), expected.count() - expectedText.size());
+        return withMore(escapedControls(expectedText), expected.count() - expectedText.size());
     return listText(expected);
 }
 

@@ -151,6 +151,10 @@ private:
     const std::unique_ptr<Private> d;
 };
 
+// A text on one line that a terminal shows as it is: line breaks and tabs as "\n" and "\t",
+// other control characters by their code ("\x1b").
+QString escapedControls(const QString &text);
+
 // The steps of the cases in the list together.
 qint64 totalSteps(const QList<CaseResult> &cases);
 

@@ -31,29 +31,12 @@ CheckReport::ExitCode exitCodeOf(const CheckedProgram &program)
     return CheckReport::Unusable;
 }
 
-// A file name as the report shows it: control characters, which would break a line of text,
-// move the terminal's cursor or make the XML unreadable, are written as escapes.
-QString shownName(const QString &name)
-{
-    QString shown;
-    for (QChar character : name) {
-        if (character == u'\n')
-            shown += u"\\n"_s;
-        else if (character == u'\t')
-            shown += u"\\t"_s;
-        else if (character.category() == QChar::Other_Control)
-            shown += u"\\x%1"_s.arg(character.unicode(), 2, 16, QChar(u'0'));
-        else
-            shown += character;
-    }
-    return shown;
-}
-
-// Why no case of the program was run; empty when cases were run.
+// Why no case of the program was run; empty when cases were run. Control characters in a file
+// name would break a line of text, move a terminal's cursor or make the XML unreadable.
 QString notRunMessage(const CheckedProgram &program)
 {
     if (!program.readError.isEmpty())
-        return u"cannot read %1: %2"_s.arg(shownName(program.fileName), program.readError);
+        return u"cannot read %1: %2"_s.arg(escapedControls(program.fileName), program.readError);
     return program.result.message;
 }
 
@@ -247,7 +230,7 @@ void CheckReport::Private::checkWritten(QTextStream *stream)
 void CheckReport::Private::writeText(const CheckedProgram &program)
 {
     if (namesFiles)
-        print(out, u"File %1"_s.arg(shownName(program.fileName)));
+        print(out, u"File %1"_s.arg(escapedControls(program.fileName)));
     if (!program.readError.isEmpty()) {
         print(err, u"zindle-check: "_s + notRunMessage(program));
         return;
@@ -330,7 +313,7 @@ void CheckReport::Private::writeJUnit(const CheckedProgram &program)
                                  : int(result.cases.size()) - passedCases(result);
 
     writer.writeStartElement(u"testsuite"_s);
-    writer.writeAttribute(u"name"_s, shownName(program.fileName));
+    writer.writeAttribute(u"name"_s, escapedControls(program.fileName));
     writer.writeAttribute(u"tests"_s, QString::number(caseCount));
     writer.writeAttribute(u"failures"_s, QString::number(failures));
     writer.writeAttribute(u"errors"_s, QString::number(erred ? std::max(caseCount, 1) : 0));

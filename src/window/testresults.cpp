@@ -27,13 +27,12 @@ void Zindle::Private::setupTestResults()
     q->addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->hide();
 
-    // In the File menu beside Challenges, and also on the window itself, so that its key works
-    // while a run holds the menus.
+    // On the window, not in the written menus, so that its key also works while a run holds
+    // the menus.
     QAction *show = dock->toggleViewAction();
     show->setObjectName(u"actionTestResults"_s);
     show->setText(Zindle::tr("Test &results"));
     show->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
-    ui.menuFile->insertAction(ui.actionLength, show);
     q->addAction(show);
     QObject::connect(show, &QAction::triggered, q, [this](bool shown) {
         if (shown)

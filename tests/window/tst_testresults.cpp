@@ -10,6 +10,7 @@
 #include "challenges/challengeloader.h"
 #include "challenges/challengemodel.h"
 #include "modalanswerer.h"
+#include "programmark.h"
 #include "window/testresultsmodel.h"
 #include "window/testresultsview.h"
 
@@ -27,8 +28,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
 
 #include <memory>
 
@@ -85,7 +84,6 @@ private:
     TestResultsView *view() const { return window->findChild<TestResultsView *>(); }
     // Selects the challenge, types the program and tests it to its failure.
     void failTest(int row, const QString &program, const QString &crash);
-    int markedPosition() const;
 
     std::unique_ptr<Zindle> window;
     std::unique_ptr<ModalAnswerer> answerer;
@@ -138,19 +136,6 @@ void tst_TestResults::failTest(int row, const QString &program, const QString &c
     // The boxes took the focus with them.
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-}
-
-// The document position that the highlighter shows as the command executed last.
-int tst_TestResults::markedPosition() const
-{
-    const QTextDocument *document = edit(u"editProgram"_s)->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
-            if (range.format.background().color() == QColor(255, 128, 0))
-                return block.position() + range.start;
-        }
-    }
-    return -1;
 }
 
 void tst_TestResults::viewAgreesWithTheChecker_data()
@@ -215,7 +200,7 @@ void tst_TestResults::debugPausesAtTheWrongValue()
     QTest::keyClick(table, Qt::Key_Return);
 
     QVERIFY(!window->menuBar()->isEnabled());
-    QTRY_COMPARE(markedPosition(), int(program.lastIndexOf(u'.')));
+    QTRY_COMPARE(markedPosition(edit(u"editProgram"_s)), int(program.lastIndexOf(u'.')));
     QCOMPARE(edit(u"editOutput"_s)->toPlainText(), u"Required output: 0\nWritten: 0,1"_s);
     // Step finds the end; the replay asks for nothing more and passes no judgement.
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
