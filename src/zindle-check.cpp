@@ -13,20 +13,64 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void print(QTextStream &stream, const QString &line)
+constexpr int Unusable = CheckReport::Unusable;
+const QString Usage = u"Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] [--all] "
+                      u"[--format text|json|junit] PROGRAM.bf..."_s;
+
+// False when the line could not be written.
+bool print(QTextStream &stream, const QString &line)
 {
     stream << line << u'\n';
     stream.flush();
+    return stream.status() == QTextStream::Ok;
+}
+
+int usageError(QTextStream &err, const QString &message)
+{
+    print(err, u"zindle-check: %1"_s.arg(message));
+    print(err, Usage);
+    return Unusable;
+}
+
+// What the checker prints is its result: output that did not arrive is a failure.
+int writeError(QTextStream &out, QTextStream &err)
+{
+    const QIODevice *device = out.device();
+    print(err, u"zindle-check: cannot write the report: %1"_s.arg(
+                   device && !device->errorString().isEmpty() ? device->errorString()
+                                                              : u"write error"_s));
+    return Unusable;
+}
+
+// A standard stream that was closed is opened read-only on /dev/null before anything else is
+// opened, so that no program file takes its number and writing to it fails as it should.
+void holdClosedStreams()
+{
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int opened = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
 }
 
 int findChallenge(const QString &key)
@@ -47,7 +91,7 @@ int findChallenge(const QString &key)
     return -1;
 }
 
-void listCourse(QTextStream &out)
+bool listCourse(QTextStream &out)
 {
     const QList<Challenge> &challenges = challengeList();
     int nameWidth = 4;
@@ -57,138 +101,236 @@ void listCourse(QTextStream &out)
     const auto row = [&](const QString &number, const QString &name, const QString &difficulty,
                          const QString &tape, const QString &limit, const QString &type,
                          const QString &cases) {
-        print(out, u"%1  %2  %3  %4  %5  %6  %7"_s.arg(number, 3)
-                       .arg(name, -nameWidth)
-                       .arg(difficulty, 10)
-                       .arg(tape, 5)
-                       .arg(limit, 5)
-                       .arg(type, -6)
-                       .arg(cases, 5));
+        return print(out, u"%1  %2  %3  %4  %5  %6  %7"_s.arg(number, 3)
+                              .arg(name, -nameWidth)
+                              .arg(difficulty, 10)
+                              .arg(tape, 5)
+                              .arg(limit, 5)
+                              .arg(type, -6)
+                              .arg(cases, 5));
     };
-    row(u"Row"_s, u"Name"_s, u"Difficulty"_s, u"Tape"_s, u"Limit"_s, u"Type"_s, u"Cases"_s);
+    bool written =
+        row(u"Row"_s, u"Name"_s, u"Difficulty"_s, u"Tape"_s, u"Limit"_s, u"Type"_s, u"Cases"_s);
     for (int i = 0; i < challenges.size(); ++i) {
         const Challenge &challenge = challenges.at(i);
-        row(QString::number(i), challenge.name, QString::number(challenge.difficulty),
-            QString::number(challenge.tapeLength),
-            challenge.programLength != 0 ? QString::number(challenge.programLength) : u"-"_s,
-            challenge.testType, QString::number(challenge.testCases.size()));
+        written = row(QString::number(i), challenge.name, QString::number(challenge.difficulty),
+                      QString::number(challenge.tapeLength),
+                      challenge.programLength != 0 ? QString::number(challenge.programLength)
+                                                   : u"-"_s,
+                      challenge.testType, QString::number(challenge.testCases.size()))
+                  && written;
     }
+    return written;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Every option the parser knows, for the check against repeated ones.
+QList<QCommandLineOption> addOptions(QCommandLineParser &parser)
 {
-    // Nothing here is shown, so no display and no graphical platform is needed or started,
-    // whatever the environment names.
-    std::srand(unsigned(std::time(nullptr)));
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"zindle-check"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
-
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Tests a brainfuck program against a challenge of the Zindle course."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption listOption(u"list"_s, u"Print the challenges of the course."_s);
-    const QCommandLineOption challengeOption(u"challenge"_s, u"The challenge, by row or by name."_s,
-                                             u"ROW|NAME"_s);
-    const QCommandLineOption stepsOption(u"max-steps"_s,
-                                         u"Steps allowed per case before it fails (default %1)."_s
-                                                 .arg(CourseCheck::DefaultMaximumSteps),
-                                         u"N"_s);
-    const QCommandLineOption allOption(u"all"_s,
-                                       u"Run every case, not only up to the first failure."_s);
-    const QCommandLineOption formatOption(
-            u"format"_s,
-            u"Report as text (the default), json (one object per line and program) or junit "
-            u"(one testsuite per program)."_s,
-            u"text|json|junit"_s, u"text"_s);
+    QList<QCommandLineOption> options{parser.addHelpOption(), parser.addVersionOption()};
+    const QList<QCommandLineOption> own{
+        {u"list"_s, u"Print the challenges of the course."_s},
+        {u"challenge"_s, u"The challenge, by row or by name."_s, u"ROW|NAME"_s},
+        {u"max-steps"_s,
+         u"Steps allowed per case before it fails (default %1)."_s.arg(
+             CourseCheck::DefaultMaximumSteps),
+         u"N"_s},
+        {u"all"_s, u"Run every case, not only up to the first failure."_s},
+        {u"format"_s,
+         u"Report as text (the default), json (one object per line and program) or junit "
+         u"(one testsuite per program)."_s,
+         u"text|json|junit"_s, u"text"_s},
+    };
+    parser.addOptions(own);
     // Accepted, as graphical Qt programs accept it, and ignored.
     QCommandLineOption platformOption(u"platform"_s, u"Ignored: no graphical platform is used."_s,
                                       u"NAME"_s);
     platformOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({listOption, challengeOption, stepsOption, allOption, formatOption,
-                       platformOption});
-    parser.addPositionalArgument(u"programs"_s, u"The program files to test, one after another."_s,
+    parser.addOption(platformOption);
+    parser.addPositionalArgument(u"programs"_s,
+                                 u"The program files to test, one after another; - is the "
+                                 u"standard input."_s,
                                  u"[PROGRAM.bf...]"_s);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    return options + own + QList<QCommandLineOption>{platformOption};
+}
 
-    const auto usageError = [&](const QString &message) {
-        print(err, u"zindle-check: %1"_s.arg(message));
-        print(err, u"Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] [--all] "
-                   u"[--format text|json|junit] PROGRAM.bf..."_s);
-        return CheckReport::Unusable;
-    };
-    if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser.errorText());
-    if (parser.isSet(u"help"_s))
-        parser.showHelp(CheckReport::Passed);
-    if (parser.isSet(u"version"_s))
-        parser.showVersion();
-
-    QFile course(u":/challenges.xml"_s);
-    if (course.open(QIODevice::ReadOnly)) {
-        ChallengeLoader loader(&course);
-        loader.read();
+// An option given twice would silently lose one of its values.
+QString repeatedOption(const QCommandLineParser &parser,
+                       const QList<QCommandLineOption> &options)
+{
+    const QStringList given = parser.optionNames();
+    for (const QCommandLineOption &option : options) {
+        qsizetype count = 0;
+        for (const QString &name : option.names())
+            count += given.count(name);
+        if (count > 1)
+            return option.names().constLast();
     }
-    if (challengeList().isEmpty()) {
-        print(err, u"zindle-check: the course could not be read."_s);
-        return CheckReport::Unusable;
+    return QString();
+}
+
+// The program files as the system gave them: a name that is no valid text in the locale's
+// encoding still names a file. Positional arguments come in the order of argv.
+QList<QByteArray> rawProgramNames(const QStringList &positional, int argc, char *argv[])
+{
+    QList<QByteArray> names;
+    int next = 1;
+    for (const QString &name : positional) {
+        while (next < argc && QString::fromLocal8Bit(argv[next]) != name)
+            ++next;
+        names.append(next < argc ? QByteArray(argv[next++]) : QFile::encodeName(name));
     }
+    return names;
+}
 
-    const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(listOption)) {
-        if (parser.isSet(challengeOption) || !positional.isEmpty())
-            return usageError(u"--list takes no challenge and no program."_s);
-        listCourse(out);
-        return CheckReport::Passed;
+// A name fit to be shown: bytes that are no valid text are written as escapes.
+QString shownFileName(const QByteArray &raw)
+{
+    QStringDecoder decoder(QStringDecoder::System);
+    const QString decoded = decoder.decode(raw);
+    if (!decoder.hasError())
+        return decoded;
+    QString shown;
+    for (char byte : raw) {
+        const auto code = uchar(byte);
+        shown += code < 0x80 ? QString(QChar(code)) : u"\\x%1"_s.arg(code, 2, 16, QChar(u'0'));
     }
-    if (!parser.isSet(challengeOption))
-        return usageError(u"either --list or --challenge is needed."_s);
-    if (positional.isEmpty())
-        return usageError(u"a program file is needed."_s);
+    return shown;
+}
 
-    const int row = findChallenge(parser.value(challengeOption));
-    if (row < 0)
-        return usageError(u"no challenge \"%1\"; --list shows the course."_s
-                              .arg(parser.value(challengeOption)));
+bool readProgram(const QByteArray &raw, QString *program, QString *error)
+{
+    if (raw.isEmpty()) {
+        *error = u"the file name is empty"_s;
+        return false;
+    }
+    if (raw == "-")
+        return readProgramFile(u"/dev/stdin"_s, program, error);
+    const QString name = QFile::decodeName(raw);
+    if (QFile::encodeName(name) == raw)
+        return readProgramFile(name, program, error);
+    // Opened by its bytes, then read through the number it was given.
+    const int fd = ::open(raw.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    const bool read = readProgramFile(u"/dev/fd/%1"_s.arg(fd), program, error);
+    ::close(fd);
+    return read;
+}
 
+struct CheckOptions
+{
+    int row = -1;
     CheckReport::Format format = CheckReport::Text;
-    if (!CheckReport::formatFromName(parser.value(formatOption), &format))
-        return usageError(u"--format is text, json or junit."_s);
-
     qint64 maximumSteps = CourseCheck::DefaultMaximumSteps;
-    if (parser.isSet(stepsOption)) {
+    bool all = false;
+    QList<QByteArray> programs;
+};
+
+// The options of a check, or the exit status of a usage error.
+std::optional<int> checkOptions(const QCommandLineParser &parser, QTextStream &err,
+                                CheckOptions *options)
+{
+    if (!parser.isSet(u"challenge"_s))
+        return usageError(err, u"either --list or --challenge is needed."_s);
+    if (parser.positionalArguments().isEmpty())
+        return usageError(err, u"a program file is needed."_s);
+    options->row = findChallenge(parser.value(u"challenge"_s));
+    if (options->row < 0)
+        return usageError(err, u"no challenge \"%1\"; --list shows the course."_s.arg(
+                                   parser.value(u"challenge"_s)));
+    if (!CheckReport::formatFromName(parser.value(u"format"_s), &options->format))
+        return usageError(err, u"--format is text, json or junit."_s);
+    if (parser.isSet(u"max-steps"_s)) {
         bool valid = false;
-        maximumSteps = parser.value(stepsOption).toLongLong(&valid);
-        if (!valid || maximumSteps < 1)
-            return usageError(u"--max-steps needs a positive number."_s);
+        options->maximumSteps = parser.value(u"max-steps"_s).toLongLong(&valid);
+        if (!valid || options->maximumSteps < 1)
+            return usageError(err, u"--max-steps needs a positive number."_s);
     }
+    options->all = parser.isSet(u"all"_s);
+    return std::nullopt;
+}
 
+int checkPrograms(const CheckOptions &options, QTextStream &out, QTextStream &err)
+{
     CourseCheck check;
-    check.setMaximumSteps(maximumSteps);
-    check.setStopsAtFirstFailure(!parser.isSet(allOption));
+    check.setMaximumSteps(options.maximumSteps);
+    check.setStopsAtFirstFailure(!options.all);
 
-    CheckReport report(format, &out, &err);
-    report.setNamesFiles(positional.size() > 1);
+    CheckReport report(options.format, &out, &err);
+    report.setNamesFiles(options.programs.size() > 1);
     report.begin();
-    for (const QString &fileName : positional) {
+    for (const QByteArray &raw : options.programs) {
         CheckedProgram checked;
-        checked.fileName = fileName;
-        checked.row = row;
-        checked.challenge = challengeList().at(row);
+        checked.fileName = shownFileName(raw);
+        checked.row = options.row;
+        checked.challenge = challengeList().at(options.row);
         QString program;
-        if (readProgramFile(fileName, &program, &checked.readError))
+        if (readProgram(raw, &program, &checked.readError))
             checked.result = check.check(checked.challenge, program);
         else if (checked.readError.isEmpty())
             checked.readError = u"unreadable"_s;
         report.add(checked);
     }
     report.end();
+    if (!report.writeError().isEmpty())
+        print(err, u"zindle-check: cannot write the report: %1"_s.arg(report.writeError()));
     return report.exitCode();
+}
+
+bool loadCourse()
+{
+    QFile course(u":/challenges.xml"_s);
+    if (course.open(QIODevice::ReadOnly)) {
+        ChallengeLoader loader(&course);
+        loader.read();
+    }
+    return !challengeList().isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    holdClosedStreams();
+    // Nothing here is shown, so no display and no graphical platform is needed or started,
+    // whatever the environment names.
+    std::srand(unsigned(std::time(nullptr)));
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"zindle-check"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    const QList<QCommandLineOption> options = addOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(err, parser.errorText());
+    const QString repeated = repeatedOption(parser, options);
+    if (!repeated.isEmpty())
+        return usageError(err, u"--%1 is given more than once."_s.arg(repeated));
+    if (parser.isSet(u"help"_s) || parser.isSet(u"version"_s)) {
+        const QString text = parser.isSet(u"help"_s)
+                                 ? parser.helpText().chopped(1)
+                                 : u"zindle-check "_s + QCoreApplication::applicationVersion();
+        return print(out, text) ? int(CheckReport::Passed) : writeError(out, err);
+    }
+    if (!loadCourse()) {
+        print(err, u"zindle-check: the course could not be read."_s);
+        return Unusable;
+    }
+    if (parser.isSet(u"list"_s)) {
+        if (parser.isSet(u"challenge"_s) || !parser.positionalArguments().isEmpty())
+            return usageError(err, u"--list takes no challenge and no program."_s);
+        return listCourse(out) ? int(CheckReport::Passed) : writeError(out, err);
+    }
+    CheckOptions check;
+    if (const std::optional<int> status = checkOptions(parser, err, &check))
+        return *status;
+    check.programs = rawProgramNames(parser.positionalArguments(), argc, argv);
+    return checkPrograms(check, out, err);
 }

@@ -40,26 +40,31 @@ AlphaTestHandler::AlphaTestHandler(QPlainTextEdit *input, QPlainTextEdit *output
 
 AlphaTestHandler::~AlphaTestHandler() = default;
 
+bool AlphaTestHandler::parseCase(const QString &line, QString *inputText,
+                                 QString *expectedText)
+{
+    inputText->clear();
+    expectedText->clear();
+    const QStringList parts = line.split(u" => "_s);
+    if (parts.size() != 2)
+        return false;
+    *inputText = parts.at(0);
+    if (!inputText->isEmpty())
+        *inputText += u'\n';
+    inputText->replace(u"\\n"_s, u"\n"_s);
+    *expectedText = parts.at(1);
+    return true;
+}
+
 void AlphaTestHandler::start()
 {
     d->inputPosition = 0;
     d->outputPosition = 0;
     const QString line = d->cases.value(d->caseIndex);
     ++d->caseIndex;
-
-    const QStringList parts = line.split(u" => "_s);
-    if (parts.size() != 2) {
-        // Not a case at all: run it as an empty one rather than repeating the previous case.
-        d->inputText.clear();
-        d->expectedText.clear();
+    // A line that is no case runs as an empty one rather than repeating the previous case.
+    if (!parseCase(line, &d->inputText, &d->expectedText))
         return;
-    }
-
-    d->inputText = parts.at(0);
-    if (!d->inputText.isEmpty())
-        d->inputText += u'\n';
-    d->inputText.replace(u"\\n"_s, u"\n"_s);
-    d->expectedText = parts.at(1);
     if (d->editInput)
         d->editInput->setPlainText(d->inputText);
     if (d->editOutput)

@@ -29,6 +29,10 @@ public:
     bool output(int value) override;
     bool isComplete() override;
 
+    // The input text (line breaks in place, the closing one added) and the expected letters
+    // of a case line, read as start() reads them; false for a line that is no case.
+    static bool parseCase(const QString &line, QString *inputText, QString *expectedText);
+
 private:
     struct Private;
     const std::unique_ptr<Private> d;

@@ -105,8 +105,7 @@ void Zindle::on_buttonTest_clicked()
     }
 
     resetForChallenge(s, challenge);
-    s.session->beginTest(createTestHandler(challenge, d->ui.editInput, d->ui.editOutput),
-                         int(challenge.testCases.size()));
+    s.session->beginTest(d->beginTestResults(challenge), int(challenge.testCases.size()));
     s.session->startRun();
     s.session->restartTimer();
 }
@@ -114,13 +113,14 @@ void Zindle::on_buttonTest_clicked()
 void Zindle::testCasePassed()
 {
     WorkbenchState &s = d->state;
+    d->recordTestCase();
     if (s.session->passCase()) {
         s.session->startRun();
         s.session->restartTimer();
         return;
     }
     const QString program = editorFileText(d->ui.editProgram);
-    const PassScore score{commandCount(), s.session->testProgress().steps};
+    const PassScore score{commandCount(), d->challengeRun->totalSteps()};
     s.session->refreshViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));
     endTest();
@@ -142,6 +142,7 @@ void Zindle::testCasePassed()
 
 void Zindle::testFailed()
 {
+    d->recordTestCase();
     QMessageBox::warning(this, tr("Fail"), tr("The program failed the challenge."));
     endTest();
 }

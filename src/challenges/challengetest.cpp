@@ -15,7 +15,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class TestType { Unknown, Normal, Alpha, Nim };
+// Every refusal is a text of the window's warning boxes, so it is translated in the window's
+// context; zindle-check shows the same words.
+struct ChallengeTest
+{
+    Q_DECLARE_TR_FUNCTIONS(Zindle)
+};
+
+} // namespace
 
 // Compared exactly, as the challenge file spells them.
 TestType testTypeOf(const Challenge &challenge)
@@ -28,15 +35,6 @@ TestType testTypeOf(const Challenge &challenge)
         return TestType::Nim;
     return TestType::Unknown;
 }
-
-// Every refusal is a text of the window's warning boxes, so it is translated in the window's
-// context; zindle-check shows the same words.
-struct ChallengeTest
-{
-    Q_DECLARE_TR_FUNCTIONS(Zindle)
-};
-
-} // namespace
 
 TestRefusal testRefusal(const Challenge &challenge, int commandCount)
 {

@@ -16,6 +16,10 @@ struct Challenge;
 // The rules for testing a program against a challenge, in one place for the window's Test
 // button and for zindle-check, so that both refuse, set up and judge alike.
 
+// Which test handler judges a challenge: the test type as the challenge file spells it.
+enum class TestType { Unknown, Normal, Alpha, Nim };
+TestType testTypeOf(const Challenge &challenge);
+
 // Why a test cannot start; a refusal whose reason is None lets it start.
 struct TestRefusal
 {

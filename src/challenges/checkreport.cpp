@@ -31,20 +31,70 @@ CheckReport::ExitCode exitCodeOf(const CheckedProgram &program)
     return CheckReport::Unusable;
 }
 
-// Why no case of the program was run; empty when cases were run.
+// Why no case of the program was run; empty when cases were run. Control characters in a file
+// name would break a line of text, move a terminal's cursor or make the XML unreadable.
 QString notRunMessage(const CheckedProgram &program)
 {
     if (!program.readError.isEmpty())
-        return u"cannot read %1: %2"_s.arg(program.fileName, program.readError);
+        return u"cannot read %1: %2"_s.arg(escapedControls(program.fileName), program.readError);
     return program.result.message;
 }
 
-qint64 totalSteps(const CheckResult &result)
+// A failing case in one sentence: the crash and where the output first went wrong.
+QString failureText(const CaseResult &caseResult)
 {
-    qint64 steps = 0;
-    for (const CaseResult &caseResult : result.cases)
-        steps += caseResult.commands;
-    return steps;
+    const QString difference = caseResult.differenceText();
+    return difference.isEmpty() ? caseResult.text() : caseResult.text() + u"; "_s + difference;
+}
+
+QJsonObject listJson(const ValueList &values, const QString &letters)
+{
+    QJsonArray shown;
+    for (int value : values.shown)
+        shown.append(value);
+    QJsonObject list{{u"values"_s, shown}, {u"more"_s, values.more}};
+    if (!letters.isNull())
+        list.insert(u"text"_s, letters);
+    return list;
+}
+
+QJsonValue differenceJson(const CaseDifference &difference)
+{
+    switch (difference.kind) {
+    case CaseDifference::None:
+        break;
+    case CaseDifference::WrongValue:
+        return difference.index;
+    case CaseDifference::MissingOutput:
+        return u"expected output missing"_s;
+    case CaseDifference::UnreadInput:
+        return u"input left unread"_s;
+    }
+    return QJsonValue();
+}
+
+QJsonObject caseJson(const CaseResult &caseResult)
+{
+    QJsonObject entry{
+        {u"number"_s, caseResult.number},
+        {u"verdict"_s, caseResult.passed() ? u"pass"_s : u"fail"_s},
+        {u"steps"_s, caseResult.commands},
+    };
+    if (!caseResult.passed())
+        entry.insert(u"crash"_s, caseResult.text());
+    const bool letters = caseResult.type == TestType::Alpha;
+    QString written;
+    if (letters) {
+        for (int value : caseResult.written.shown)
+            written += value == 0 ? QString(u'\n') : caseResult.valueText(value);
+    }
+    entry.insert(u"input"_s, listJson(caseResult.input, letters ? caseResult.inputText
+                                                                : QString()));
+    entry.insert(u"expected"_s, listJson(caseResult.expected, letters ? caseResult.expectedText
+                                                                      : QString()));
+    entry.insert(u"written"_s, listJson(caseResult.written, letters ? written : QString()));
+    entry.insert(u"firstDifference"_s, differenceJson(caseResult.difference));
+    return entry;
 }
 
 int passedCases(const CheckResult &result)
@@ -60,14 +110,20 @@ struct CheckReport::Private
     void writeText(const CheckedProgram &program);
     void writeJson(const CheckedProgram &program);
     void writeJUnit(const CheckedProgram &program);
+    void writeSuiteProperties(const CheckedProgram &program);
+    void writeRunCase(const CaseResult &caseResult);
+    void writeProperty(const QString &name, const QString &value);
     void print(QTextStream *stream, const QString &line);
     void flushXml();
+    // Notes the first write that failed: a report that did not arrive is no success.
+    void checkWritten(QTextStream *stream);
 
     Format format = Text;
     QTextStream *out = nullptr;
     QTextStream *err = nullptr;
     bool namesFiles = false;
     ExitCode exitCode = Passed;
+    QString writeError;
     // The JUnit document is written into this buffer and passed on after each testsuite, so a
     // script sees each report as soon as it is done.
     QString xml;
@@ -140,26 +196,41 @@ void CheckReport::end()
 
 CheckReport::ExitCode CheckReport::exitCode() const
 {
-    return d->exitCode;
+    return d->writeError.isEmpty() ? d->exitCode : Unusable;
+}
+
+QString CheckReport::writeError() const
+{
+    return d->writeError;
 }
 
 void CheckReport::Private::print(QTextStream *stream, const QString &line)
 {
     *stream << line << u'\n';
-    stream->flush();
+    checkWritten(stream);
 }
 
 void CheckReport::Private::flushXml()
 {
     *out << xml;
-    out->flush();
+    checkWritten(out);
     xml.clear();
+}
+
+void CheckReport::Private::checkWritten(QTextStream *stream)
+{
+    stream->flush();
+    if (stream->status() == QTextStream::Ok || !writeError.isEmpty())
+        return;
+    const QIODevice *device = stream->device();
+    writeError = device && !device->errorString().isEmpty() ? device->errorString()
+                                                            : u"write error"_s;
 }
 
 void CheckReport::Private::writeText(const CheckedProgram &program)
 {
     if (namesFiles)
-        print(out, u"File %1"_s.arg(program.fileName));
+        print(out, u"File %1"_s.arg(escapedControls(program.fileName)));
     if (!program.readError.isEmpty()) {
         print(err, u"zindle-check: "_s + notRunMessage(program));
         return;
@@ -176,8 +247,11 @@ void CheckReport::Private::writeText(const CheckedProgram &program)
     }
     for (int i = 0; i < result.cases.size(); ++i) {
         const CaseResult &caseResult = result.cases.at(i);
-        print(out, u"case %1: %2 (%3 commands)"_s.arg(QString::number(i + 1), caseResult.text(),
-                                                        QString::number(caseResult.commands)));
+        const QString difference = caseResult.differenceText();
+        print(out, u"case %1: %2 (%3 commands)%4"_s.arg(
+                       QString::number(i + 1), caseResult.text(),
+                       QString::number(caseResult.commands),
+                       difference.isEmpty() ? QString() : u"; "_s + difference));
     }
     const int passed = passedCases(result);
     if (result.outcome == CheckResult::Passed)
@@ -212,27 +286,17 @@ void CheckReport::Private::writeJson(const CheckedProgram &program)
     report.insert(u"par"_s, par.isEmpty() ? QJsonValue() : QJsonValue(par));
     if (program.readError.isEmpty()) {
         report.insert(u"commands"_s, result.commandCount);
-        report.insert(u"steps"_s, totalSteps(result));
+        report.insert(u"steps"_s, totalSteps(result.cases));
         report.insert(u"casesPassed"_s, passedCases(result));
     }
     const QString message = notRunMessage(program);
     if (!message.isEmpty())
         report.insert(u"message"_s, message);
     QJsonArray cases;
-    for (int i = 0; i < result.cases.size(); ++i) {
-        const CaseResult &caseResult = result.cases.at(i);
-        QJsonObject entry{
-            {u"number"_s, i + 1},
-            {u"verdict"_s, caseResult.passed() ? u"pass"_s : u"fail"_s},
-            {u"steps"_s, caseResult.commands},
-        };
-        if (!caseResult.passed())
-            entry.insert(u"crash"_s, caseResult.text());
-        cases.append(entry);
-    }
+    for (const CaseResult &caseResult : result.cases)
+        cases.append(caseJson(caseResult));
     report.insert(u"cases"_s, cases);
-    *out << QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact)) << u'\n';
-    out->flush();
+    print(out, QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Compact)));
 }
 
 void CheckReport::Private::writeJUnit(const CheckedProgram &program)
@@ -249,30 +313,14 @@ void CheckReport::Private::writeJUnit(const CheckedProgram &program)
                                  : int(result.cases.size()) - passedCases(result);
 
     writer.writeStartElement(u"testsuite"_s);
-    writer.writeAttribute(u"name"_s, program.fileName);
+    writer.writeAttribute(u"name"_s, escapedControls(program.fileName));
     writer.writeAttribute(u"tests"_s, QString::number(caseCount));
     writer.writeAttribute(u"failures"_s, QString::number(failures));
     writer.writeAttribute(u"errors"_s, QString::number(erred ? std::max(caseCount, 1) : 0));
     writer.writeAttribute(u"skipped"_s,
                           QString::number(refused ? 0 : caseCount - result.cases.size()));
 
-    writer.writeStartElement(u"properties"_s);
-    const auto property = [this](const QString &name, const QString &value) {
-        writer.writeEmptyElement(u"property"_s);
-        writer.writeAttribute(u"name"_s, name);
-        writer.writeAttribute(u"value"_s, value);
-    };
-    property(u"challenge"_s, challenge.name);
-    property(u"row"_s, QString::number(program.row));
-    if (program.readError.isEmpty())
-        property(u"commands"_s, QString::number(result.commandCount));
-    if (challenge.programLength != 0)
-        property(u"limit"_s, QString::number(challenge.programLength));
-    if (challenge.parCommands > 0)
-        property(u"par.commands"_s, QString::number(challenge.parCommands));
-    if (challenge.parSteps > 0)
-        property(u"par.steps"_s, QString::number(challenge.parSteps));
-    writer.writeEndElement();
+    writeSuiteProperties(program);
 
     const auto startCase = [&](const QString &name) {
         writer.writeStartElement(u"testcase"_s);
@@ -296,17 +344,47 @@ void CheckReport::Private::writeJUnit(const CheckedProgram &program)
             writer.writeEmptyElement(u"skipped"_s);
             writer.writeAttribute(u"message"_s, u"not run after an earlier failure"_s);
         } else {
-            const CaseResult &caseResult = result.cases.at(i);
-            writer.writeStartElement(u"properties"_s);
-            property(u"steps"_s, QString::number(caseResult.commands));
-            writer.writeEndElement();
-            if (!caseResult.passed()) {
-                writer.writeEmptyElement(u"failure"_s);
-                writer.writeAttribute(u"message"_s, caseResult.text());
-            }
+            writeRunCase(result.cases.at(i));
         }
         writer.writeEndElement();
     }
     writer.writeEndElement();
     flushXml();
+}
+
+void CheckReport::Private::writeSuiteProperties(const CheckedProgram &program)
+{
+    const Challenge &challenge = program.challenge;
+    writer.writeStartElement(u"properties"_s);
+    writeProperty(u"challenge"_s, challenge.name);
+    writeProperty(u"row"_s, QString::number(program.row));
+    if (program.readError.isEmpty())
+        writeProperty(u"commands"_s, QString::number(program.result.commandCount));
+    if (challenge.programLength != 0)
+        writeProperty(u"limit"_s, QString::number(challenge.programLength));
+    if (challenge.parCommands > 0)
+        writeProperty(u"par.commands"_s, QString::number(challenge.parCommands));
+    if (challenge.parSteps > 0)
+        writeProperty(u"par.steps"_s, QString::number(challenge.parSteps));
+    writer.writeEndElement();
+}
+
+// Inside the case's testcase element.
+void CheckReport::Private::writeRunCase(const CaseResult &caseResult)
+{
+    writer.writeStartElement(u"properties"_s);
+    writeProperty(u"steps"_s, QString::number(caseResult.commands));
+    writer.writeEndElement();
+    if (!caseResult.passed()) {
+        writer.writeEmptyElement(u"failure"_s);
+        writer.writeAttribute(u"message"_s, failureText(caseResult));
+    }
+    writer.writeTextElement(u"system-out"_s, caseResult.writtenShown());
+}
+
+void CheckReport::Private::writeProperty(const QString &name, const QString &value)
+{
+    writer.writeEmptyElement(u"property"_s);
+    writer.writeAttribute(u"name"_s, name);
+    writer.writeAttribute(u"value"_s, value);
 }

@@ -45,8 +45,11 @@ public:
     void begin();
     void add(const CheckedProgram &program);
     void end();
-    // Passed only when every program passed; Unusable when one could not be checked at all.
+    // Passed only when every program passed; Unusable when one could not be checked at all or
+    // the report could not be written.
     ExitCode exitCode() const;
+    // Why the report could not be written in full; empty when it was.
+    QString writeError() const;
 
 private:
     Q_DISABLE_COPY_MOVE(CheckReport)

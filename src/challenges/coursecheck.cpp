@@ -7,22 +7,6 @@
 #include "challenges/challengetest.h"
 #include "interpreter/iohandler.h"
 #include "interpreter/programtext.h"
-#include "interpreter/crashtext.h"
-
-#include <QCoreApplication>
-#include <QStringList>
-
-#include <algorithm>
-
-QString CaseResult::text() const
-{
-    if (outOfSteps)
-        return QCoreApplication::translate("CourseCheck",
-                                           "The program did not end within the step limit!");
-    if (passed())
-        return QStringLiteral("pass");
-    return crashText(stopReason);
-}
 
 struct CourseCheck::Private
 {
@@ -74,15 +58,12 @@ CheckResult CourseCheck::check(const Challenge &challenge, const QString &progra
         return result;
     }
 
-    const std::unique_ptr<IOHandler> handler =
-        createTestHandler(challenge, d->editInput, d->editOutput);
+    ChallengeRun run(challenge, d->editInput, d->editOutput);
     Machine machine(challenge.tapeLength);
-    setUpMachine(machine, challenge);
-    machine.setHandler(handler.get());
-    machine.setProgram(machineProgram(programText));
+    run.setUp(machine, programText);
     result.outcome = CheckResult::Passed;
     for (int i = 0; i < result.caseCount; ++i) {
-        const CaseResult caseResult = runCase(machine, d->maximumSteps);
+        const CaseResult &caseResult = run.runCase(machine, i, d->maximumSteps);
         result.cases.append(caseResult);
         if (!caseResult.passed()) {
             result.outcome = CheckResult::Failed;
@@ -103,20 +84,11 @@ CaseResult CourseCheck::runCase(Machine &machine, qint64 maximumSteps)
 
 CaseResult CourseCheck::finishCase(Machine &machine, qint64 maximumSteps)
 {
+    const ChallengeRun::Steps steps = ChallengeRun::runSteps(machine, maximumSteps);
     CaseResult result;
-    qint64 steps = 0;
-    bool stopped = false;
-    while (!stopped && steps < maximumSteps) {
-        const RunResult ran = machine.run(int(std::min<qint64>(maximumSteps - steps, 1 << 30)));
-        stopped = ran.stopped;
-        steps += ran.steps;
-    }
-    if (!stopped) {
-        result.outOfSteps = true;
-        result.commands = steps;
-        return result;
-    }
+    result.outOfSteps = !steps.stopped;
     result.stopReason = machine.stopReason();
-    result.commands = stepsTaken(machine, steps);
+    result.commands = result.outOfSteps ? steps.stepCalls : stepsTaken(machine, steps.stepCalls);
+    result.verdict = result.passed() ? CaseResult::Passed : CaseResult::Failed;
     return result;
 }

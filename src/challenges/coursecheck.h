@@ -4,6 +4,7 @@
 #ifndef COURSECHECK_H
 #define COURSECHECK_H
 
+#include "challenges/challengerun.h"
 #include "interpreter/machine.h"
 
 #include <QList>
@@ -13,19 +14,6 @@
 
 class QPlainTextEdit;
 struct Challenge;
-
-// How one test case run ended.
-struct CaseResult
-{
-    StopReason stopReason = StopReason::NotStopped;
-    // The step limit ran out while the program was still running.
-    bool outOfSteps = false;
-    qint64 commands = 0;
-
-    bool passed() const { return stopReason == StopReason::Finished; }
-    // "pass", or what the window would report for the run.
-    QString text() const;
-};
 
 // How a program fared against one challenge.
 struct CheckResult
@@ -62,7 +50,7 @@ public:
 
     CheckResult check(const Challenge &challenge, const QString &programText) const;
 
-    // Starts the machine and its handler, then runs the case.
+    // Starts the machine and whatever handler it has, then runs the case.
     static CaseResult runCase(Machine &machine, qint64 maximumSteps);
     // Steps a machine already started until it stops or the limit runs out.
     static CaseResult finishCase(Machine &machine, qint64 maximumSteps);

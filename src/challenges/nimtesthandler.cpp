@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +36,7 @@ struct NimTestHandler::Private
     bool allEmpty() const { return piles[0] == 0 && piles[1] == 0 && piles[2] == 0; }
     int computerPile();
     int computerCount();
+    int random() { return randomSource ? randomSource() : std::rand(); }
 
     QPlainTextEdit *editInput = nullptr;
     QPlainTextEdit *editOutput = nullptr;
@@ -42,6 +44,7 @@ struct NimTestHandler::Private
     std::array<int, 3> piles = {0, 0, 0};
     int chosenPile = 0;
     Phase phase = Phase::SendPile1;
+    std::function<int()> randomSource;
 };
 
 // The computer leaves one object in a pile that holds more than one, chosen at random
@@ -59,7 +62,7 @@ int NimTestHandler::Private::computerPile()
                 candidates.append(i);
         }
     }
-    chosenPile = candidates.at(std::rand() % int(candidates.size()));
+    chosenPile = candidates.at(random() % int(candidates.size()));
     phase = Phase::ComputerCount;
     transcript.append(QString::number(chosenPile + 1));
     return chosenPile + 1;
@@ -89,14 +92,19 @@ NimTestHandler::NimTestHandler(QPlainTextEdit *input, QPlainTextEdit *output)
 
 NimTestHandler::~NimTestHandler() = default;
 
+void NimTestHandler::setRandomSource(std::function<int()> source)
+{
+    d->randomSource = std::move(source);
+}
+
 void NimTestHandler::start()
 {
     d->phase = Phase::SendPile1;
-    d->piles[0] = std::rand() % 30 + 1;
-    d->piles[1] = std::rand() % 30 + 1;
+    d->piles[0] = d->random() % 30 + 1;
+    d->piles[1] = d->random() % 30 + 1;
     // A non-zero XOR makes every deal a win for the side that moves first: the program.
     do {
-        d->piles[2] = (std::rand() % 30 + 1) ^ d->piles[0] ^ d->piles[1];
+        d->piles[2] = (d->random() % 30 + 1) ^ d->piles[0] ^ d->piles[1];
     } while (d->piles[2] == 0);
     d->transcript = {QString::number(d->piles[0]), QString::number(d->piles[1]),
                      QString::number(d->piles[2])};

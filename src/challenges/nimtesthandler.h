@@ -6,6 +6,7 @@
 
 #include "interpreter/iohandler.h"
 
+#include <functional>
 #include <memory>
 
 class QPlainTextEdit;
@@ -27,6 +28,10 @@ public:
     int input() override;
     bool output(int value) override;
     bool isComplete() override;
+
+    // Where the deal and the computer's choices come from: rand() unless set, so that a game
+    // can be recorded as it is dealt and dealt again exactly.
+    void setRandomSource(std::function<int()> source);
 
 private:
     struct Private;

@@ -50,22 +50,31 @@ NormalTestHandler::NormalTestHandler(QPlainTextEdit *input, QPlainTextEdit *outp
 
 NormalTestHandler::~NormalTestHandler() = default;
 
+bool NormalTestHandler::parseCase(const QString &line, QList<int> *input,
+                                  QList<int> *expected)
+{
+    input->clear();
+    expected->clear();
+    const QStringList parts = line.split(u" => "_s);
+    if (parts.size() != 2)
+        return false;
+    if (!parts.at(0).isEmpty())
+        appendNumbers(*input, parts.at(0));
+    if (!parts.at(1).isEmpty())
+        appendNumbers(*expected, parts.at(1));
+    return true;
+}
+
 void NormalTestHandler::start()
 {
-    d->inputQueue.clear();
-    d->expectedQueue.clear();
     // value() keeps a run beyond the last line harmless: it becomes an empty case.
     const QString line = d->cases.value(d->caseIndex);
     ++d->caseIndex;
-
-    const QStringList parts = line.split(u" => "_s);
-    if (parts.size() != 2)
+    if (!parseCase(line, &d->inputQueue, &d->expectedQueue))
         return;
 
-    const QString &inputPart = parts.at(0);
-    const QString &expectedPart = parts.at(1);
-    if (!inputPart.isEmpty())
-        appendNumbers(d->inputQueue, inputPart);
+    const QString inputPart = line.section(u" => "_s, 0, 0);
+    const QString expectedPart = line.section(u" => "_s, 1);
     if (d->editInput) {
         d->editInput->setPlainText(inputPart.isEmpty() ? QObject::tr("No test input.")
                                                        : QObject::tr("Test input: %1")
@@ -73,8 +82,6 @@ void NormalTestHandler::start()
     }
     if (d->editOutput)
         d->editOutput->setPlainText(QObject::tr("Required output: %1").arg(expectedPart));
-    if (!expectedPart.isEmpty())
-        appendNumbers(d->expectedQueue, expectedPart);
 }
 
 bool NormalTestHandler::hasInput()

@@ -6,6 +6,7 @@
 
 #include "interpreter/iohandler.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <memory>
@@ -28,6 +29,10 @@ public:
     int input() override;
     bool output(int value) override;
     bool isComplete() override;
+
+    // The values a case line gives as input and expects as output, read as start() reads
+    // them; false for a line that is no case, which then runs with neither.
+    static bool parseCase(const QString &line, QList<int> *input, QList<int> *expected);
 
 private:
     struct Private;

@@ -399,6 +399,22 @@ void RunSession::runSteps(int count)
     d->endBatch(paused);
 }
 
+void RunSession::runPastBreakpoints(qint64 count)
+{
+    // As a test runs its cases, and through the history, so that a replayed case can go back.
+    d->inBatch = true;
+    bool stopped = false;
+    for (qint64 done = 0; !stopped && done < count;) {
+        const int chunk = int(std::min<qint64>(count - done, 1 << 30));
+        const RunResult ran = d->history.isRecording() ? d->history.run(chunk)
+                                                       : d->machine.run(chunk);
+        stopped = ran.stopped;
+        done += ran.steps;
+    }
+    d->inBatch = false;
+    d->endBatch(stopped);
+}
+
 void RunSession::restartTimer()
 {
     d->killRunTimer();

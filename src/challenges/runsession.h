@@ -93,6 +93,8 @@ public:
     // Up to `count` steps of the run in progress, then the views and, if the machine stopped,
     // the end of the run.
     void runSteps(int count);
+    // Up to `count` steps that no breakpoint pauses, as a test runs a case; then as runSteps().
+    void runPastBreakpoints(qint64 count);
     void restartTimer();
     // Refreshes the handler's panes and asks the views to follow the machine.
     void refreshViews();

@@ -75,6 +75,7 @@ void Zindle::Private::setPaced(bool paced)
 
 void Zindle::reportStop(StopReason reason)
 {
+    d->endReplay();
     const bool testing = d->state.session->isTesting();
     if (reason == StopReason::Finished) {
         if (testing)

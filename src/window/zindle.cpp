@@ -10,6 +10,7 @@
 #include "interpreter/runhistory.h"
 #include "io/alphahandler.h"
 #include "io/numerichandler.h"
+#include "window/testresultsview.h"
 #include "window/viewzoom.h"
 
 #include <QActionGroup>
@@ -39,6 +40,7 @@ Zindle::Zindle(QWidget *parent)
     d->setupRunSpeedMenu();
     d->setupBackActions();
     d->setupChallengePane();
+    d->setupTestResults();
     d->setupHelp();
     d->applyWindowState();
 }
@@ -238,6 +240,7 @@ void Zindle::Private::applyWindowState()
     // A test owns the machine until it ends: no run command, no other challenge.
     ui.toolBar->setEnabled(!testing);
     ui.tableChallenge->setEnabled(!testing);
+    testResults->setDebugEnabled(!busy);
     // The form's "&Test" keeps its text until the first test has ended.
     if (testing)
         ui.buttonTest->setText(Zindle::tr("Cancel"));

@@ -9,6 +9,7 @@
 #include "window/zindle.h"
 
 #include "challenges/challengerecords.h"
+#include "challenges/challengerun.h"
 #include "challenges/runsession.h"
 #include "io/pacer.h"
 #include "window/programhighlighter.h"
@@ -21,6 +22,8 @@
 
 #include <algorithm>
 #include <memory>
+
+class TestResultsView;
 
 // What the window knows about the run, the challenge and the file. The run itself (the machine,
 // its handlers, the run state and the test's progress) lives in the session, which the window
@@ -81,7 +84,19 @@ struct Zindle::Private
     void setupRunSpeedMenu();
     void setupBackActions();
     void setupChallengePane();
+    void setupTestResults();
     void setupHelp();
+
+    // The cases of the last test and Debug this case (testresults.cpp). A test's handler
+    // records each case into challengeRun, which recordTestCase() ends and shows.
+    std::unique_ptr<IOHandler> beginTestResults(const Challenge &challenge);
+    void recordTestCase();
+    // Sets the machine up as the test ran case `row` and starts the run, paused before its
+    // first command; false when there is no such case or a run is in progress.
+    bool setUpCaseReplay(int row);
+    void debugCase(int row);
+    // Puts the interactive handler back after a replayed case.
+    void endReplay();
 
     // What the window is doing, from the run, its timer and the test (zindle.cpp).
     WindowState windowState() const;
@@ -121,6 +136,11 @@ struct Zindle::Private
     // The handler that writes the past output, and how many outputs it has been given.
     std::unique_ptr<IOHandler> pastOutput;
     qint64 pastShown = 0;
+    // The cases of the last test; while one of them is replayed, its handler is the session's
+    // interactive one.
+    std::unique_ptr<ChallengeRun> challengeRun;
+    bool replaying = false;
+    TestResultsView *testResults = nullptr;
     ChallengeRecords records;
     RepaintThrottle throttle;
     int markPosition = -1;

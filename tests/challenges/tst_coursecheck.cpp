@@ -52,9 +52,11 @@ struct CheckRun
 };
 
 // Runs the checker as a script would: without a display unless `environment` (NAME=value
-// items) names one, with `input` on its standard input.
+// items) names one, with `input` on its standard input. `program` may stand in for it, with the
+// checker in $Z.
 CheckRun runCheck(const QStringList &arguments, const QStringList &environment = {},
-                  const QByteArray &input = {})
+                  const QByteArray &input = {},
+                  const QString &program = QStringLiteral(ZINDLE_CHECK_PROGRAM))
 {
     QProcess process;
     // The checker must find its own way without a display.
@@ -64,8 +66,9 @@ CheckRun runCheck(const QStringList &arguments, const QStringList &environment =
     variables.remove(u"WAYLAND_DISPLAY"_s);
     for (const QString &variable : environment)
         variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    variables.insert(u"Z"_s, QStringLiteral(ZINDLE_CHECK_PROGRAM));
     process.setProcessEnvironment(variables);
-    process.start(QStringLiteral(ZINDLE_CHECK_PROGRAM), arguments);
+    process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
     CheckRun run;
@@ -94,6 +97,8 @@ private Q_SLOTS:
     void commandLine();
     void hostileSurroundings_data();
     void hostileSurroundings();
+    void fromTheShell_data();
+    void fromTheShell();
     void jsonReport();
     void junitReport();
 
@@ -258,6 +263,9 @@ void tst_CourseCheck::commandLine_data()
                                       << 1
                                       << QStringList{u"case 6: %1 (1 commands)"_s.arg(incomplete),
                                                      u"FAIL: 0 of 6 cases passed."_s};
+    QTest::newRow("first difference")
+        << QStringList{u"--challenge"_s, u"2"_s} << u",+."_s << 1
+        << QStringList{u"case 1: Bad output! (3 commands); expected 0, wrote 1 (value 1)"_s};
     QTest::newRow("too long") << QStringList{u"--challenge"_s, u"28"_s} << QString(33, u'+') << 1
                               << QStringList{u"Your program is 33 commands. This task requires a "
                                              u"program of 32 or less commands."_s};
@@ -361,6 +369,59 @@ void tst_CourseCheck::hostileSurroundings()
     QCOMPARE(run.errors, QString());
 }
 
+void tst_CourseCheck::fromTheShell_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    // The first line of the error stream, and how many lines it has.
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("errorLines");
+
+    const QString full = u"zindle-check: cannot write the report: No space left on device"_s;
+    QTest::newRow("text to a full disk") << u"$Z --challenge 2 echo.bf >/dev/full"_s << 2
+                                         << QString() << full << 1;
+    QTest::newRow("junit to a full disk")
+        << u"$Z --format junit --challenge 2 echo.bf >/dev/full"_s << 2 << QString() << full << 1;
+    QTest::newRow("list to a full disk") << u"$Z --list >/dev/full"_s << 2 << QString() << full
+                                         << 1;
+    QTest::newRow("output closed")
+        << u"$Z --challenge 2 echo.bf >&-"_s << 2 << QString()
+        << u"zindle-check: cannot write the report: Bad file descriptor"_s << 1;
+    QTest::newRow("dash is the standard input") << u"$Z --challenge 2 - <echo.bf"_s << 0
+                                                << u"PASS: 6 of 6"_s << QString() << 0;
+    QTest::newRow("name that is no text")
+        << u"name=$(printf 'bad\\377.bf'); cp echo.bf \"$name\"; $Z --challenge 2 \"$name\""_s
+        << 0 << u"PASS: 6 of 6"_s << QString() << 0;
+    QTest::newRow("control characters in a name")
+        << u"name=$(printf 'a\\033[2Jb.bf'); cp echo.bf \"$name\"; "
+           u"$Z --challenge 2 echo.bf \"$name\""_s
+        << 0 << u"File a\\x1b[2Jb.bf\n"_s << QString() << 0;
+    QTest::newRow("empty name") << u"$Z --challenge 2 ''"_s << 2 << QString()
+                                << u"zindle-check: cannot read : the file name is empty"_s << 1;
+    QTest::newRow("option twice") << u"$Z --challenge 2 --challenge=3 echo.bf"_s << 2 << QString()
+                                  << u"zindle-check: --challenge is given more than once."_s << 2;
+}
+
+// As a shell script uses it: output that cannot be written, names as the system gives them.
+void tst_CourseCheck::fromTheShell()
+{
+    QFETCH(QString, script);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+    QFETCH(int, errorLines);
+
+    const CheckRun run =
+        runCheck({u"-c"_s, u"cd \"$0\" && printf ',.' >echo.bf && "_s + script, files.path()},
+                 {}, {}, u"/bin/sh"_s);
+    QVERIFY2(run.finished, "the shell did not finish");
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.output + run.errors));
+    QVERIFY2(run.output.contains(output), qPrintable(run.output));
+    QCOMPARE(run.errors.section(u'\n', 0, 0), error);
+    QCOMPARE(run.errors.count(u'\n'), errorLines);
+}
+
 void tst_CourseCheck::jsonReport()
 {
     const QStringList programs = squaresPrograms();
@@ -397,6 +458,14 @@ void tst_CourseCheck::jsonReport()
     QCOMPARE(crashCase.value(u"verdict"_s).toString(), u"fail"_s);
     QCOMPARE(crashCase.value(u"steps"_s).toInteger(), 1);
     QCOMPARE(crashCase.value(u"crash"_s).toString(), u"Invalid move over left side of tape!"_s);
+    // Squares' first case: input 0, no output expected, and the crash came before any.
+    const auto list = [](const QJsonValue &value) {
+        return QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
+    };
+    QCOMPARE(list(crashCase[u"input"_s]), R"({"more":0,"values":[0]})");
+    QCOMPARE(list(crashCase[u"expected"_s]), R"({"more":0,"values":[]})");
+    QCOMPARE(list(crashCase[u"written"_s]), R"({"more":0,"values":[]})");
+    QVERIFY(crashCase[u"firstDifference"_s].isNull());
 
     const QJsonObject &pass = reports.at(2);
     QCOMPARE(pass.value(u"verdict"_s).toString(), u"pass"_s);

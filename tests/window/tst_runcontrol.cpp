@@ -8,6 +8,7 @@
 
 #include "modalanswerer.h"
 #include "window/windowfixture.h"
+#include "programmark.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -150,17 +151,9 @@ int tst_RunControl::currentColumn() const
     return -1;
 }
 
-// The document position that the highlighter shows as the command executed last.
 int tst_RunControl::markedPosition() const
 {
-    const QTextDocument *document = edit(u"editProgram"_s)->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
-            if (range.format.background().color() == QColor(255, 128, 0))
-                return block.position() + range.start;
-        }
-    }
-    return -1;
+    return ::markedPosition(edit(u"editProgram"_s));
 }
 
 // Gives a running program's timer the chance to execute batches; a paused run must not move.

@@ -121,10 +121,8 @@ Par measurePar(Context &context, const QDir &solutions, int row, const Entry &en
                     u"the reference solution %1 does not pass"_s.arg(files.first()));
     Par par;
     par.commands = result.commandCount;
-    if (entry.type != u"nim") {
-        for (const CaseResult &caseResult : result.cases)
-            par.steps += caseResult.commands;
-    }
+    if (entry.type != u"nim")
+        par.steps = totalSteps(result.cases);
     return par;
 }
 
