@@ -9,10 +9,12 @@
 #include "challenges/checkreport.h"
 #include "challenges/coursecheck.h"
 #include "window/programfile.h"
+#include "window/startup.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTextStream>
 
 #include <algorithm>
@@ -22,6 +24,12 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// zindle-check's own messages.
+struct ZindleCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(ZindleCheck)
+};
 
 void print(QTextStream &stream, const QString &line)
 {
@@ -65,7 +73,9 @@ void listCourse(QTextStream &out)
                        .arg(type, -6)
                        .arg(cases, 5));
     };
-    row(u"Row"_s, u"Name"_s, u"Difficulty"_s, u"Tape"_s, u"Limit"_s, u"Type"_s, u"Cases"_s);
+    row(ZindleCheck::tr("Row"), ZindleCheck::tr("Name"), ZindleCheck::tr("Difficulty"),
+        ZindleCheck::tr("Tape"), ZindleCheck::tr("Limit"), ZindleCheck::tr("Type"),
+        ZindleCheck::tr("Cases"));
     for (int i = 0; i < challenges.size(); ++i) {
         const Challenge &challenge = challenges.at(i);
         row(QString::number(i), challenge.name, QString::number(challenge.difficulty),
@@ -85,43 +95,48 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"zindle-check"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
+    installTranslations(QLocale());
 
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Tests a brainfuck program against a challenge of the Zindle course."_s);
+        ZindleCheck::tr("Tests a brainfuck program against a challenge of the Zindle course."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption listOption(u"list"_s, u"Print the challenges of the course."_s);
-    const QCommandLineOption challengeOption(u"challenge"_s, u"The challenge, by row or by name."_s,
-                                             u"ROW|NAME"_s);
-    const QCommandLineOption stepsOption(u"max-steps"_s,
-                                         u"Steps allowed per case before it fails (default %1)."_s
-                                                 .arg(CourseCheck::DefaultMaximumSteps),
-                                         u"N"_s);
-    const QCommandLineOption allOption(u"all"_s,
-                                       u"Run every case, not only up to the first failure."_s);
+    const QCommandLineOption listOption(u"list"_s,
+                                        ZindleCheck::tr("Print the challenges of the course."));
+    const QCommandLineOption challengeOption(
+            u"challenge"_s, ZindleCheck::tr("The challenge, by row or by name."), u"ROW|NAME"_s);
+    const QCommandLineOption stepsOption(
+            u"max-steps"_s,
+            ZindleCheck::tr("Steps allowed per case before it fails (default %1).")
+                    .arg(CourseCheck::DefaultMaximumSteps),
+            u"N"_s);
+    const QCommandLineOption allOption(
+            u"all"_s, ZindleCheck::tr("Run every case, not only up to the first failure."));
     const QCommandLineOption formatOption(
             u"format"_s,
-            u"Report as text (the default), json (one object per line and program) or junit "
-            u"(one testsuite per program)."_s,
+            ZindleCheck::tr("Report as text (the default), json (one object per line and "
+                            "program) or junit (one testsuite per program)."),
             u"text|json|junit"_s, u"text"_s);
     // Accepted, as graphical Qt programs accept it, and ignored.
-    QCommandLineOption platformOption(u"platform"_s, u"Ignored: no graphical platform is used."_s,
-                                      u"NAME"_s);
+    QCommandLineOption platformOption(
+            u"platform"_s, ZindleCheck::tr("Ignored: no graphical platform is used."), u"NAME"_s);
     platformOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({listOption, challengeOption, stepsOption, allOption, formatOption,
                        platformOption});
-    parser.addPositionalArgument(u"programs"_s, u"The program files to test, one after another."_s,
+    parser.addPositionalArgument(u"programs"_s,
+                                 ZindleCheck::tr("The program files to test, one after another."),
                                  u"[PROGRAM.bf...]"_s);
 
     const auto usageError = [&](const QString &message) {
         print(err, u"zindle-check: %1"_s.arg(message));
-        print(err, u"Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] [--all] "
-                   u"[--format text|json|junit] PROGRAM.bf..."_s);
+        print(err, ZindleCheck::tr("Usage: zindle-check --list | --challenge ROW|NAME "
+                                   "[--max-steps N] [--all] [--format text|json|junit] "
+                                   "PROGRAM.bf..."));
         return CheckReport::Unusable;
     };
     if (!parser.parse(QCoreApplication::arguments()))
@@ -137,37 +152,37 @@ int main(int argc, char *argv[])
         loader.read();
     }
     if (challengeList().isEmpty()) {
-        print(err, u"zindle-check: the course could not be read."_s);
+        print(err, ZindleCheck::tr("zindle-check: the course could not be read."));
         return CheckReport::Unusable;
     }
 
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(listOption)) {
         if (parser.isSet(challengeOption) || !positional.isEmpty())
-            return usageError(u"--list takes no challenge and no program."_s);
+            return usageError(ZindleCheck::tr("--list takes no challenge and no program."));
         listCourse(out);
         return CheckReport::Passed;
     }
     if (!parser.isSet(challengeOption))
-        return usageError(u"either --list or --challenge is needed."_s);
+        return usageError(ZindleCheck::tr("either --list or --challenge is needed."));
     if (positional.isEmpty())
-        return usageError(u"a program file is needed."_s);
+        return usageError(ZindleCheck::tr("a program file is needed."));
 
     const int row = findChallenge(parser.value(challengeOption));
     if (row < 0)
-        return usageError(u"no challenge \"%1\"; --list shows the course."_s
+        return usageError(ZindleCheck::tr("no challenge \"%1\"; --list shows the course.")
                               .arg(parser.value(challengeOption)));
 
     CheckReport::Format format = CheckReport::Text;
     if (!CheckReport::formatFromName(parser.value(formatOption), &format))
-        return usageError(u"--format is text, json or junit."_s);
+        return usageError(ZindleCheck::tr("--format is text, json or junit."));
 
     qint64 maximumSteps = CourseCheck::DefaultMaximumSteps;
     if (parser.isSet(stepsOption)) {
         bool valid = false;
         maximumSteps = parser.value(stepsOption).toLongLong(&valid);
         if (!valid || maximumSteps < 1)
-            return usageError(u"--max-steps needs a positive number."_s);
+            return usageError(ZindleCheck::tr("--max-steps needs a positive number."));
     }
 
     CourseCheck check;
@@ -186,7 +201,7 @@ int main(int argc, char *argv[])
         if (readProgramFile(fileName, &program, &checked.readError))
             checked.result = check.check(checked.challenge, program);
         else if (checked.readError.isEmpty())
-            checked.readError = u"unreadable"_s;
+            checked.readError = ZindleCheck::tr("unreadable");
         report.add(checked);
     }
     report.end();

@@ -38,14 +38,15 @@ constexpr int SilenceMilliseconds = 10000;
 // Where the editor keeps the character of the file that a line separator stands for.
 constexpr int FileCharacterProperty = QTextFormat::UserProperty + 0x0d;
 
-QString tr(const char *text)
+// Gives the messages their translation context.
+struct ProgramFile
 {
-    return QCoreApplication::translate("ProgramFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ProgramFile)
+};
 
 QString tooLarge()
 {
-    return tr("The file is larger than %1 MB.").arg(LargestFile / (1024 * 1024));
+    return ProgramFile::tr("The file is larger than %1 MB.").arg(LargestFile / (1024 * 1024));
 }
 
 // Characters that the editor's document cannot hold as themselves: it starts a new paragraph
@@ -118,7 +119,7 @@ bool readPipe(const QString &name, QByteArray *bytes, QString *error)
         } else if (count == 0) {
             bool hungUp = false;
             if (!waitForPipe(fd, int(writerDeadline.remainingTime()), &hungUp)) {
-                *error = tr("Nothing was written to the pipe within %1 seconds.")
+                *error = ProgramFile::tr("Nothing was written to the pipe within %1 seconds.")
                              .arg(WriterWaitMilliseconds / 1000);
                 break;
             }
@@ -129,7 +130,7 @@ bool readPipe(const QString &name, QByteArray *bytes, QString *error)
             writerSeen = true;
             bool hungUp = false;
             if (!waitForPipe(fd, SilenceMilliseconds, &hungUp)) {
-                *error = tr("Nothing more was written to the pipe for %1 seconds.")
+                *error = ProgramFile::tr("Nothing more was written to the pipe for %1 seconds.")
                              .arg(SilenceMilliseconds / 1000);
                 break;
             }

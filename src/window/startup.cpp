@@ -6,8 +6,15 @@
 #include "challenges/challengeloader.h"
 #include "challenges/challengerecords.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
+#include <QTranslator>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -17,11 +24,12 @@ QString informationText(const QStringList &arguments)
         if (argument == u"--version")
             return u"zindle %1\n"_s.arg(QStringLiteral(ZINDLE_VERSION));
         if (argument == u"--help") {
-            return u"Usage: zindle [--reset]\n"
+            return u"Usage: zindle [--reset] [FILE]\n"
                    "A workbench for writing, running and debugging brainfuck programs, with a "
                    "course of challenges.\n\n"
                    "  --reset    erase the marks of passed challenges, and the best and latest\n"
                    "             passing programs kept with them, before the window opens\n"
+                   "  FILE       open this program file, as File > Open does\n"
                    "  --help     print this help and exit\n"
                    "  --version  print the version and exit\n\n"
                    "Qt's own options, such as -style NAME, are accepted too. zindle-check tests a "
@@ -41,6 +49,34 @@ bool applyResetOption(const QStringList &arguments)
     settings.endGroup();
     ChallengeRecords().clear();
     return true;
+}
+
+QString programFileArgument(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const QFileInfo file(argument);
+        if (!argument.startsWith(u'-') && file.exists() && !file.isDir())
+            return argument;
+    }
+    return {};
+}
+
+void installTranslations(const QLocale &locale)
+{
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return;
+    const std::pair<QString, QString> catalogues[] = {
+        {u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+        {u"zindle"_s, u":/i18n"_s},
+    };
+    for (const auto &[name, folder] : catalogues) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(locale, name, u"_"_s, folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
 }
 
 void loadChallenges(const QString &fileName)
