@@ -5,7 +5,7 @@
 // brackets once, a key typed into the middle of the program, and a move of the cursor, each
 // against the same editor without the marks (a plain editor with the same highlighter).
 
-#include "window/bracketmatcher.h"
+#include "interpreter/bracketmatcher.h"
 #include "window/programeditor.h"
 #include "window/programhighlighter.h"
 

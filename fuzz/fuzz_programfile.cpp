@@ -8,7 +8,7 @@
 
 #include "fuzzsupport.h"
 
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QPlainTextEdit>
 

@@ -8,7 +8,7 @@
 #include "challenges/challengeloader.h"
 #include "challenges/checkreport.h"
 #include "challenges/coursecheck.h"
-#include "window/programfile.h"
+#include "io/programfile.h"
 #include "window/startup.h"
 
 #include <QCommandLineParser>

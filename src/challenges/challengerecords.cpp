@@ -3,7 +3,7 @@
 
 #include "challengerecords.h"
 
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QDir>
 #include <QFileInfo>

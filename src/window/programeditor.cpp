@@ -3,7 +3,7 @@
 
 #include "window/programeditor.h"
 
-#include "window/bracketmatcher.h"
+#include "interpreter/bracketmatcher.h"
 #include "window/palettecolours.h"
 
 #include <QHelpEvent>

@@ -6,7 +6,7 @@
 
 #include "window/zindle.h"
 #include "window/zindle_p.h"
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QCloseEvent>
 #include <QDir>

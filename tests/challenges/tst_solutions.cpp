@@ -4,7 +4,7 @@
 #include "challenges/challenge.h"
 #include "challenges/challengeloader.h"
 #include "challenges/coursecheck.h"
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "window/programeditor.h"
 
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QHelpEvent>
 #include <QRegularExpression>

@@ -7,7 +7,7 @@
 
 #include "challenges/challenge.h"
 #include "challenges/coursecheck.h"
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QDir>
 #include <QRegularExpression>

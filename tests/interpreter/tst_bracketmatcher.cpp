@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "window/bracketmatcher.h"
+#include "interpreter/bracketmatcher.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 // Reading program files from odd places (pipes, devices) and carrying every character of a
 // file through the editor, so that opening and saving without edits changes nothing.
 
-#include "window/programfile.h"
+#include "io/programfile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
