@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "io/translations.h"
 #include "window/startup.h"
 #include "window/zindle.h"
 

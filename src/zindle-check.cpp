@@ -9,7 +9,7 @@
 #include "challenges/checkreport.h"
 #include "challenges/coursecheck.h"
 #include "io/programfile.h"
-#include "window/startup.h"
+#include "io/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -3,12 +3,14 @@
 
 // Selecting a challenge and testing the program against it, one run per test case.
 
+// Upward on purpose: the test flow is part of the window and implements its members.
 #include "window/zindle.h"
 #include "window/zindle_p.h"
 
 #include "challenges/challenge.h"
 #include "challenges/challengemodel.h"
 #include "challenges/challengetest.h"
+#include "challenges/progressstore.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -21,7 +23,7 @@ namespace {
 // The new tape resets the machine, so the tape view reads it afresh.
 void configureMachine(WorkbenchState &s, const Challenge &challenge)
 {
-    setUpMachine(*s.machine, challenge);
+    setUpMachine(s.session->machine(), challenge);
     s.tapeModel->resetModel();
 }
 
@@ -34,14 +36,12 @@ void Zindle::selectChallenge(const QModelIndex &index)
     if (row < 0 || row >= challengeList().size())
         return;
     // A test owns the machine until it ends; the table is disabled meanwhile.
-    if (s.testsLeft != 0)
+    if (s.session->isTesting())
         return;
     // The new tape length resets the machine under the run, which could then neither go on
     // nor report; end it first, as Halt would.
-    if (s.running) {
-        stopRun();
-        updateViews();
-    }
+    if (s.session->isRunning())
+        s.session->halt();
     const Challenge &challenge = challengeList().at(row);
     s.challengeIndex = row;
     d->ui.editChallenge->setPlainText(challenge.text);
@@ -88,8 +88,8 @@ void Zindle::on_buttonTest_clicked()
     if (s.challengeIndex == -1)
         return;
     // Cancel during a test; outside one, the end of an interactive run like Halt.
-    if (s.running) {
-        stopRun();
+    if (s.session->isRunning()) {
+        s.session->stopRun();
         return;
     }
     const Challenge &challenge = challengeList().at(s.challengeIndex);
@@ -101,36 +101,31 @@ void Zindle::on_buttonTest_clicked()
         return;
     }
 
-    s.testsLeft = int(challenge.testCases.size());
-    d->caseStepCalls = 0;
-    d->testSteps = 0;
     configureMachine(s, challenge);
-    d->testHandler = createTestHandler(challenge, d->ui.editInput, d->ui.editOutput);
-    d->installHandler(d->testHandler.get());
-    startRun();
-    restartTimer();
+    s.session->beginTest(createTestHandler(challenge, d->ui.editInput, d->ui.editOutput),
+                         int(challenge.testCases.size()));
+    s.session->startRun();
+    s.session->restartTimer();
 }
 
 void Zindle::testCasePassed()
 {
     WorkbenchState &s = d->state;
-    --s.testsLeft;
-    d->testSteps += stepsTaken(*s.machine, d->caseStepCalls);
-    d->caseStepCalls = 0;
-    if (s.testsLeft > 0) {
-        startRun();
-        restartTimer();
+    if (s.session->passCase()) {
+        s.session->startRun();
+        s.session->restartTimer();
         return;
     }
     const QString program = d->ui.editProgram->toPlainText();
-    const PassScore score{commandCount(), d->testSteps};
-    updateViews();
+    const PassScore score{commandCount(), s.session->testProgress().steps};
+    s.session->refreshViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));
     endTest();
     markChallengeComplete(s.challengeIndex);
     // The pass stands whatever happens to the copy of the program kept with it.
     const QList<UnkeptProgram> unkept = d->records.recordPass(s.challengeIndex, program, score);
     showRecords();
+    tellStoreFailure();
     if (unkept.isEmpty())
         return;
     QStringList files;
@@ -150,8 +145,19 @@ void Zindle::testFailed()
 
 void Zindle::endTest()
 {
-    d->installHandler(d->state.interactiveHandler.get());
-    d->testHandler.reset();
-    d->state.testsLeft = 0;
+    d->state.session->endTest();
     d->applyWindowState();
+}
+
+void Zindle::tellStoreFailure()
+{
+    // Once: every later pass would fail the same way. What the store holds stays in memory, so
+    // the marks and records show until the window closes.
+    const StoreFailure failure = ProgressStore::instance().takeFailureToTell();
+    if (!failure.isFailure())
+        return;
+    QMessageBox::warning(this, tr("Keep progress"),
+                         tr("Your progress could not be saved in\n%1\n%2\n\n"
+                            "Passes show until Zindle closes, but are lost after that.")
+                             .arg(failure.fileName, failure.reason));
 }

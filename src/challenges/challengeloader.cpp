@@ -3,6 +3,8 @@
 
 #include "challengeloader.h"
 
+#include "interpreter/limits.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -14,7 +16,6 @@ namespace {
 
 // The range the window's tape-length command accepts; a challenge cannot ask for more or less.
 constexpr int MinimumTapeLength = 1;
-constexpr int MaximumTapeLength = 50000;
 
 // Base 10, blanks around the digits allowed. Text that is no number gives 0; a number beyond
 // the range of int gives the nearest int, so that a huge value still counts as huge.
@@ -70,7 +71,7 @@ Challenge ChallengeLoader::readChallenge()
         } else if (element == u"tape_length") {
             if (readInteger(challenge.tapeLength))
                 challenge.tapeLength = std::clamp(challenge.tapeLength, MinimumTapeLength,
-                                                  MaximumTapeLength);
+                                                  Limits::MaximumTapeLength);
         } else if (element == u"program_length") {
             // A negative limit would refuse every program; treat it as no limit.
             if (readInteger(challenge.programLength))

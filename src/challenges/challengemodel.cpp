@@ -4,13 +4,11 @@
 #include "challengemodel.h"
 
 #include "challenges/challenge.h"
+#include "challenges/progressstore.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QPointer>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -21,21 +19,6 @@ namespace {
 enum Column { CompleteColumn = 0, NameColumn = 1, DifficultyColumn = 2, ColumnCount = 3 };
 
 constexpr int DifficultyPictureSize = 24;
-
-// The one settings object of the marks, kept for the application's lifetime. A new one per
-// lookup would read the whole store again each time, and the table looks up every row at
-// every paint. Every settings object of the process shares what this one has read, so marks
-// written or erased through any of them show at once.
-QSettings &completionStore()
-{
-    static QPointer<QSettings> store;
-    if (!store || store->organizationName() != QCoreApplication::organizationName()
-        || store->applicationName() != QCoreApplication::applicationName()) {
-        delete store;
-        store = new QSettings(QCoreApplication::instance());
-    }
-    return *store;
-}
 
 } // namespace
 
@@ -97,21 +80,10 @@ QVariant ChallengeModel::data(const QModelIndex &index, int role) const
 
 bool isChallengeComplete(int row)
 {
-    QSettings &settings = completionStore();
-    settings.beginReadArray(u"challenge"_s);
-    settings.setArrayIndex(row);
-    const bool complete = settings.value(u"complete"_s, false).toBool();
-    settings.endArray();
-    return complete;
+    return ProgressStore::instance().isComplete(row);
 }
 
 void markChallengeComplete(int row)
 {
-    QSettings &settings = completionStore();
-    settings.beginWriteArray(u"challenge"_s);
-    settings.setArrayIndex(row);
-    settings.setValue(u"complete"_s, true);
-    settings.endArray();
-    // On disk at once, as when each mark had a settings object of its own.
-    settings.sync();
+    ProgressStore::instance().markComplete(row);
 }

@@ -27,7 +27,7 @@ private:
     Q_DISABLE_COPY_MOVE(ChallengeModel)
 };
 
-// Completion marks live in the settings store under the challenge's row, so they survive
+// Completion marks live in the progress store under the challenge's row, so they survive
 // restarts; only "--reset" removes them.
 bool isChallengeComplete(int row);
 void markChallengeComplete(int row);

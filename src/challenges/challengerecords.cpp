@@ -7,19 +7,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSettings>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Far beyond any program typed or any test run to its end, yet a number a person can read.
-constexpr int MaximumCommands = 100000000;
-constexpr qint64 MaximumSteps = Q_INT64_C(1000000000000000);
-
-const QString group = u"records"_s;
 
 enum class Kind { Best, Latest };
 
@@ -28,27 +19,7 @@ QString kindName(Kind kind)
     return kind == Kind::Best ? u"best"_s : u"latest"_s;
 }
 
-// A value that is not a whole number in range reads as -1, which no valid score holds.
-qint64 readNumber(const QSettings &settings, const QString &key, qint64 maximum)
-{
-    bool ok = false;
-    const qint64 value = settings.value(key).toString().toLongLong(&ok);
-    return ok && value >= 0 && value <= maximum ? value : -1;
-}
-
 } // namespace
-
-bool PassScore::isValid() const
-{
-    return commands >= 0 && commands <= MaximumCommands && steps >= 0 && steps <= MaximumSteps;
-}
-
-bool PassScore::isBetterThan(const PassScore &other) const
-{
-    if (commands != other.commands)
-        return commands < other.commands;
-    return steps < other.steps;
-}
 
 struct ChallengeRecords::Private
 {
@@ -68,11 +39,7 @@ QString ChallengeRecords::Private::fileName(int row, Kind kind) const
 
 PassScore ChallengeRecords::Private::score(int row, Kind kind) const
 {
-    QSettings settings;
-    const QString prefix = u"%1/%2/%3-"_s.arg(group).arg(row).arg(kindName(kind));
-    PassScore score;
-    score.commands = int(readNumber(settings, prefix + u"commands"_s, MaximumCommands));
-    score.steps = readNumber(settings, prefix + u"steps"_s, MaximumSteps);
+    const PassScore score = ProgressStore::instance().score(row, kindName(kind));
     if (!score.isValid() || !QFileInfo(fileName(row, kind)).isFile())
         return {};
     return score;
@@ -89,18 +56,13 @@ void ChallengeRecords::Private::keep(int row, Kind kind, const QString &program,
         unkept->append({name, error});
         return;
     }
-    QSettings settings;
-    const QString prefix = u"%1/%2/%3-"_s.arg(group).arg(row).arg(kindName(kind));
-    settings.setValue(prefix + u"commands"_s, score.commands);
-    settings.setValue(prefix + u"steps"_s, score.steps);
+    ProgressStore::instance().setScore(row, kindName(kind), score);
 }
 
 ChallengeRecords::ChallengeRecords(const QString &folder)
     : d(std::make_unique<Private>())
 {
-    d->folder = !folder.isEmpty()
-            ? folder
-            : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/solutions"_s;
+    d->folder = !folder.isEmpty() ? folder : ProgressStore::programFolder();
 }
 
 ChallengeRecords::~ChallengeRecords() = default;
@@ -140,15 +102,6 @@ QList<UnkeptProgram> ChallengeRecords::recordPass(int row, const QString &progra
 
 void ChallengeRecords::clear()
 {
-    QSettings settings;
-    settings.remove(group);
-    // Only the files this store writes: anything else in the folder is somebody else's.
-    static const QRegularExpression kept(u"^\\d{2,}(\\.latest)?\\.bf$"_s);
-    QDir folder(d->folder);
-    const QStringList names = folder.entryList(QDir::Files);
-    for (const QString &name : names) {
-        if (kept.match(name).hasMatch())
-            folder.remove(name);
-    }
-    folder.rmdir(d->folder);
+    ProgressStore::instance().clearScores();
+    ProgressStore::removeKeptPrograms(d->folder);
 }

@@ -4,22 +4,12 @@
 #ifndef CHALLENGERECORDS_H
 #define CHALLENGERECORDS_H
 
+#include "challenges/progressstore.h"
+
 #include <QList>
 #include <QString>
 
 #include <memory>
-
-// What a passing program scored over all the cases of a test.
-struct PassScore
-{
-    int commands = -1;
-    qint64 steps = -1;
-
-    // Within the bounds any real program could reach; a hand-edited store may hold anything.
-    bool isValid() const;
-    // Fewer commands wins; fewer steps breaks a tie.
-    bool isBetterThan(const PassScore &other) const;
-};
 
 // A program that passed and could not be kept, and why.
 struct UnkeptProgram
@@ -29,13 +19,13 @@ struct UnkeptProgram
 };
 
 // The learner's passing programs, per challenge row: the best one and the latest one, each with
-// its score. The scores live in the settings store beside, never inside, the completion marks;
-// the programs are files in a folder of the application's data location. A record whose score
+// its score. The scores live in the progress store beside, never inside, the completion marks;
+// the programs are files in the store's folder. A record whose score
 // is damaged or whose program is gone counts as no record.
 class ChallengeRecords
 {
 public:
-    // `folder` empty: "solutions" in the application's data location.
+    // `folder` empty: the progress store's folder.
     explicit ChallengeRecords(const QString &folder = QString());
     ~ChallengeRecords();
 

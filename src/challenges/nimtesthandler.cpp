@@ -3,6 +3,7 @@
 
 #include "nimtesthandler.h"
 
+// Upward on purpose: the handler is constructed with the window and uses its panes.
 #include "window/zindle.h"
 
 #include <QPlainTextEdit>

@@ -4,6 +4,8 @@
 #ifndef MACHINE_H
 #define MACHINE_H
 
+#include "interpreter/limits.h"
+
 #include <QChar>
 #include <QString>
 
@@ -52,8 +54,8 @@ class Machine
 {
 public:
     // Every tape keeps at least one cell and at most this many.
-    static constexpr int MaximumTapeLength = 1000000;
-    static constexpr int DefaultMaximumValue = 33713;
+    static constexpr int MaximumTapeLength = Limits::MachineTapeLength;
+    static constexpr int DefaultMaximumValue = Limits::CourseMaximumValue;
 
     explicit Machine(int tapeLength);
     ~Machine();

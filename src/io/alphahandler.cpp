@@ -5,6 +5,7 @@
 
 #include "io/alphabet.h"
 #include "io/panewriter.h"
+// Upward on purpose: the handler is constructed with the window and uses its panes.
 #include "window/zindle.h"
 
 #include <QString>

@@ -4,6 +4,7 @@
 #include "numerichandler.h"
 
 #include "io/panewriter.h"
+// Upward on purpose: the handler is constructed with the window and uses its panes.
 #include "window/zindle.h"
 
 #include <QString>

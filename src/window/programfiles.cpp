@@ -157,8 +157,8 @@ void Zindle::showProgram(const QString &text, const QString &fileName)
 
 void Zindle::closeEvent(QCloseEvent *event)
 {
-    if (d->state.running)
-        stopRun();
+    if (d->state.session->isRunning())
+        d->state.session->stopRun();
     if (!maybeSave())
         event->ignore();
 }

@@ -4,17 +4,10 @@
 #include "window/startup.h"
 
 #include "challenges/challengeloader.h"
-#include "challenges/challengerecords.h"
+#include "challenges/progressstore.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QSettings>
-#include <QTranslator>
-
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -43,11 +36,7 @@ bool applyResetOption(const QStringList &arguments)
 {
     if (!arguments.contains(u"--reset"_s))
         return false;
-    QSettings settings;
-    settings.beginGroup(u"challenge"_s);
-    settings.remove(QString());
-    settings.endGroup();
-    ChallengeRecords().clear();
+    ProgressStore::instance().reset();
     return true;
 }
 
@@ -60,23 +49,6 @@ QString programFileArgument(const QStringList &arguments)
             return argument;
     }
     return {};
-}
-
-void installTranslations(const QLocale &locale)
-{
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
-        return;
-    const std::pair<QString, QString> catalogues[] = {
-        {u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-        {u"zindle"_s, u":/i18n"_s},
-    };
-    for (const auto &[name, folder] : catalogues) {
-        auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(locale, name, u"_"_s, folder))
-            QCoreApplication::installTranslator(translator);
-        else
-            delete translator;
-    }
 }
 
 void loadChallenges(const QString &fileName)

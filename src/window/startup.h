@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-class QLocale;
-
 // The steps of start-up that come before the window: kept apart from main() so they can be
 // tested without starting the application.
 
@@ -25,11 +23,6 @@ bool applyResetOption(const QStringList &arguments);
 // the program's own name that is no option and names an existing file other than a folder
 // (a pipe too), whether or not it can be read; empty if there is none.
 QString programFileArgument(const QStringList &arguments);
-
-// Installs the translations for `locale` in the application: Qt's own, for its standard buttons
-// and dialogs, and the program's, compiled in. The program is written in English: an English
-// or C locale installs none, so every text shows as written.
-void installTranslations(const QLocale &locale);
 
 // Replaces the process-wide challenge list with the challenges of the given file.
 void loadChallenges(const QString &fileName);

@@ -5,6 +5,7 @@
 #include "window/zindle_p.h"
 
 #include "challenges/challengemodel.h"
+#include "interpreter/limits.h"
 #include "interpreter/programtext.h"
 #include "io/alphahandler.h"
 #include "io/numerichandler.h"
@@ -39,7 +40,7 @@ Zindle::Zindle(QWidget *parent)
     , d(std::make_unique<Private>(this))
 {
     d->ui.setupUi(this);
-    d->setupMachine();
+    d->setupSession();
     d->setupTapeView();
     d->setupEditor();
     d->setupZoom();
@@ -50,16 +51,23 @@ Zindle::Zindle(QWidget *parent)
     d->applyWindowState();
 }
 
-void Zindle::Private::setupMachine()
+void Zindle::Private::setupSession()
 {
-    state.interactiveHandler = createInteractiveHandler(q, false);
-    state.machine = std::make_unique<Machine>(1000);
-    installHandler(state.interactiveHandler.get());
+    // The window's own timer events drive the session's runs.
+    state.session = std::make_unique<RunSession>(q);
+    RunSession *session = state.session.get();
+    session->setInteractiveHandler(createInteractiveHandler(q, false));
+    session->setProgramSource([this] { return ui.editProgram->toPlainText(); });
+    QObject::connect(session, &RunSession::runningChanged, q, [this] { applyWindowState(); });
+    QObject::connect(session, &RunSession::viewsChanged, q, &Zindle::updateViews);
+    QObject::connect(session, &RunSession::runStopped, q, &Zindle::reportStop);
+    QObject::connect(session, &RunSession::pacingChanged, q,
+                     [this](bool paced) { setPaced(paced); });
 }
 
 void Zindle::Private::setupTapeView()
 {
-    state.tapeModel = std::make_unique<TapeModel>(state.machine.get());
+    state.tapeModel = std::make_unique<TapeModel>(&state.session->machine());
     ui.tableTape->setModel(state.tapeModel.get());
     QHeaderView *header = ui.tableTape->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -83,6 +91,7 @@ void Zindle::Private::setupZoom()
 void Zindle::Private::setupStepToMenu()
 {
     stepToMenu = std::make_unique<QMenu>();
+    using StepTo = RunSession::StepTo;
     const std::pair<QString, StepTo> entries[] = {
         {Zindle::tr("10"), StepTo::TenSteps},
         {Zindle::tr("100"), StepTo::HundredSteps},
@@ -118,13 +127,13 @@ void Zindle::Private::setupRunSpeedMenu()
     for (const auto &[text, speed] : entries) {
         QAction *entry = speeds->addAction(text);
         entry->setCheckable(true);
-        entry->setChecked(speed == runSpeed);
+        entry->setChecked(speed == state.session->runSpeed());
         entry->setData(speed);
         menu->addAction(entry);
     }
     // The menu bar is off during a run, so a new speed applies from the next run or resume.
     QObject::connect(speeds, &QActionGroup::triggered, q,
-                     [this](QAction *entry) { runSpeed = entry->data().toInt(); });
+                     [this](QAction *entry) { state.session->setRunSpeed(entry->data().toInt()); });
 }
 
 void Zindle::Private::setupChallengePane()
@@ -151,19 +160,14 @@ void Zindle::Private::setupHelp()
     QObject::connect(ui.actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
 }
 
-void Zindle::Private::installHandler(IOHandler *handler)
-{
-    state.activeHandler = handler;
-    state.machine->setHandler(handler);
-}
-
 WindowState Zindle::Private::windowState() const
 {
-    if (state.testsLeft != 0)
+    const RunSession &session = *state.session;
+    if (session.isTesting())
         return WindowState::Testing;
-    if (!state.running)
+    if (!session.isRunning())
         return WindowState::Idle;
-    return state.timerId != -1 ? WindowState::Running : WindowState::Paused;
+    return session.isTimerActive() ? WindowState::Running : WindowState::Paused;
 }
 
 void Zindle::Private::applyWindowState()
@@ -216,10 +220,11 @@ void Zindle::on_actionTapeLength_triggered()
 {
     bool ok = false;
     const int length = QInputDialog::getInt(this, tr("Enter tape length..."), tr("Length:"),
-                                            d->state.machine->tapeLength(), 1, 50000, 1, &ok);
+                                            d->state.session->machine().tapeLength(), 1,
+                                            Limits::MaximumTapeLength, 1, &ok);
     if (!ok)
         return;
-    d->state.machine->setTapeLength(length);
+    d->state.session->machine().setTapeLength(length);
     d->state.tapeModel->resetModel();
 }
 
@@ -227,17 +232,15 @@ void Zindle::on_actionMaximumValue_triggered()
 {
     bool ok = false;
     const int value = QInputDialog::getInt(this, tr("Enter maximum value..."), tr("Value:"),
-                                           d->state.machine->maximumValue(), 1, 2000000000, 1,
-                                           &ok);
+                                           d->state.session->machine().maximumValue(), 1,
+                                           Limits::MaximumValue, 1, &ok);
     if (ok)
-        d->state.machine->setMaximumValue(value);
+        d->state.session->machine().setMaximumValue(value);
 }
 
 void Zindle::on_actionAlphabet_triggered(bool checked)
 {
-    std::unique_ptr<IOHandler> handler = createInteractiveHandler(this, checked);
-    d->installHandler(handler.get());
-    d->state.interactiveHandler = std::move(handler);
+    d->state.session->setInteractiveHandler(createInteractiveHandler(this, checked));
     d->state.tapeModel->setAlphabet(checked);
 }
 

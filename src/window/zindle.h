@@ -13,13 +13,15 @@ class QCloseEvent;
 class QModelIndex;
 class QPlainTextEdit;
 class QTimerEvent;
+enum class StopReason : int;
 
 // The workbench's only window: the program editor, the input and output panes, the live tape
-// and the challenge pane, with every command as an action. It owns the machine, its views and
-// the handlers, and drives runs from its own timer so the window stays live while a program runs.
+// and the challenge pane, with every command as an action. It owns the run session (the machine,
+// the handlers and the run) and shows it, and its own timer drives the session's runs so the
+// window stays live while a program runs.
 //
 // Its members live in four files: zindle.cpp sets the window up and holds the machine
-// settings and Help commands; runcontrol.cpp runs and steps programs; programfiles.cpp keeps
+// settings and Help commands; runcontrol.cpp shows and forwards runs; programfiles.cpp keeps
 // the program's file; src/challenges/challengeflow.cpp selects challenges and tests programs.
 // zindle_p.h holds the private record they share.
 class Zindle : public QMainWindow
@@ -76,16 +78,10 @@ protected:
     virtual QString askFileName(FileDialog dialog, const QString &caption, const QString &filter);
 
 private:
-    // Run control (runcontrol.cpp). The entries of the step-to menu, numbered as their
-    // Ctrl+digit shortcuts.
-    enum class StepTo { TenSteps = 1, HundredSteps, ThousandSteps, OutOfLoop, NextInput,
-                        NextOutput };
-    void startRun();
-    void stopRun();
-    void runSteps(int count);
-    void stepTo(StepTo mode);
-    void restartTimer();
+    // Run control (runcontrol.cpp): the views follow the machine after every batch, and the
+    // user is told why a run stopped.
     void updateViews();
+    void reportStop(StopReason reason);
 
     // The number of the eight command characters in the program editor (zindle.cpp).
     int commandCount() const;
@@ -107,6 +103,8 @@ private:
     void endTest();
     // The selected challenge's par, the learner's best and the course total.
     void showRecords();
+    // Warns the user, once, that the progress store cannot be written.
+    void tellStoreFailure();
 
     Q_DISABLE_COPY(Zindle)
     struct Private;

@@ -9,15 +9,12 @@
 #include "window/zindle.h"
 
 #include "challenges/challengerecords.h"
-#include "interpreter/iohandler.h"
-#include "interpreter/machine.h"
+#include "challenges/runsession.h"
 #include "io/pacer.h"
 #include "window/programhighlighter.h"
 #include "window/tapemodel.h"
 #include "ui_zindle.h"
 
-#include <QChar>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QObject>
 #include <QString>
@@ -25,21 +22,17 @@
 #include <algorithm>
 #include <memory>
 
-// What the window knows about the machine, the run, the test and the file.
+// What the window knows about the run, the challenge and the file. The run itself (the machine,
+// its handlers, the run state and the test's progress) lives in the session, which the window
+// shows and drives.
 struct WorkbenchState
 {
-    std::unique_ptr<Machine> machine;
+    // Declared before the tape model, which reads the session's machine until it goes.
+    std::unique_ptr<RunSession> session;
     std::unique_ptr<TapeModel> tapeModel;
     // Owned by the program editor's document.
     ProgramHighlighter *highlighter = nullptr;
-    std::unique_ptr<IOHandler> interactiveHandler;
-    IOHandler *activeHandler = nullptr; // the handler installed in the machine
     int challengeIndex = -1;
-    int testsLeft = 0;
-    bool running = false;
-    int timerId = -1;
-    int stopPosition = -1;
-    QChar stopCommand;
     QString fileName;
     bool modified = false;
 };
@@ -80,7 +73,7 @@ struct Zindle::Private
     }
 
     // The steps of the window's set-up, in order (zindle.cpp).
-    void setupMachine();
+    void setupSession();
     void setupTapeView();
     void setupEditor();
     void setupZoom();
@@ -89,30 +82,15 @@ struct Zindle::Private
     void setupChallengePane();
     void setupHelp();
 
-    // Makes `handler` the one the machine reads and writes through and the views refresh
-    // (zindle.cpp).
-    void installHandler(IOHandler *handler);
     // What the window is doing, from the run, its timer and the test (zindle.cpp).
     WindowState windowState() const;
     // Enables, disables and makes read-only what the window's state implies; called wherever a
     // run or a test starts or ends (zindle.cpp).
     void applyWindowState();
 
-    // The run timer, an ordinary timer on the window; state.timerId is -1 while it is off
-    // (runcontrol.cpp). While it runs, the window and the mark are drawn at the screen's pace.
-    void startRunTimer();
-    void killRunTimer();
+    // While a continuous run goes at full speed, the window and the mark are drawn at the
+    // screen's pace (runcontrol.cpp).
     void setPaced(bool paced);
-    // True when the run timer paces the run at runSpeed, as it does every run but a test's.
-    bool watchable() const { return runSpeed != 0 && state.testsLeft == 0; }
-    // The steps a watchable run owes by its clock, each through step() with its refresh.
-    void runWatchable();
-    // Runs up to `count` steps of the run in progress (runcontrol.cpp). A stop condition met
-    // ends the pending step-to mode and the run timer.
-    RunResult advance(int count);
-    // After the steps of a batch: the run timer again if a prompt held it off, the views, and
-    // the end of the run if the machine stopped.
-    void endBatch(bool paused);
     // Marks the command at `position` in the program (-1: none). While the program runs
     // continuously the mark moves at the screen's pace: re-highlighting its line costs far
     // more than a batch of commands, and nobody sees a mark that moves between two frames.
@@ -126,26 +104,7 @@ struct Zindle::Private
     // The state the widgets show, as applyWindowState() last left them.
     WindowState shownState = WindowState::Idle;
     std::unique_ptr<QMenu> stepToMenu;
-    // The handler of the challenge test in progress; activeHandler points to it meanwhile.
-    std::unique_ptr<IOHandler> testHandler;
-    // Calls of the machine's step() in the test case running, and the steps of the cases
-    // passed so far, counted as zindle-check counts them.
-    qint64 caseStepCalls = 0;
-    qint64 testSteps = 0;
     ChallengeRecords records;
-    // True while runSteps() executes commands. An interactive handler may open a modal prompt
-    // in the middle of a batch; a timer event that arrives from the prompt's event loop must
-    // not step the machine again.
-    bool inBatch = false;
-    // The run timer was killed while a prompt was open and is to be started again.
-    bool timerHeldOff = false;
-    // The steps of one machine run() in a continuous run, sized by the time they take.
-    int chunkSteps = 1000;
-    // Commands per second of a run, as chosen in the Run speed menu; 0 is full speed.
-    int runSpeed = 0;
-    // A watchable run's clock, started with its timer, and the steps it took since.
-    QElapsedTimer speedClock;
-    qint64 speedSteps = 0;
     RepaintThrottle throttle;
     int markPosition = -1;
     Pacer markPacer;

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(StopReason)
 
-class TestAlphaTestHandler : public QObject
+class tst_AlphaTestHandler : public QObject
 {
     Q_OBJECT
 
@@ -34,14 +34,14 @@ private:
     QPlainTextEdit outputPane;
 };
 
-void TestAlphaTestHandler::init()
+void tst_AlphaTestHandler::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     inputPane.clear();
     outputPane.clear();
 }
 
-void TestAlphaTestHandler::delivery_data()
+void tst_AlphaTestHandler::delivery_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QList<int>>("values");
@@ -57,7 +57,7 @@ void TestAlphaTestHandler::delivery_data()
                                                << QList<int>{-119, -96, 0};
 }
 
-void TestAlphaTestHandler::delivery()
+void tst_AlphaTestHandler::delivery()
 {
     QFETCH(QString, line);
     QFETCH(QList<int>, values);
@@ -70,7 +70,7 @@ void TestAlphaTestHandler::delivery()
     QCOMPARE(delivered, values);
 }
 
-void TestAlphaTestHandler::verdicts_data()
+void tst_AlphaTestHandler::verdicts_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("program");
@@ -106,7 +106,7 @@ void TestAlphaTestHandler::verdicts_data()
     QTest::newRow("empty case") << u" => "_s << QString() << StopReason::Finished;
 }
 
-void TestAlphaTestHandler::verdicts()
+void tst_AlphaTestHandler::verdicts()
 {
     QFETCH(QString, line);
     QFETCH(QString, program);
@@ -119,7 +119,7 @@ void TestAlphaTestHandler::verdicts()
     QCOMPARE(CourseCheck::runCase(machine, 10000).stopReason, reason);
 }
 
-void TestAlphaTestHandler::panes_data()
+void tst_AlphaTestHandler::panes_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("input");
@@ -132,7 +132,7 @@ void TestAlphaTestHandler::panes_data()
     QTest::newRow("no output") << u"aeiou => "_s << u"aeiou\n"_s << u"Required output: "_s;
 }
 
-void TestAlphaTestHandler::panes()
+void tst_AlphaTestHandler::panes()
 {
     QFETCH(QString, line);
     QFETCH(QString, input);
@@ -145,7 +145,7 @@ void TestAlphaTestHandler::panes()
     QCOMPARE(outputPane.toPlainText(), output);
 }
 
-void TestAlphaTestHandler::notACase()
+void tst_AlphaTestHandler::notACase()
 {
     // A line without the separator runs as an empty case: the previous case is not repeated.
     AlphaTestHandler handler(&inputPane, &outputPane, {u"ab => ba"_s, u"ab"_s});
@@ -158,7 +158,7 @@ void TestAlphaTestHandler::notACase()
     QCOMPARE(CourseCheck::runCase(machine, 100).stopReason, StopReason::Finished);
 }
 
-void TestAlphaTestHandler::windowPanes()
+void tst_AlphaTestHandler::windowPanes()
 {
     Zindle window;
     AlphaTestHandler handler(&window, {u"redivider => y"_s});
@@ -167,5 +167,5 @@ void TestAlphaTestHandler::windowPanes()
     QCOMPARE(window.outputEdit()->toPlainText(), u"Required output: y"_s);
 }
 
-QTEST_MAIN(TestAlphaTestHandler)
+QTEST_MAIN(tst_AlphaTestHandler)
 #include "tst_alphatesthandler.moc"

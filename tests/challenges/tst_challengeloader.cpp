@@ -56,7 +56,7 @@ QByteArray threeChallenges()
 
 } // namespace
 
-class TestChallengeLoader : public QObject
+class tst_ChallengeLoader : public QObject
 {
     Q_OBJECT
 
@@ -76,7 +76,7 @@ private Q_SLOTS:
     void shippedCourse();
 };
 
-void TestChallengeLoader::documents_data()
+void tst_ChallengeLoader::documents_data()
 {
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<QStringList>("expected");
@@ -178,14 +178,14 @@ void TestChallengeLoader::documents_data()
         << QStringList{u"A||0|10000|0||"_s, u"||0|10000|0||"_s};
 }
 
-void TestChallengeLoader::documents()
+void tst_ChallengeLoader::documents()
 {
     QFETCH(QByteArray, document);
     QFETCH(QStringList, expected);
     QCOMPARE(load(document), expected);
 }
 
-void TestChallengeLoader::numbers_data()
+void tst_ChallengeLoader::numbers_data()
 {
     QTest::addColumn<QByteArray>("element");
     QTest::addColumn<QByteArray>("content");
@@ -243,7 +243,7 @@ void TestChallengeLoader::numbers_data()
                                                  << QByteArray("short") << 0 << 10000 << 0;
 }
 
-void TestChallengeLoader::numbers()
+void tst_ChallengeLoader::numbers()
 {
     QFETCH(QByteArray, element);
     QFETCH(QByteArray, content);
@@ -259,7 +259,7 @@ void TestChallengeLoader::numbers()
     QCOMPARE(challenge.programLength, programLength);
 }
 
-void TestChallengeLoader::par_data()
+void tst_ChallengeLoader::par_data()
 {
     QTest::addColumn<QByteArray>("attributes");
     QTest::addColumn<int>("commands");
@@ -275,7 +275,7 @@ void TestChallengeLoader::par_data()
     QTest::newRow("steps of no par") << QByteArray("steps=\"12\"") << 0 << qint64(0);
 }
 
-void TestChallengeLoader::par()
+void tst_ChallengeLoader::par()
 {
     QFETCH(QByteArray, attributes);
     QFETCH(int, commands);
@@ -289,7 +289,7 @@ void TestChallengeLoader::par()
     QCOMPARE(challengeList().constFirst().parSteps, steps);
 }
 
-void TestChallengeLoader::unreadableDevice()
+void tst_ChallengeLoader::unreadableDevice()
 {
     challengeList() = {Challenge()};
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"device not open"_s));
@@ -305,7 +305,7 @@ void TestChallengeLoader::unreadableDevice()
     QVERIFY(challengeList().isEmpty());
 }
 
-void TestChallengeLoader::readReplacesList()
+void tst_ChallengeLoader::readReplacesList()
 {
     load(threeChallenges());
     QCOMPARE(challengeList().size(), 3);
@@ -315,7 +315,7 @@ void TestChallengeLoader::readReplacesList()
 
 // Whatever byte a document ends at, the loader keeps the challenges before the cut, in order;
 // the one cut short holds only what was complete before the cut.
-void TestChallengeLoader::truncatedAtEveryByte()
+void tst_ChallengeLoader::truncatedAtEveryByte()
 {
     const QByteArray whole = threeChallenges();
     load(whole);
@@ -340,7 +340,7 @@ void TestChallengeLoader::truncatedAtEveryByte()
 }
 
 // Random damage must never crash or hang the loader, nor make it list more than the document holds.
-void TestChallengeLoader::corruptedBytes()
+void tst_ChallengeLoader::corruptedBytes()
 {
     const QByteArray whole = threeChallenges();
     quint64 state = 0x2545F4914F6CDD1DULL;
@@ -360,7 +360,7 @@ void TestChallengeLoader::corruptedBytes()
 }
 
 // Nesting far deeper than any course needs must neither exhaust the stack nor hang the loader.
-void TestChallengeLoader::deepNesting()
+void tst_ChallengeLoader::deepNesting()
 {
     const int depth = 100000;
     QByteArray document = "<xml><challenge><name>Deep</name><hint>";
@@ -370,7 +370,7 @@ void TestChallengeLoader::deepNesting()
     QCOMPARE(load(document), QStringList{u"Deep||0|12|0||"_s});
 }
 
-void TestChallengeLoader::shippedCourse_data()
+void tst_ChallengeLoader::shippedCourse_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("name");
@@ -451,7 +451,7 @@ void TestChallengeLoader::shippedCourse_data()
 }
 
 // The file compiled into the program lists the course in its fixed order: rows are identities.
-void TestChallengeLoader::shippedCourse()
+void tst_ChallengeLoader::shippedCourse()
 {
     QFETCH(int, row);
     QFETCH(QString, name);
@@ -476,5 +476,5 @@ void TestChallengeLoader::shippedCourse()
     QVERIFY(!challenge.text.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestChallengeLoader)
+QTEST_GUILESS_MAIN(tst_ChallengeLoader)
 #include "tst_challengeloader.moc"

@@ -37,7 +37,7 @@ QImage difficultyImage(int difficulty)
 
 } // namespace
 
-class TestChallengeModel : public QObject
+class tst_ChallengeModel : public QObject
 {
     Q_OBJECT
 
@@ -62,7 +62,7 @@ private:
     QTemporaryDir settingsDir;
 };
 
-void TestChallengeModel::initTestCase()
+void tst_ChallengeModel::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(settingsDir.isValid());
@@ -71,7 +71,7 @@ void TestChallengeModel::initTestCase()
     QCoreApplication::setApplicationName(u"Zindle"_s);
 }
 
-void TestChallengeModel::init()
+void tst_ChallengeModel::init()
 {
     QSettings().clear();
     challengeList().clear();
@@ -79,7 +79,7 @@ void TestChallengeModel::init()
         challengeList().append(challenge(u"Challenge %1"_s.arg(row), row % 6));
 }
 
-void TestChallengeModel::modelTester()
+void tst_ChallengeModel::modelTester()
 {
     markChallengeComplete(2);
     ChallengeModel model;
@@ -90,7 +90,7 @@ void TestChallengeModel::modelTester()
                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
-void TestChallengeModel::shape()
+void tst_ChallengeModel::shape()
 {
     ChallengeModel model;
     QCOMPARE(model.rowCount(), 12);
@@ -107,14 +107,14 @@ void TestChallengeModel::shape()
     QCOMPARE(model.headerData(0, Qt::Vertical).toInt(), 1);
 }
 
-void TestChallengeModel::names()
+void tst_ChallengeModel::names()
 {
     ChallengeModel model;
     for (int row = 0; row < model.rowCount(); ++row)
         QCOMPARE(model.data(model.index(row, 1)).toString(), challengeList().at(row).name);
 }
 
-void TestChallengeModel::unansweredQueries()
+void tst_ChallengeModel::unansweredQueries()
 {
     markChallengeComplete(0);
     ChallengeModel model;
@@ -131,7 +131,7 @@ void TestChallengeModel::unansweredQueries()
 }
 
 // A view may still hold an index of a row that no longer exists in the list.
-void TestChallengeModel::rowsBeyondList()
+void tst_ChallengeModel::rowsBeyondList()
 {
     markChallengeComplete(11);
     ChallengeModel model;
@@ -144,7 +144,7 @@ void TestChallengeModel::rowsBeyondList()
     QVERIFY(!model.data(picture, Qt::DecorationRole).isValid());
 }
 
-void TestChallengeModel::difficultyPictures_data()
+void tst_ChallengeModel::difficultyPictures_data()
 {
     QTest::addColumn<int>("difficulty");
     QTest::addColumn<int>("shown");
@@ -157,7 +157,7 @@ void TestChallengeModel::difficultyPictures_data()
     QTest::newRow("largest int shows 5") << std::numeric_limits<int>::max() << 5;
 }
 
-void TestChallengeModel::difficultyPictures()
+void tst_ChallengeModel::difficultyPictures()
 {
     QFETCH(int, difficulty);
     QFETCH(int, shown);
@@ -173,7 +173,7 @@ void TestChallengeModel::difficultyPictures()
     QVERIFY(image != difficultyImage(shown == 5 ? 4 : shown + 1));
 }
 
-void TestChallengeModel::noMarks()
+void tst_ChallengeModel::noMarks()
 {
     ChallengeModel model;
     for (int row = 0; row < model.rowCount(); ++row) {
@@ -182,7 +182,7 @@ void TestChallengeModel::noMarks()
     }
 }
 
-void TestChallengeModel::marks()
+void tst_ChallengeModel::marks()
 {
     ChallengeModel model;
     markChallengeComplete(10);
@@ -214,7 +214,7 @@ void TestChallengeModel::marks()
 }
 
 // Marks go to the settings store of the test, never the user's, and are there for the next start.
-void TestChallengeModel::marksSurviveRestart()
+void tst_ChallengeModel::marksSurviveRestart()
 {
     markChallengeComplete(7);
     const QString file = QSettings().fileName();
@@ -227,7 +227,7 @@ void TestChallengeModel::marksSurviveRestart()
 
 // A store holding far more marks than the course has rows: lookups answer from it, other
 // settings objects of the process see the same marks, and marking leaves every key as it was.
-void TestChallengeModel::crowdedStore()
+void tst_ChallengeModel::crowdedStore()
 {
     const int crowd = 30000;
     {
@@ -253,7 +253,7 @@ void TestChallengeModel::crowdedStore()
     QVERIFY(isChallengeComplete(5));
 }
 
-void TestChallengeModel::pictures_data()
+void tst_ChallengeModel::pictures_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
@@ -269,7 +269,7 @@ void TestChallengeModel::pictures_data()
 }
 
 // Every picture is linked into the program, has its size, and is drawn on a transparent ground.
-void TestChallengeModel::pictures()
+void tst_ChallengeModel::pictures()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
@@ -281,5 +281,5 @@ void TestChallengeModel::pictures()
     QCOMPARE(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0);
 }
 
-QTEST_MAIN(TestChallengeModel)
+QTEST_MAIN(tst_ChallengeModel)
 #include "tst_challengemodel.moc"

@@ -66,7 +66,7 @@ char *toString(const PassScore &score)
 }
 } // namespace QTest
 
-class TestChallengeRecords : public QObject
+class tst_ChallengeRecords : public QObject
 {
     Q_OBJECT
 
@@ -83,6 +83,7 @@ private Q_SLOTS:
 
     void passIsRecordedAndShown();
     void unwritableLocationKeepsThePass();
+    void unwritableSettingsAreTold();
     void openBest();
 
 private:
@@ -95,7 +96,7 @@ private:
     std::unique_ptr<ModalAnswerer> answerer;
 };
 
-void TestChallengeRecords::initTestCase()
+void tst_ChallengeRecords::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"MurkleSoftware"_s);
@@ -105,14 +106,14 @@ void TestChallengeRecords::initTestCase()
     folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/solutions"_s;
 }
 
-void TestChallengeRecords::init()
+void tst_ChallengeRecords::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     QVERIFY(applyResetOption({u"zindle"_s, u"--reset"_s}));
     QFile::remove(folder);
 }
 
-void TestChallengeRecords::cleanup()
+void tst_ChallengeRecords::cleanup()
 {
     if (answerer) {
         QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
@@ -121,9 +122,10 @@ void TestChallengeRecords::cleanup()
     answerer.reset();
     window.reset();
     QFile::remove(folder);
+    QDir().rmdir(QSettings().fileName());
 }
 
-void TestChallengeRecords::keepsBestAndLatest_data()
+void tst_ChallengeRecords::keepsBestAndLatest_data()
 {
     QTest::addColumn<PassScore>("later");
     QTest::addColumn<bool>("newBest");
@@ -135,7 +137,7 @@ void TestChallengeRecords::keepsBestAndLatest_data()
     QTest::newRow("more commands, fewer steps") << PassScore{11, 1} << false;
 }
 
-void TestChallengeRecords::keepsBestAndLatest()
+void tst_ChallengeRecords::keepsBestAndLatest()
 {
     QFETCH(PassScore, later);
     QFETCH(bool, newBest);
@@ -154,7 +156,7 @@ void TestChallengeRecords::keepsBestAndLatest()
     QVERIFY(!records.best(8).isValid());
 }
 
-void TestChallengeRecords::damagedRecords_data()
+void tst_ChallengeRecords::damagedRecords_data()
 {
     QTest::addColumn<QVariant>("commands");
     QTest::addColumn<QVariant>("steps");
@@ -167,7 +169,7 @@ void TestChallengeRecords::damagedRecords_data()
     QTest::newRow("missing") << QVariant() << QVariant(10);
 }
 
-void TestChallengeRecords::damagedRecords()
+void tst_ChallengeRecords::damagedRecords()
 {
     QFETCH(QVariant, commands);
     QFETCH(QVariant, steps);
@@ -187,7 +189,7 @@ void TestChallengeRecords::damagedRecords()
     QCOMPARE(records.best(3), (PassScore{3, 4}));
 }
 
-void TestChallengeRecords::resetClears()
+void tst_ChallengeRecords::resetClears()
 {
     ChallengeRecords records;
     QVERIFY(records.recordPass(0, u"."_s, {1, 1}).isEmpty());
@@ -207,7 +209,7 @@ void TestChallengeRecords::resetClears()
     QVERIFY(foreign.remove());
 }
 
-void TestChallengeRecords::passEcho(const QString &program)
+void tst_ChallengeRecords::passEcho(const QString &program)
 {
     if (!window) {
         answerer = std::make_unique<ModalAnswerer>();
@@ -223,7 +225,7 @@ void TestChallengeRecords::passEcho(const QString &program)
     window->findChild<QPushButton *>(u"buttonTest"_s)->click();
 }
 
-void TestChallengeRecords::passIsRecordedAndShown()
+void tst_ChallengeRecords::passIsRecordedAndShown()
 {
     const QString program = u"read , and write . it"_s;
     passEcho(program);
@@ -246,7 +248,7 @@ void TestChallengeRecords::passIsRecordedAndShown()
     QCOMPARE(challengeKeys(), (QStringList{u"3/complete"_s, u"size"_s}));
 }
 
-void TestChallengeRecords::unwritableLocationKeepsThePass()
+void tst_ChallengeRecords::unwritableLocationKeepsThePass()
 {
     // A file where the folder should be: no user, not even an administrator, can write there.
     QDir().mkpath(QFileInfo(folder).path());
@@ -270,7 +272,30 @@ void TestChallengeRecords::unwritableLocationKeepsThePass()
     QCOMPARE(editor()->toPlainText(), u",."_s);
 }
 
-void TestChallengeRecords::openBest()
+void tst_ChallengeRecords::unwritableSettingsAreTold()
+{
+    // A folder where the settings file should be: no write reaches it, not even as root.
+    const QString file = QSettings().fileName();
+    QVERIFY(QFile::remove(file));
+    QVERIFY(QDir().mkpath(file));
+
+    passEcho(u",."_s);
+    QString warning;
+    answerer->expectMessageBox(u"Keep progress"_s, QString(), QMessageBox::Ok,
+                               [&](QWidget *box) { warning = ModalAnswerer::textOf(box); });
+    QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);
+    QVERIFY2(warning.contains(QDir::toNativeSeparators(file)), qPrintable(warning));
+    // The pass shows, and the program is kept where it can be.
+    QVERIFY(isChallengeComplete(Echo));
+    QVERIFY(recordsText().contains(u"Your best: 2 commands, 12 steps\n1 of 50 complete"_s));
+    QCOMPARE(contents(ChallengeRecords().bestFileName(Echo)), u",."_s);
+    // Told once: the next pass says nothing more.
+    passEcho(u",.>"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);
+    QVERIFY(QDir().rmdir(file));
+}
+
+void tst_ChallengeRecords::openBest()
 {
     passEcho(u"echo ,."_s);
     QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);
@@ -298,5 +323,5 @@ void TestChallengeRecords::openBest()
     QCOMPARE(window->windowTitle(), u"Zindle - %1"_s.arg(copy));
 }
 
-QTEST_MAIN(TestChallengeRecords)
+QTEST_MAIN(tst_ChallengeRecords)
 #include "tst_challengerecords.moc"

@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(Challenge)
 Q_DECLARE_METATYPE(CheckResult::Outcome)
 
-class TestChallengeTest : public QObject
+class tst_ChallengeTest : public QObject
 {
     Q_OBJECT
 
@@ -31,17 +31,17 @@ private Q_SLOTS:
     void refusals();
 };
 
-void TestChallengeTest::initTestCase()
+void tst_ChallengeTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
 }
 
-void TestChallengeTest::init()
+void tst_ChallengeTest::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
 }
 
-void TestChallengeTest::refusals_data()
+void tst_ChallengeTest::refusals_data()
 {
     QTest::addColumn<Challenge>("challenge");
     QTest::addColumn<QString>("program");
@@ -74,7 +74,7 @@ void TestChallengeTest::refusals_data()
         << challenge(u"normal"_s, {}, 2) << u"+.+"_s << CheckResult::NoTest << u"Test"_s;
 }
 
-void TestChallengeTest::refusals()
+void tst_ChallengeTest::refusals()
 {
     QFETCH(Challenge, challenge);
     QFETCH(QString, program);
@@ -107,5 +107,5 @@ void TestChallengeTest::refusals()
     QCOMPARE(answerer.mismatches(), QStringList());
 }
 
-QTEST_MAIN(TestChallengeTest)
+QTEST_MAIN(tst_ChallengeTest)
 #include "tst_challengetest.moc"

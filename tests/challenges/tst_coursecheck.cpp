@@ -78,7 +78,7 @@ CheckRun runCheck(const QStringList &arguments, const QStringList &environment =
 
 } // namespace
 
-class TestCourseCheck : public QObject
+class tst_CourseCheck : public QObject
 {
     Q_OBJECT
 
@@ -105,12 +105,12 @@ private:
     QTemporaryDir files;
 };
 
-void TestCourseCheck::initTestCase()
+void tst_CourseCheck::initTestCase()
 {
     QVERIFY(files.isValid());
 }
 
-void TestCourseCheck::check_data()
+void tst_CourseCheck::check_data()
 {
     QTest::addColumn<Challenge>("challenge");
     QTest::addColumn<QString>("program");
@@ -174,7 +174,7 @@ void TestCourseCheck::check_data()
                               << u"This challenge cannot be tested: it has no test cases."_s;
 }
 
-void TestCourseCheck::check()
+void tst_CourseCheck::check()
 {
     QFETCH(Challenge, challenge);
     QFETCH(QString, program);
@@ -192,7 +192,7 @@ void TestCourseCheck::check()
     QCOMPARE(result.caseCount, int(challenge.testCases.size()));
 }
 
-void TestCourseCheck::commandsExecuted_data()
+void tst_CourseCheck::commandsExecuted_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<qint64>("commands");
@@ -205,7 +205,7 @@ void TestCourseCheck::commandsExecuted_data()
     QTest::newRow("never ends") << u"+[]"_s << qint64(500);
 }
 
-void TestCourseCheck::commandsExecuted()
+void tst_CourseCheck::commandsExecuted()
 {
     QFETCH(QString, program);
     QFETCH(qint64, commands);
@@ -217,7 +217,7 @@ void TestCourseCheck::commandsExecuted()
     QCOMPARE(result.cases.first().commands, commands);
 }
 
-void TestCourseCheck::everyCase()
+void tst_CourseCheck::everyCase()
 {
     CourseCheck check(&inputPane, &outputPane);
     check.setStopsAtFirstFailure(false);
@@ -227,14 +227,14 @@ void TestCourseCheck::everyCase()
     QCOMPARE(caseTexts(result), (QStringList{u"pass"_s, u"Bad output!"_s, u"pass"_s}));
 }
 
-void TestCourseCheck::machineProgram()
+void tst_CourseCheck::machineProgram()
 {
     const QString text = u"a+b\n@[c]\t,.<>-\u00e9"_s;
     QCOMPARE(::machineProgram(text), u" +  @[ ] ,.<>- "_s);
     QCOMPARE(countCommands(text), 8);
 }
 
-void TestCourseCheck::commandLine_data()
+void tst_CourseCheck::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("program");
@@ -289,7 +289,7 @@ void TestCourseCheck::commandLine_data()
                                      << QStringList{u"cannot read no such file.bf"_s};
 }
 
-void TestCourseCheck::commandLine()
+void tst_CourseCheck::commandLine()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, program);
@@ -316,7 +316,7 @@ void TestCourseCheck::commandLine()
         QVERIFY2(expectedIn.contains(line), qPrintable(output + errors));
 }
 
-QStringList TestCourseCheck::squaresPrograms()
+QStringList tst_CourseCheck::squaresPrograms()
 {
     const auto write = [this](const QString &name, const QByteArray &text) {
         QFile file(files.filePath(name));
@@ -330,7 +330,7 @@ QStringList TestCourseCheck::squaresPrograms()
                 + u"/tests/challenges/solutions/28-squares.bf"_s};
 }
 
-void TestCourseCheck::hostileSurroundings_data()
+void tst_CourseCheck::hostileSurroundings_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("environment");
@@ -348,7 +348,7 @@ void TestCourseCheck::hostileSurroundings_data()
 
 // The checker needs no display, no graphical platform and no runtime folder, and says nothing
 // on its error stream when all is well.
-void TestCourseCheck::hostileSurroundings()
+void tst_CourseCheck::hostileSurroundings()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, environment);
@@ -361,7 +361,7 @@ void TestCourseCheck::hostileSurroundings()
     QCOMPARE(run.errors, QString());
 }
 
-void TestCourseCheck::jsonReport()
+void tst_CourseCheck::jsonReport()
 {
     const QStringList programs = squaresPrograms();
     const CheckRun run = runCheck(QStringList{u"--format=json"_s, u"--challenge=28"_s} + programs);
@@ -415,7 +415,7 @@ void TestCourseCheck::jsonReport()
     QCOMPARE(par.value(u"steps"_s).toInteger(), steps);
 }
 
-void TestCourseCheck::junitReport()
+void tst_CourseCheck::junitReport()
 {
     const QStringList programs = squaresPrograms();
     const CheckRun run =
@@ -473,5 +473,5 @@ void TestCourseCheck::junitReport()
     QVERIFY(!pass.join(u'\n').contains(u" failure "_s));
 }
 
-QTEST_MAIN(TestCourseCheck)
+QTEST_MAIN(tst_CourseCheck)
 #include "tst_coursecheck.moc"

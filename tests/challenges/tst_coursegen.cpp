@@ -37,7 +37,7 @@ QList<Challenge> shippedCourse()
 
 } // namespace
 
-class TestCourseGen : public QObject
+class tst_CourseGen : public QObject
 {
     Q_OBJECT
 
@@ -51,7 +51,7 @@ private Q_SLOTS:
 
 // The file is made by tools/coursegen; a hand edit or a generator change without regenerating
 // shows up here.
-void TestCourseGen::regeneratingGivesCommittedFile()
+void tst_CourseGen::regeneratingGivesCommittedFile()
 {
     const QString sourceDir = qEnvironmentVariable("ZINDLE_SOURCE_DIR");
     QVERIFY2(!sourceDir.isEmpty(), "ZINDLE_SOURCE_DIR is not set");
@@ -65,7 +65,7 @@ void TestCourseGen::regeneratingGivesCommittedFile()
     QCOMPARE(generateCourse(solutions).xml, course.xml);
 }
 
-void TestCourseGen::compiledInFileIsCommittedFile()
+void tst_CourseGen::compiledInFileIsCommittedFile()
 {
     const QString sourceDir = qEnvironmentVariable("ZINDLE_SOURCE_DIR");
     QVERIFY(!sourceDir.isEmpty());
@@ -74,7 +74,7 @@ void TestCourseGen::compiledInFileIsCommittedFile()
     QVERIFY(compiledIn == readFile(QDir(sourceDir).filePath(u"resources/challenges.xml"_s)));
 }
 
-void TestCourseGen::documentForm()
+void tst_CourseGen::documentForm()
 {
     const QByteArray xml = readFile(u":/challenges.xml"_s);
     QVERIFY(xml.startsWith("<xml>\n"));
@@ -96,7 +96,7 @@ void TestCourseGen::documentForm()
     QCOMPARE(shippedCourse().size(), 50);
 }
 
-void TestCourseGen::statements()
+void tst_CourseGen::statements()
 {
     const QList<Challenge> course = shippedCourse();
     QCOMPARE(course.size(), 50);
@@ -130,7 +130,7 @@ void TestCourseGen::statements()
         QVERIFY2(passwords.contains(QLatin1String(pair)), pair);
 }
 
-void TestCourseGen::caseLines()
+void tst_CourseGen::caseLines()
 {
     static const QRegularExpression normal(
         u"^((0|[1-9][0-9]*)(,(0|[1-9][0-9]*))*)? => ((0|[1-9][0-9]*)(,(0|[1-9][0-9]*))*)?$"_s);
@@ -167,5 +167,5 @@ void TestCourseGen::caseLines()
     QVERIFY(course.at(46).testCases.contains(u"redivider => y"_s));
 }
 
-QTEST_GUILESS_MAIN(TestCourseGen)
+QTEST_GUILESS_MAIN(tst_CourseGen)
 #include "tst_coursegen.moc"

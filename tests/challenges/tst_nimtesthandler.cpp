@@ -37,7 +37,7 @@ const QString readComputer = u">>,>,"_s;
 
 } // namespace
 
-class TestNimTestHandler : public QObject
+class tst_NimTestHandler : public QObject
 {
     Q_OBJECT
 
@@ -67,7 +67,7 @@ private:
     unsigned seed = 1;
 };
 
-void TestNimTestHandler::init()
+void tst_NimTestHandler::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     handler = std::make_unique<NimTestHandler>(&inputPane, &outputPane);
@@ -77,7 +77,7 @@ void TestNimTestHandler::init()
 }
 
 // The piles as the output pane shows them.
-Piles TestNimTestHandler::shownPiles()
+Piles tst_NimTestHandler::shownPiles()
 {
     handler->refresh();
     static const QRegularExpression format(u"^Piles: (\\d+) (\\d+) (\\d+)$"_s);
@@ -88,7 +88,7 @@ Piles TestNimTestHandler::shownPiles()
 }
 
 // The transcript as the input pane shows it.
-QStringList TestNimTestHandler::shownPlay()
+QStringList tst_NimTestHandler::shownPlay()
 {
     handler->refresh();
     const QString text = inputPane.toPlainText();
@@ -98,7 +98,7 @@ QStringList TestNimTestHandler::shownPlay()
 }
 
 // Deals games until one suits the test; the handler is left started on it.
-Piles TestNimTestHandler::dealWhere(const std::function<bool(const Piles &)> &wanted)
+Piles tst_NimTestHandler::dealWhere(const std::function<bool(const Piles &)> &wanted)
 {
     for (int tries = 0; tries < 100000; ++tries) {
         std::srand(++seed);
@@ -110,14 +110,14 @@ Piles TestNimTestHandler::dealWhere(const std::function<bool(const Piles &)> &wa
     return {-1, -1, -1};
 }
 
-StopReason TestNimTestHandler::play(const QString &program)
+StopReason tst_NimTestHandler::play(const QString &program)
 {
     machine.setProgram(program);
     machine.start();
     return CourseCheck::finishCase(machine, 100000).stopReason;
 }
 
-void TestNimTestHandler::deals()
+void tst_NimTestHandler::deals()
 {
     QSet<int> thirdPiles;
     for (int game = 0; game < 2000; ++game) {
@@ -134,7 +134,7 @@ void TestNimTestHandler::deals()
     QCOMPARE(thirdPiles.size(), 31);
 }
 
-void TestNimTestHandler::protocol_data()
+void tst_NimTestHandler::protocol_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<StopReason>("reason");
@@ -154,7 +154,7 @@ void TestNimTestHandler::protocol_data()
                                                       << StopReason::IncompleteResult;
 }
 
-void TestNimTestHandler::protocol()
+void tst_NimTestHandler::protocol()
 {
     QFETCH(QString, program);
     QFETCH(StopReason, reason);
@@ -163,7 +163,7 @@ void TestNimTestHandler::protocol()
     QCOMPARE(play(program), reason);
 }
 
-void TestNimTestHandler::computerLeavesOne()
+void tst_NimTestHandler::computerLeavesOne()
 {
     // From 5, 1, 0 the only pile holding more than one is the first: it is left with one.
     const Piles dealt =
@@ -193,7 +193,7 @@ void TestNimTestHandler::computerLeavesOne()
     QCOMPARE(picked.size(), 2);
 }
 
-void TestNimTestHandler::gameEndedByComputer_data()
+void tst_NimTestHandler::gameEndedByComputer_data()
 {
     QTest::addColumn<QString>("after");
     QTest::addColumn<StopReason>("reason");
@@ -203,7 +203,7 @@ void TestNimTestHandler::gameEndedByComputer_data()
     QTest::newRow("program writes on") << u"."_s << StopReason::BadOutput;
 }
 
-void TestNimTestHandler::gameEndedByComputer()
+void tst_NimTestHandler::gameEndedByComputer()
 {
     QFETCH(QString, after);
     QFETCH(StopReason, reason);
@@ -216,12 +216,12 @@ void TestNimTestHandler::gameEndedByComputer()
     QCOMPARE(shownPlay().mid(5), (QStringList{u"2"_s, u"1"_s}));
 }
 
-void TestNimTestHandler::gameEndedByProgram_data()
+void tst_NimTestHandler::gameEndedByProgram_data()
 {
     gameEndedByComputer_data();
 }
 
-void TestNimTestHandler::gameEndedByProgram()
+void tst_NimTestHandler::gameEndedByProgram()
 {
     QFETCH(QString, after);
     QFETCH(StopReason, reason);
@@ -243,7 +243,7 @@ void TestNimTestHandler::gameEndedByProgram()
     QCOMPARE(picked, (QSet<int>{1, 2}));
 }
 
-void TestNimTestHandler::nothingCarriesOver()
+void tst_NimTestHandler::nothingCarriesOver()
 {
     handler->start();
     QCOMPARE(play(u",,,>."_s), StopReason::BadOutput);
@@ -252,7 +252,7 @@ void TestNimTestHandler::nothingCarriesOver()
     QCOMPARE(shownPlay().size(), 3);
 }
 
-void TestNimTestHandler::windowPanes()
+void tst_NimTestHandler::windowPanes()
 {
     Zindle window;
     NimTestHandler windowHandler(&window);
@@ -264,5 +264,5 @@ void TestNimTestHandler::windowPanes()
         window.inputEdit()->toPlainText()).hasMatch());
 }
 
-QTEST_MAIN(TestNimTestHandler)
+QTEST_MAIN(tst_NimTestHandler)
 #include "tst_nimtesthandler.moc"

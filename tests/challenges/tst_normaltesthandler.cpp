@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(StopReason)
 
-class TestNormalTestHandler : public QObject
+class tst_NormalTestHandler : public QObject
 {
     Q_OBJECT
 
@@ -32,14 +32,14 @@ private:
     QPlainTextEdit outputPane;
 };
 
-void TestNormalTestHandler::init()
+void tst_NormalTestHandler::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     inputPane.setPlainText(u"typed by the user"_s);
     outputPane.setPlainText(u"left from a run"_s);
 }
 
-void TestNormalTestHandler::verdicts_data()
+void tst_NormalTestHandler::verdicts_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("program");
@@ -69,7 +69,7 @@ void TestNormalTestHandler::verdicts_data()
                                                 << StopReason::BadOutput;
 }
 
-void TestNormalTestHandler::verdicts()
+void tst_NormalTestHandler::verdicts()
 {
     QFETCH(QString, line);
     QFETCH(QString, program);
@@ -82,7 +82,7 @@ void TestNormalTestHandler::verdicts()
     QCOMPARE(CourseCheck::runCase(machine, 10000).stopReason, reason);
 }
 
-void TestNormalTestHandler::panes_data()
+void tst_NormalTestHandler::panes_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("input");
@@ -96,7 +96,7 @@ void TestNormalTestHandler::panes_data()
                                                  << u"left from a run"_s;
 }
 
-void TestNormalTestHandler::panes()
+void tst_NormalTestHandler::panes()
 {
     QFETCH(QString, line);
     QFETCH(QString, input);
@@ -109,7 +109,7 @@ void TestNormalTestHandler::panes()
     QCOMPARE(outputPane.toPlainText(), output);
 }
 
-void TestNormalTestHandler::casesRunInOrder()
+void tst_NormalTestHandler::casesRunInOrder()
 {
     // A program that always writes 1 passes the first case only: the second run must load
     // the second line, and the third line is never reached.
@@ -125,7 +125,7 @@ void TestNormalTestHandler::casesRunInOrder()
     QCOMPARE(CourseCheck::runCase(machine, 100).stopReason, StopReason::Finished);
 }
 
-void TestNormalTestHandler::windowPanes()
+void tst_NormalTestHandler::windowPanes()
 {
     Zindle window;
     NormalTestHandler handler(&window, {u"1,2 => 3"_s});
@@ -134,5 +134,5 @@ void TestNormalTestHandler::windowPanes()
     QCOMPARE(window.outputEdit()->toPlainText(), u"Required output: 3"_s);
 }
 
-QTEST_MAIN(TestNormalTestHandler)
+QTEST_MAIN(tst_NormalTestHandler)
 #include "tst_normaltesthandler.moc"

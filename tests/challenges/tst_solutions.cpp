@@ -40,7 +40,7 @@ QString describe(const CheckResult &result)
 // Runs the course's reference solutions through the real machine and test handlers: every
 // challenge must be solvable within its tape and length limits, and every deliberately wrong
 // variant must be caught by the challenge's test cases.
-class TestSolutions : public QObject
+class tst_Solutions : public QObject
 {
     Q_OBJECT
 
@@ -60,7 +60,7 @@ private:
     QPlainTextEdit outputPane;
 };
 
-void TestSolutions::initTestCase()
+void tst_Solutions::initTestCase()
 {
     // Nim deals from rand(): a fixed seed makes a failing game repeatable.
     std::srand(1);
@@ -76,14 +76,14 @@ void TestSolutions::initTestCase()
     QVERIFY2(folder.exists(), qPrintable(folder.path()));
 }
 
-CheckResult TestSolutions::check(int row, const QString &program)
+CheckResult tst_Solutions::check(int row, const QString &program)
 {
     CourseCheck checker(&inputPane, &outputPane);
     checker.setMaximumSteps(MaximumSteps);
     return checker.check(challengeList().at(row), program);
 }
 
-void TestSolutions::solutions_data()
+void tst_Solutions::solutions_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("fileName");
@@ -100,7 +100,7 @@ void TestSolutions::solutions_data()
     }
 }
 
-void TestSolutions::solutions()
+void tst_Solutions::solutions()
 {
     QFETCH(int, row);
     QFETCH(QString, fileName);
@@ -128,7 +128,7 @@ void TestSolutions::solutions()
                             .arg(result.commandCount).arg(steps)));
 }
 
-void TestSolutions::wrongVariants_data()
+void tst_Solutions::wrongVariants_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("fileName");
@@ -141,7 +141,7 @@ void TestSolutions::wrongVariants_data()
         QTest::newRow("none") << -1 << QString();
 }
 
-void TestSolutions::wrongVariants()
+void tst_Solutions::wrongVariants()
 {
     QFETCH(int, row);
     QFETCH(QString, fileName);
@@ -157,7 +157,7 @@ void TestSolutions::wrongVariants()
              qPrintable(fileName + u" was not caught"_s));
 }
 
-void TestSolutions::allSolutionsPresent()
+void tst_Solutions::allSolutionsPresent()
 {
     // Exactly one solution per challenge, named by its two-digit row; nothing else in the folder.
     static const QRegularExpression name(u"^(\\d\\d)-[a-z0-9-]+(\\.wrong)?\\.bf$"_s);
@@ -184,5 +184,5 @@ void TestSolutions::allSolutionsPresent()
              qPrintable(u"rows without exactly one solution: "_s + missing.join(u", "_s)));
 }
 
-QTEST_MAIN(TestSolutions)
+QTEST_MAIN(tst_Solutions)
 #include "tst_solutions.moc"

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestBracketMatcher : public QObject
+class tst_BracketMatcher : public QObject
 {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ private Q_SLOTS:
     void longProgram();
 };
 
-void TestBracketMatcher::pairs_data()
+void tst_BracketMatcher::pairs_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("partners"); // of each bracket in order; -1: unmatched
@@ -33,7 +33,7 @@ void TestBracketMatcher::pairs_data()
     QTest::newRow("no brackets") << u"+-<>.,@"_s << QList<int>{};
 }
 
-void TestBracketMatcher::pairs()
+void tst_BracketMatcher::pairs()
 {
     QFETCH(QString, text);
     QFETCH(QList<int>, partners);
@@ -58,7 +58,7 @@ void TestBracketMatcher::pairs()
     QCOMPARE(matcher.unmatchedCount(), unmatched.size());
 }
 
-void TestBracketMatcher::longProgram()
+void tst_BracketMatcher::longProgram()
 {
     // 100,000 commands: 50,000 loops nested in one another, then one close too many.
     const QString text = QString(50000, u'[') + QString(50000, u']') + u"\n]"_s;
@@ -70,5 +70,5 @@ void TestBracketMatcher::longProgram()
     QCOMPARE(matcher.unmatched(100002, 200000), QList<int>{});
 }
 
-QTEST_GUILESS_MAIN(TestBracketMatcher)
+QTEST_GUILESS_MAIN(tst_BracketMatcher)
 #include "tst_bracketmatcher.moc"

@@ -44,7 +44,7 @@ int runToEnd(Machine &machine, int limit = 1000000)
 
 Q_DECLARE_METATYPE(StopReason)
 
-class TestMachine : public QObject
+class tst_Machine : public QObject
 {
     Q_OBJECT
 
@@ -77,7 +77,7 @@ private Q_SLOTS:
     void hostilePrograms();
 };
 
-void TestMachine::stopReasons_data()
+void tst_Machine::stopReasons_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QList<int>>("inputs");
@@ -105,7 +105,7 @@ void TestMachine::stopReasons_data()
     QTest::newRow("finished") << u"+>+<-"_qs << QList<int>() << true << StopReason::Finished;
 }
 
-void TestMachine::stopReasons()
+void tst_Machine::stopReasons()
 {
     QFETCH(QString, program);
     QFETCH(QList<int>, inputs);
@@ -125,7 +125,7 @@ void TestMachine::stopReasons()
     QVERIFY(machine.step()); // a stopped machine stays stopped
 }
 
-void TestMachine::stepCounts_data()
+void tst_Machine::stepCounts_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<int>("steps");
@@ -140,7 +140,7 @@ void TestMachine::stepCounts_data()
     QTest::newRow("loop of three passes") << u"+++[-]"_qs << 3 + 1 + 3 * 2 + 1;
 }
 
-void TestMachine::stepCounts()
+void tst_Machine::stepCounts()
 {
     QFETCH(QString, program);
     QFETCH(int, steps);
@@ -153,7 +153,7 @@ void TestMachine::stepCounts()
     QCOMPARE(machine.programCounter(), int(program.size()));
 }
 
-void TestMachine::wrapping_data()
+void tst_Machine::wrapping_data()
 {
     QTest::addColumn<int>("maximum");
     QTest::addColumn<QString>("program");
@@ -171,7 +171,7 @@ void TestMachine::wrapping_data()
     QTest::newRow("int maximum, minus plus") << std::numeric_limits<int>::max() << u"-+"_qs << 0;
 }
 
-void TestMachine::wrapping()
+void tst_Machine::wrapping()
 {
     QFETCH(int, maximum);
     QFETCH(QString, program);
@@ -186,7 +186,7 @@ void TestMachine::wrapping()
     QCOMPARE(machine.cell(0), value);
 }
 
-void TestMachine::crashPositions_data()
+void tst_Machine::crashPositions_data()
 {
     QTest::addColumn<int>("tapeLength");
     QTest::addColumn<QString>("program");
@@ -200,7 +200,7 @@ void TestMachine::crashPositions_data()
     QTest::newRow("tape of one cell, left") << 1 << u" <"_qs << StopReason::LeftEdge << -1 << 1;
 }
 
-void TestMachine::crashPositions()
+void tst_Machine::crashPositions()
 {
     QFETCH(int, tapeLength);
     QFETCH(QString, program);
@@ -218,7 +218,7 @@ void TestMachine::crashPositions()
     QCOMPARE(machine.cell(cell), 0);
 }
 
-void TestMachine::input_data()
+void tst_Machine::input_data()
 {
     QTest::addColumn<int>("value");
     QTest::addColumn<StopReason>("reason");
@@ -232,7 +232,7 @@ void TestMachine::input_data()
     QTest::newRow("int minimum") << std::numeric_limits<int>::min() << StopReason::BadInput << 2;
 }
 
-void TestMachine::input()
+void tst_Machine::input()
 {
     QFETCH(int, value);
     QFETCH(StopReason, reason);
@@ -249,7 +249,7 @@ void TestMachine::input()
     QCOMPARE(machine.cell(0), cell);
 }
 
-void TestMachine::defaultHandler_data()
+void tst_Machine::defaultHandler_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<StopReason>("reason");
@@ -259,7 +259,7 @@ void TestMachine::defaultHandler_data()
     QTest::newRow("end") << u"+-+"_qs << StopReason::Finished;
 }
 
-void TestMachine::defaultHandler()
+void tst_Machine::defaultHandler()
 {
     QFETCH(QString, program);
     QFETCH(StopReason, reason);
@@ -280,7 +280,7 @@ void TestMachine::defaultHandler()
     QCOMPARE(unhandled.stopReason(), reason);
 }
 
-void TestMachine::loops_data()
+void tst_Machine::loops_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QList<int>>("outputs");
@@ -292,7 +292,7 @@ void TestMachine::loops_data()
     QTest::newRow("breakpoint inside loop") << u"++[@-.]"_qs << QList<int>{1, 0};
 }
 
-void TestMachine::loops()
+void tst_Machine::loops()
 {
     QFETCH(QString, program);
     QFETCH(QList<int>, outputs);
@@ -307,7 +307,7 @@ void TestMachine::loops()
     QCOMPARE(handler.outputs, outputs);
 }
 
-void TestMachine::findLoopEnd_data()
+void tst_Machine::findLoopEnd_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<int>("position");
@@ -325,7 +325,7 @@ void TestMachine::findLoopEnd_data()
     QTest::newRow("past end") << u"[]"_qs << 5 << -1;
 }
 
-void TestMachine::findLoopEnd()
+void tst_Machine::findLoopEnd()
 {
     QFETCH(QString, program);
     QFETCH(int, position);
@@ -336,7 +336,7 @@ void TestMachine::findLoopEnd()
     QCOMPARE(machine.findLoopEnd(position), end);
 }
 
-void TestMachine::currentCommand()
+void tst_Machine::currentCommand()
 {
     Machine machine(10);
     machine.setProgram(u"+ @"_qs);
@@ -352,7 +352,7 @@ void TestMachine::currentCommand()
     QCOMPARE(machine.currentCommand(), QChar());
 }
 
-void TestMachine::resetKeepsSettings()
+void tst_Machine::resetKeepsSettings()
 {
     ScriptedHandler handler;
     Machine machine(7);
@@ -382,7 +382,7 @@ void TestMachine::resetKeepsSettings()
     QCOMPARE(handler.outputs, (QList<int>{2, 2}));
 }
 
-void TestMachine::setTapeLengthEndsRun()
+void tst_Machine::setTapeLengthEndsRun()
 {
     Machine machine(10);
     machine.setProgram(u"+>+>+"_qs);
@@ -397,7 +397,7 @@ void TestMachine::setTapeLengthEndsRun()
     QCOMPARE(machine.stopReason(), StopReason::NotStopped);
 }
 
-void TestMachine::stepWhenNotRunning()
+void tst_Machine::stepWhenNotRunning()
 {
     Machine machine(10);
     machine.setProgram(u"+"_qs);
@@ -406,7 +406,7 @@ void TestMachine::stepWhenNotRunning()
     QCOMPARE(machine.stopReason(), StopReason::NotStopped);
 }
 
-void TestMachine::cellOutsideTape()
+void tst_Machine::cellOutsideTape()
 {
     Machine machine(5);
     machine.setProgram(u"-"_qs);
@@ -417,7 +417,7 @@ void TestMachine::cellOutsideTape()
     QCOMPARE(machine.cell(0), 33713);
 }
 
-void TestMachine::tapeLengthLimits_data()
+void tst_Machine::tapeLengthLimits_data()
 {
     QTest::addColumn<int>("requested");
     QTest::addColumn<int>("length");
@@ -429,7 +429,7 @@ void TestMachine::tapeLengthLimits_data()
     QTest::newRow("huge") << std::numeric_limits<int>::max() << Machine::MaximumTapeLength;
 }
 
-void TestMachine::tapeLengthLimits()
+void tst_Machine::tapeLengthLimits()
 {
     QFETCH(int, requested);
     QFETCH(int, length);
@@ -444,7 +444,7 @@ void TestMachine::tapeLengthLimits()
     QCOMPARE(machine.cell(length - 1), 1);
 }
 
-void TestMachine::largeMaximumValue()
+void tst_Machine::largeMaximumValue()
 {
     ScriptedHandler handler;
     handler.inputs = {2000000000};
@@ -461,7 +461,7 @@ void TestMachine::largeMaximumValue()
     QCOMPARE(machine.maximumValue(), 1);
 }
 
-void TestMachine::hostilePrograms_data()
+void tst_Machine::hostilePrograms_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<StopReason>("reason");
@@ -477,7 +477,7 @@ void TestMachine::hostilePrograms_data()
     QTest::newRow("only a close after a skip") << u"[]]"_qs << StopReason::UnmatchedLoop;
 }
 
-void TestMachine::hostilePrograms()
+void tst_Machine::hostilePrograms()
 {
     QFETCH(QString, program);
     QFETCH(StopReason, reason);
@@ -489,5 +489,5 @@ void TestMachine::hostilePrograms()
     QCOMPARE(machine.stopReason(), reason);
 }
 
-QTEST_GUILESS_MAIN(TestMachine)
+QTEST_GUILESS_MAIN(tst_Machine)
 #include "tst_machine.moc"

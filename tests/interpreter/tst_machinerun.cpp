@@ -269,7 +269,7 @@ QString compareRuns(quint32 seed)
 
 Q_DECLARE_METATYPE(StopReason)
 
-class TestMachineRun : public QObject
+class tst_MachineRun : public QObject
 {
     Q_OBJECT
 
@@ -282,7 +282,7 @@ private Q_SLOTS:
     void notRunning();
 };
 
-void TestMachineRun::sameAsSteps()
+void tst_MachineRun::sameAsSteps()
 {
     for (quint32 seed = 1; seed <= SAMENESS_PROGRAMS; ++seed) {
         const QString diff = compareRuns(seed);
@@ -290,7 +290,7 @@ void TestMachineRun::sameAsSteps()
     }
 }
 
-void TestMachineRun::hostilePrograms_data()
+void tst_MachineRun::hostilePrograms_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<int>("tapeLength");
@@ -311,7 +311,7 @@ void TestMachineRun::hostilePrograms_data()
 }
 
 // Each program runs to its end both ways in batches of a million steps.
-void TestMachineRun::hostilePrograms()
+void tst_MachineRun::hostilePrograms()
 {
     QFETCH(QString, program);
     QFETCH(int, tapeLength);
@@ -335,7 +335,7 @@ void TestMachineRun::hostilePrograms()
     }
 }
 
-void TestMachineRun::longFoldedRuns_data()
+void tst_MachineRun::longFoldedRuns_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<int>("maximum");
@@ -358,7 +358,7 @@ void TestMachineRun::longFoldedRuns_data()
 }
 
 // Loops of billions of steps, in batches that end inside their passes.
-void TestMachineRun::longFoldedRuns()
+void tst_MachineRun::longFoldedRuns()
 {
     QFETCH(QString, program);
     QFETCH(int, maximum);
@@ -378,7 +378,7 @@ void TestMachineRun::longFoldedRuns()
     QCOMPARE(machine.cell(1), cell1);
 }
 
-void TestMachineRun::notRunning()
+void tst_MachineRun::notRunning()
 {
     Machine machine(3);
     machine.setProgram(u"+"_qs);
@@ -391,5 +391,5 @@ void TestMachineRun::notRunning()
     QCOMPARE(machine.programCounter(), -1);
 }
 
-QTEST_GUILESS_MAIN(TestMachineRun)
+QTEST_GUILESS_MAIN(tst_MachineRun)
 #include "tst_machinerun.moc"

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTextDocument>
 
-class TestAlphaHandler : public QObject
+class tst_AlphaHandler : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ private:
     QPlainTextEdit *output = nullptr;
 };
 
-void TestAlphaHandler::init()
+void tst_AlphaHandler::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     panes = std::make_unique<Panes>();
@@ -37,7 +37,7 @@ void TestAlphaHandler::init()
     output = panes->output;
 }
 
-void TestAlphaHandler::reading_data()
+void tst_AlphaHandler::reading_data()
 {
     QTest::addColumn<QString>("pane");
     QTest::addColumn<int>("reads");
@@ -79,7 +79,7 @@ void TestAlphaHandler::reading_data()
                                                    << QList<int>{0} << StopReason::BadInput;
 }
 
-void TestAlphaHandler::reading()
+void tst_AlphaHandler::reading()
 {
     QFETCH(QString, pane);
     QFETCH(int, reads);
@@ -102,7 +102,7 @@ void TestAlphaHandler::reading()
     QCOMPARE(input->toPlainText(), pane);
 }
 
-void TestAlphaHandler::writing_data()
+void tst_AlphaHandler::writing_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<int>("batch");
@@ -118,7 +118,7 @@ void TestAlphaHandler::writing_data()
     QTest::newRow("no output") << u"+"_s << 1000 << StopReason::Finished << QString();
 }
 
-void TestAlphaHandler::writing()
+void tst_AlphaHandler::writing()
 {
     QFETCH(QString, program);
     QFETCH(int, batch);
@@ -133,7 +133,7 @@ void TestAlphaHandler::writing()
     QCOMPARE(output->document()->blockCount(), 1);
 }
 
-void TestAlphaHandler::newRunStartsAfresh()
+void tst_AlphaHandler::newRunStartsAfresh()
 {
     input->setPlainText(u"ab"_s);
     AlphaHandler handler(input, output);
@@ -153,7 +153,7 @@ void TestAlphaHandler::newRunStartsAfresh()
     QCOMPARE(problems, QStringList());
 }
 
-void TestAlphaHandler::windowPanes()
+void tst_AlphaHandler::windowPanes()
 {
     Zindle window;
     window.inputEdit()->setPlainText(u"q"_s);
@@ -163,5 +163,5 @@ void TestAlphaHandler::windowPanes()
     QCOMPARE(window.outputEdit()->toPlainText(), u"q"_s);
 }
 
-QTEST_MAIN(TestAlphaHandler)
+QTEST_MAIN(tst_AlphaHandler)
 #include "tst_alphahandler.moc"

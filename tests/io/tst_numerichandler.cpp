@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTextDocument>
 
-class TestNumericHandler : public QObject
+class tst_NumericHandler : public QObject
 {
     Q_OBJECT
 
@@ -30,7 +30,7 @@ private:
     QPlainTextEdit *output = nullptr;
 };
 
-void TestNumericHandler::init()
+void tst_NumericHandler::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     panes = std::make_unique<Panes>();
@@ -38,7 +38,7 @@ void TestNumericHandler::init()
     output = panes->output;
 }
 
-void TestNumericHandler::reading_data()
+void tst_NumericHandler::reading_data()
 {
     QTest::addColumn<QString>("pane");
     QTest::addColumn<int>("reads");
@@ -95,7 +95,7 @@ void TestNumericHandler::reading_data()
                                               << StopReason::BadInput;
 }
 
-void TestNumericHandler::reading()
+void tst_NumericHandler::reading()
 {
     QFETCH(QString, pane);
     QFETCH(int, reads);
@@ -120,7 +120,7 @@ void TestNumericHandler::reading()
     QCOMPARE(input->toPlainText(), pane);
 }
 
-void TestNumericHandler::writing_data()
+void tst_NumericHandler::writing_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<int>("batch");
@@ -136,7 +136,7 @@ void TestNumericHandler::writing_data()
         << u"++++++++++[>++++++++++++++++++++<-]>[.-]"_s << 7 << countdown.join(u", "_s);
 }
 
-void TestNumericHandler::writing()
+void tst_NumericHandler::writing()
 {
     QFETCH(QString, program);
     QFETCH(int, batch);
@@ -148,7 +148,7 @@ void TestNumericHandler::writing()
     QCOMPARE(output->toPlainText(), shown);
 }
 
-void TestNumericHandler::newRunStartsAfresh()
+void tst_NumericHandler::newRunStartsAfresh()
 {
     input->setPlainText(u"1 2"_s);
     NumericHandler handler(input, output);
@@ -163,7 +163,7 @@ void TestNumericHandler::newRunStartsAfresh()
 
 // 1 to 33713, more than the pane keeps: it shows the last values, in full and in order, after
 // a line that counts exactly the ones before them.
-void TestNumericHandler::longOutputShowsItsTail()
+void tst_NumericHandler::longOutputShowsItsTail()
 {
     NumericHandler handler(input, output);
     Machine machine(1000);
@@ -182,7 +182,7 @@ void TestNumericHandler::longOutputShowsItsTail()
     QCOMPARE(text.section(u'\n', 1), tail.join(u", "_s));
 }
 
-void TestNumericHandler::windowPanes()
+void tst_NumericHandler::windowPanes()
 {
     Zindle window;
     window.inputEdit()->setPlainText(u"8"_s);
@@ -192,5 +192,5 @@ void TestNumericHandler::windowPanes()
     QCOMPARE(window.outputEdit()->toPlainText(), u"8"_s);
 }
 
-QTEST_MAIN(TestNumericHandler)
+QTEST_MAIN(tst_NumericHandler)
 #include "tst_numerichandler.moc"

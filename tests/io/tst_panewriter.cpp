@@ -14,7 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestPaneWriter : public QObject
+class tst_PaneWriter : public QObject
 {
     Q_OBJECT
 
@@ -35,14 +35,14 @@ private:
     std::unique_ptr<QPlainTextEdit> pane;
 };
 
-void TestPaneWriter::init()
+void tst_PaneWriter::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     pane = std::make_unique<QPlainTextEdit>();
     pane->setReadOnly(true);
 }
 
-void TestPaneWriter::growingOutput()
+void tst_PaneWriter::growingOutput()
 {
     PaneWriter writer(pane.get());
     writer.clear();
@@ -61,7 +61,7 @@ void TestPaneWriter::growingOutput()
     QCOMPARE(pane->document()->blockCount(), 1);
 }
 
-void TestPaneWriter::nothingNew()
+void tst_PaneWriter::nothingNew()
 {
     PaneWriter writer(pane.get());
     writer.append(u"12, 13");
@@ -73,7 +73,7 @@ void TestPaneWriter::nothingNew()
     QCOMPARE(pane->toPlainText(), u"12, 13"_s);
 }
 
-void TestPaneWriter::paneChangedElsewhere_data()
+void tst_PaneWriter::paneChangedElsewhere_data()
 {
     QTest::addColumn<QString>("foreign");
 
@@ -83,7 +83,7 @@ void TestPaneWriter::paneChangedElsewhere_data()
     QTest::newRow("other document") << u"xy"_s;
 }
 
-void TestPaneWriter::paneChangedElsewhere()
+void tst_PaneWriter::paneChangedElsewhere()
 {
     QFETCH(QString, foreign);
 
@@ -103,7 +103,7 @@ void TestPaneWriter::paneChangedElsewhere()
     pane->setDocument(nullptr);
 }
 
-void TestPaneWriter::clear()
+void tst_PaneWriter::clear()
 {
     PaneWriter writer(pane.get());
     writer.append(u"abc");
@@ -123,7 +123,7 @@ static QString longParagraph()
     return QString(PaneWriter::Limit - 10, u'x');
 }
 
-void TestPaneWriter::slowPaneCatchesUp()
+void tst_PaneWriter::slowPaneCatchesUp()
 {
     PaneWriter writer(pane.get());
     writer.clear();
@@ -138,7 +138,7 @@ void TestPaneWriter::slowPaneCatchesUp()
     QTRY_COMPARE_WITH_TIMEOUT(pane->toPlainText(), longParagraph() + u"tail"_s, 60000);
 }
 
-void TestPaneWriter::lateUpdateKeepsOthersText()
+void tst_PaneWriter::lateUpdateKeepsOthersText()
 {
     PaneWriter writer(pane.get());
     writer.clear();
@@ -155,7 +155,7 @@ void TestPaneWriter::lateUpdateKeepsOthersText()
     QCOMPARE(pane->toPlainText(), u"Required output: 1"_s);
 }
 
-void TestPaneWriter::boundedTail_data()
+void tst_PaneWriter::boundedTail_data()
 {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("values");
@@ -172,7 +172,7 @@ void TestPaneWriter::boundedTail_data()
 
 // However much is written, the pane holds the true tail of the output, from the start of a
 // value, and first says how many values it no longer shows.
-void TestPaneWriter::boundedTail()
+void tst_PaneWriter::boundedTail()
 {
     QFETCH(QString, separator);
     QFETCH(int, values);
@@ -221,7 +221,7 @@ void TestPaneWriter::boundedTail()
 }
 
 // Letters have no blanks to break lines at; the pane is told so only while it shows them.
-void TestPaneWriter::lettersBreakAnywhere()
+void tst_PaneWriter::lettersBreakAnywhere()
 {
     const QTextOption::WrapMode own = pane->wordWrapMode();
     auto letters = std::make_unique<PaneWriter>(pane.get());
@@ -244,5 +244,5 @@ void TestPaneWriter::lettersBreakAnywhere()
     QCOMPARE(pane->wordWrapMode(), own);
 }
 
-QTEST_MAIN(TestPaneWriter)
+QTEST_MAIN(tst_PaneWriter)
 #include "tst_panewriter.moc"

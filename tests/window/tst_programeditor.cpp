@@ -38,7 +38,7 @@ QImage gutterImage(ProgramEditor &editor)
 
 } // namespace
 
-class TestProgramEditor : public QObject
+class tst_ProgramEditor : public QObject
 {
     Q_OBJECT
 
@@ -59,7 +59,7 @@ private:
     std::unique_ptr<ProgramEditor> editor;
 };
 
-void TestProgramEditor::init()
+void tst_ProgramEditor::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     editor = std::make_unique<ProgramEditor>();
@@ -68,19 +68,19 @@ void TestProgramEditor::init()
     QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
 }
 
-void TestProgramEditor::cleanup()
+void tst_ProgramEditor::cleanup()
 {
     editor.reset();
 }
 
-void TestProgramEditor::place(int position)
+void tst_ProgramEditor::place(int position)
 {
     QTextCursor cursor = editor->textCursor();
     cursor.setPosition(position);
     editor->setTextCursor(cursor);
 }
 
-void TestProgramEditor::brackets_data()
+void tst_ProgramEditor::brackets_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("cursor");
@@ -97,7 +97,7 @@ void TestProgramEditor::brackets_data()
     QTest::newRow("cursor on an unmatched one") << u"]"_s << 0 << u"e"_s;
 }
 
-void TestProgramEditor::brackets()
+void tst_ProgramEditor::brackets()
 {
     QFETCH(QString, text);
     QFETCH(int, cursor);
@@ -108,7 +108,7 @@ void TestProgramEditor::brackets()
     QTRY_COMPARE(marks(*editor), marked);
 }
 
-void TestProgramEditor::afterEdits()
+void tst_ProgramEditor::afterEdits()
 {
     editor->setFocus();
     editor->setPlainText(u"[+]\n[-]"_s);
@@ -124,7 +124,7 @@ void TestProgramEditor::afterEdits()
     QTRY_COMPARE(marks(*editor), u"m.m...."_s);
 }
 
-void TestProgramEditor::longProgram()
+void tst_ProgramEditor::longProgram()
 {
     // 100,000 commands in lines of 80: one loop around 49,999 nested ones, one close too many.
     QString program = QString(50000, u'[') + QString(50000, u']') + u']';
@@ -144,7 +144,7 @@ void TestProgramEditor::longProgram()
     QCOMPARE(marks(*editor).count(u'e'), 1);
 }
 
-void TestProgramEditor::toolTips_data()
+void tst_ProgramEditor::toolTips_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("position");
@@ -156,7 +156,7 @@ void TestProgramEditor::toolTips_data()
     QTest::newRow("other command") << u"[+"_s << 1 << QString();
 }
 
-void TestProgramEditor::toolTips()
+void tst_ProgramEditor::toolTips()
 {
     QFETCH(QString, text);
     QFETCH(int, position);
@@ -174,7 +174,7 @@ void TestProgramEditor::toolTips()
     QTRY_COMPARE(QToolTip::text(), toolTip);
 }
 
-void TestProgramEditor::gutter_data()
+void tst_ProgramEditor::gutter_data()
 {
     QTest::addColumn<QString>("lineBreak");
 
@@ -183,7 +183,7 @@ void TestProgramEditor::gutter_data()
     QTest::newRow("lone carriage returns") << u"\r"_s;
 }
 
-void TestProgramEditor::gutter()
+void tst_ProgramEditor::gutter()
 {
     QFETCH(QString, lineBreak);
 
@@ -213,5 +213,5 @@ void TestProgramEditor::gutter()
     QCOMPARE(editor->viewport()->x(), editor->contentsRect().left() + editor->gutterWidth());
 }
 
-QTEST_MAIN(TestProgramEditor)
+QTEST_MAIN(tst_ProgramEditor)
 #include "tst_programeditor.moc"

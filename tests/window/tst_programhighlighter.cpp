@@ -76,7 +76,7 @@ QString formatLetters(const QTextDocument &document)
 
 } // namespace
 
-class TestProgramHighlighter : public QObject
+class tst_ProgramHighlighter : public QObject
 {
     Q_OBJECT
 
@@ -94,7 +94,7 @@ private:
     ProgramHighlighter *highlighter = nullptr;
 };
 
-void TestProgramHighlighter::init()
+void tst_ProgramHighlighter::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     document = std::make_unique<QTextDocument>();
@@ -103,7 +103,7 @@ void TestProgramHighlighter::init()
     highlighter = new ProgramHighlighter(document.get());
 }
 
-void TestProgramHighlighter::classesAndRuns_data()
+void tst_ProgramHighlighter::classesAndRuns_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("letters");
@@ -125,7 +125,7 @@ void TestProgramHighlighter::classesAndRuns_data()
     QTest::newRow("two marked runs in a line") << u"+++++>>>>>"_s << u"vvvvVmmmmM"_s;
 }
 
-void TestProgramHighlighter::classesAndRuns()
+void tst_ProgramHighlighter::classesAndRuns()
 {
     QFETCH(QString, text);
     QFETCH(QString, letters);
@@ -134,7 +134,7 @@ void TestProgramHighlighter::classesAndRuns()
     QCOMPARE(formatLetters(*document), letters);
 }
 
-void TestProgramHighlighter::currentPosition_data()
+void tst_ProgramHighlighter::currentPosition_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("positions");
@@ -152,7 +152,7 @@ void TestProgramHighlighter::currentPosition_data()
     QTest::newRow("past the text") << twoLines << QList<int>{1, 100} << u"vvv\niii"_s;
 }
 
-void TestProgramHighlighter::currentPosition()
+void tst_ProgramHighlighter::currentPosition()
 {
     QFETCH(QString, text);
     QFETCH(QList<int>, positions);
@@ -164,7 +164,7 @@ void TestProgramHighlighter::currentPosition()
     QCOMPARE(formatLetters(*document), letters);
 }
 
-void TestProgramHighlighter::editDropsMark()
+void tst_ProgramHighlighter::editDropsMark()
 {
     document->setPlainText(u"+++\n>>"_s);
     highlighter->setCurrentPosition(1);
@@ -176,7 +176,7 @@ void TestProgramHighlighter::editDropsMark()
     QCOMPARE(formatLetters(*document), u"vvvv\nmc"_s);
 }
 
-void TestProgramHighlighter::documentReplaced()
+void tst_ProgramHighlighter::documentReplaced()
 {
     // The marked line disappears with the old text; moving the mark afterwards must not
     // touch it.
@@ -194,5 +194,5 @@ void TestProgramHighlighter::documentReplaced()
     QCOMPARE(formatLetters(*document), u"l\n\nl"_s);
 }
 
-QTEST_MAIN(TestProgramHighlighter)
+QTEST_MAIN(tst_ProgramHighlighter)
 #include "tst_programhighlighter.moc"

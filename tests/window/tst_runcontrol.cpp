@@ -684,9 +684,6 @@ void tst_RunControl::tapeFollowsTheCurrentCell()
     halt();
 }
 
-QTEST_MAIN(tst_RunControl)
-#include "tst_runcontrol.moc"
-
 void tst_RunControl::watchableSpeedStopsWhereFullSpeedDoes_data()
 {
     QTest::addColumn<QString>("program");
@@ -768,3 +765,6 @@ void tst_RunControl::watchableSpeedShowsEveryCommand()
     processEvents();
     QCOMPARE(cell(0), halted);
 }
+
+QTEST_MAIN(tst_RunControl)
+#include "tst_runcontrol.moc"

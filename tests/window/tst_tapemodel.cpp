@@ -47,7 +47,7 @@ QList<int> markedColumns(const TapeModel &model)
 
 } // namespace
 
-class TestTapeModel : public QObject
+class tst_TapeModel : public QObject
 {
     Q_OBJECT
 
@@ -69,12 +69,12 @@ private:
     IOHandler handler;
 };
 
-void TestTapeModel::init()
+void tst_TapeModel::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
 }
 
-void TestTapeModel::modelContract()
+void tst_TapeModel::modelContract()
 {
     Machine machine(64);
     machine.setHandler(&handler);
@@ -88,7 +88,7 @@ void TestTapeModel::modelContract()
     model.resetModel();
 }
 
-void TestTapeModel::defaultTape()
+void tst_TapeModel::defaultTape()
 {
     Machine machine(1000);
     machine.setHandler(&handler);
@@ -109,7 +109,7 @@ void TestTapeModel::defaultTape()
     QCOMPARE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable, Qt::ItemFlags());
 }
 
-void TestTapeModel::shading_data()
+void tst_TapeModel::shading_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("darker");
@@ -124,7 +124,7 @@ void TestTapeModel::shading_data()
     QTest::newRow("current cell in odd column") << 9 << 112;
 }
 
-void TestTapeModel::shading()
+void tst_TapeModel::shading()
 {
     QFETCH(int, column);
     QFETCH(int, darker);
@@ -140,7 +140,7 @@ void TestTapeModel::shading()
         QCOMPARE(background.value<QColor>(), QPalette().color(QPalette::Base).darker(darker));
 }
 
-void TestTapeModel::currentCell_data()
+void tst_TapeModel::currentCell_data()
 {
     QTest::addColumn<int>("tapeLength");
     QTest::addColumn<QString>("program");
@@ -154,7 +154,7 @@ void TestTapeModel::currentCell_data()
     QTest::newRow("one-cell tape, crash right") << 1 << u">"_s << QList<int>() << 0;
 }
 
-void TestTapeModel::currentCell()
+void tst_TapeModel::currentCell()
 {
     QFETCH(int, tapeLength);
     QFETCH(QString, program);
@@ -180,7 +180,7 @@ void TestTapeModel::currentCell()
     }
 }
 
-void TestTapeModel::outsideTape_data()
+void tst_TapeModel::outsideTape_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
@@ -190,7 +190,7 @@ void TestTapeModel::outsideTape_data()
     QTest::newRow("negative column") << 0 << -1;
 }
 
-void TestTapeModel::outsideTape()
+void tst_TapeModel::outsideTape()
 {
     QFETCH(int, row);
     QFETCH(int, column);
@@ -204,7 +204,7 @@ void TestTapeModel::outsideTape()
         QVERIFY2(!model.data(index, role).isValid(), qPrintable(QString::number(role)));
 }
 
-void TestTapeModel::tapeLengthChange()
+void tst_TapeModel::tapeLengthChange()
 {
     Machine machine(1000);
     machine.setHandler(&handler);
@@ -221,7 +221,7 @@ void TestTapeModel::tapeLengthChange()
         QCOMPARE(model.data(model.index(0, column)).toString(), u"0"_s);
 }
 
-void TestTapeModel::toolTips_data()
+void tst_TapeModel::toolTips_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<bool>("alphabet");
@@ -235,7 +235,7 @@ void TestTapeModel::toolTips_data()
     QTest::newRow("not the current cell") << u"+>"_s << false << u"Cell 1: 1"_s;
 }
 
-void TestTapeModel::toolTips()
+void tst_TapeModel::toolTips()
 {
     QFETCH(QString, program);
     QFETCH(bool, alphabet);
@@ -251,5 +251,5 @@ void TestTapeModel::toolTips()
     QCOMPARE(model.data(model.index(0, 7), Qt::ToolTipRole).toString(), u"Cell 8: 0"_s);
 }
 
-QTEST_MAIN(TestTapeModel)
+QTEST_MAIN(tst_TapeModel)
 #include "tst_tapemodel.moc"

@@ -5,7 +5,7 @@
 // zindle-check, the English texts as written under every other locale, and the translation
 // sources complete.
 
-#include "window/startup.h"
+#include "io/translations.h"
 
 #include "answeredwindow.h"
 
