@@ -42,6 +42,25 @@
     </message>
 </context>
 <context>
+    <name>ProgressStore</name>
+    <message>
+        <source>A folder is in its place.</source>
+        <translation>An seiner Stelle steht ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The file cannot be changed.</source>
+        <translation>Die Datei kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be written.</source>
+        <translation>Ihr Ordner ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The disk may be full, or the file may be in use.</source>
+        <translation>Der Datenträger ist vielleicht voll, oder die Datei ist in Gebrauch.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Required output: %1</source>
@@ -492,6 +511,22 @@ Es steht weiterhin im Editor.</translation>
     <message>
         <source>&lt;h3&gt;Zindle %1&lt;/h3&gt;&lt;p&gt;A workbench for writing, running and debugging brainfuck programs, with a course of challenges to work through.&lt;/p&gt;&lt;p&gt;MurkleSoftware&lt;br&gt;murklesoftware.example&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Zindle %1&lt;/h3&gt;&lt;p&gt;Eine Werkbank zum Schreiben, Ausführen und Untersuchen von Brainfuck-Programmen, mit einem Kurs von Aufgaben zum Durcharbeiten.&lt;/p&gt;&lt;p&gt;MurkleSoftware&lt;br&gt;murklesoftware.example&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Keep progress</source>
+        <translation>Fortschritt aufbewahren</translation>
+    </message>
+    <message>
+        <source>Your progress could not be saved in
+%1
+%2
+
+Passes show until Zindle closes, but are lost after that.</source>
+        <translation>Ihr Fortschritt konnte nicht gespeichert werden in
+%1
+%2
+
+Bestandene Aufgaben werden angezeigt, bis Zindle geschlossen wird, gehen danach aber verloren.</translation>
     </message>
 </context>
 <context>
