@@ -6,10 +6,11 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
+PACKAGE_BUILD ?= build-package
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 0
 
-.PHONY: all deps configure build run test test-repeat bench package fuzz clean
+.PHONY: all deps configure build run test test-repeat bench package translations fuzz clean
 
 all: build
 
@@ -34,9 +35,16 @@ test-repeat: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -L window \
 		--repeat until-fail:3
 
-# The Debian package, zindle_<version>_<arch>.deb, in $(BUILD).
-package: build
-	cd $(BUILD) && cpack
+# The Debian package, zindle_<version>_<arch>.deb, in $(PACKAGE_BUILD): a build folder of its own
+# that builds only what the package holds, none of the tests and tools.
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack
+
+# Brings translations/zindle_*.ts up to date with the texts of the code (see README.md).
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 bench:
 	@scripts/install-deps.sh --bench
@@ -53,4 +61,4 @@ fuzz:
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-sanitize $(FUZZ_BUILD)
+	rm -rf $(BUILD) build-sanitize $(PACKAGE_BUILD) $(FUZZ_BUILD)

@@ -9,8 +9,10 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# The translations: lrelease and lupdate, and Qt's own for its standard buttons.
+packages+=(qt6-l10n-tools qt6-translations-l10n)
 # Building the Debian package and checking what it installs.
-packages+=(dpkg-dev desktop-file-utils appstream man-db file)
+packages+=(dpkg-dev desktop-file-utils appstream man-db file shared-mime-info lintian)
 case "${1:-}" in
     --bench) packages+=(beef) ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;

@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Zindle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "io/translations.h"
 #include "window/startup.h"
 #include "window/zindle.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,10 +34,15 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZINDLE_APP_ID));
     QApplication::setWindowIcon(QIcon(u":/murkle.png"_s));
+    installTranslations(QLocale());
     applyResetOption(QCoreApplication::arguments());
     loadChallenges(u":/challenges.xml"_s);
 
     Zindle window;
     window.show();
+    if (const QString name = programFileArgument(QCoreApplication::arguments()); !name.isEmpty()) {
+        // Once the window is up, so that a warning about the file stands in front of it.
+        QTimer::singleShot(0, &window, [&window, name] { window.openFile(name); });
+    }
     return app.exec();
 }

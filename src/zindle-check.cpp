@@ -9,10 +9,12 @@
 #include "challenges/checkreport.h"
 #include "challenges/coursecheck.h"
 #include "io/programfile.h"
+#include "io/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QStringDecoder>
 #include <QTextStream>
 
@@ -29,9 +31,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// zindle-check's own messages.
+struct ZindleCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(ZindleCheck)
+};
+
 constexpr int Unusable = CheckReport::Unusable;
-const QString Usage = u"Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] [--all] "
-                      u"[--format text|json|junit] PROGRAM.bf..."_s;
+QString usage()
+{
+    return ZindleCheck::tr("Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] "
+                           "[--all] [--format text|json|junit] PROGRAM.bf...");
+}
 
 // False when the line could not be written.
 bool print(QTextStream &stream, const QString &line)
@@ -43,8 +54,8 @@ bool print(QTextStream &stream, const QString &line)
 
 int usageError(QTextStream &err, const QString &message)
 {
-    print(err, u"zindle-check: %1"_s.arg(message));
-    print(err, Usage);
+    print(err, ZindleCheck::tr("zindle-check: %1").arg(message));
+    print(err, usage());
     return Unusable;
 }
 
@@ -52,9 +63,9 @@ int usageError(QTextStream &err, const QString &message)
 int writeError(QTextStream &out, QTextStream &err)
 {
     const QIODevice *device = out.device();
-    print(err, u"zindle-check: cannot write the report: %1"_s.arg(
+    print(err, ZindleCheck::tr("zindle-check: cannot write the report: %1").arg(
                    device && !device->errorString().isEmpty() ? device->errorString()
-                                                              : u"write error"_s));
+                                                              : ZindleCheck::tr("write error")));
     return Unusable;
 }
 
@@ -109,8 +120,9 @@ bool listCourse(QTextStream &out)
                               .arg(type, -6)
                               .arg(cases, 5));
     };
-    bool written =
-        row(u"Row"_s, u"Name"_s, u"Difficulty"_s, u"Tape"_s, u"Limit"_s, u"Type"_s, u"Cases"_s);
+    bool written = row(ZindleCheck::tr("Row"), ZindleCheck::tr("Name"),
+                       ZindleCheck::tr("Difficulty"), ZindleCheck::tr("Tape"),
+                       ZindleCheck::tr("Limit"), ZindleCheck::tr("Type"), ZindleCheck::tr("Cases"));
     for (int i = 0; i < challenges.size(); ++i) {
         const Challenge &challenge = challenges.at(i);
         written = row(QString::number(i), challenge.name, QString::number(challenge.difficulty),
@@ -127,30 +139,30 @@ bool listCourse(QTextStream &out)
 QList<QCommandLineOption> addOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        u"Tests a brainfuck program against a challenge of the Zindle course."_s);
+        ZindleCheck::tr("Tests a brainfuck program against a challenge of the Zindle course."));
     QList<QCommandLineOption> options{parser.addHelpOption(), parser.addVersionOption()};
     const QList<QCommandLineOption> own{
-        {u"list"_s, u"Print the challenges of the course."_s},
-        {u"challenge"_s, u"The challenge, by row or by name."_s, u"ROW|NAME"_s},
+        {u"list"_s, ZindleCheck::tr("Print the challenges of the course.")},
+        {u"challenge"_s, ZindleCheck::tr("The challenge, by row or by name."), u"ROW|NAME"_s},
         {u"max-steps"_s,
-         u"Steps allowed per case before it fails (default %1)."_s.arg(
+         ZindleCheck::tr("Steps allowed per case before it fails (default %1).").arg(
              CourseCheck::DefaultMaximumSteps),
          u"N"_s},
-        {u"all"_s, u"Run every case, not only up to the first failure."_s},
+        {u"all"_s, ZindleCheck::tr("Run every case, not only up to the first failure.")},
         {u"format"_s,
-         u"Report as text (the default), json (one object per line and program) or junit "
-         u"(one testsuite per program)."_s,
+         ZindleCheck::tr("Report as text (the default), json (one object per line and program) "
+                         "or junit (one testsuite per program)."),
          u"text|json|junit"_s, u"text"_s},
     };
     parser.addOptions(own);
     // Accepted, as graphical Qt programs accept it, and ignored.
-    QCommandLineOption platformOption(u"platform"_s, u"Ignored: no graphical platform is used."_s,
-                                      u"NAME"_s);
+    QCommandLineOption platformOption(
+            u"platform"_s, ZindleCheck::tr("Ignored: no graphical platform is used."), u"NAME"_s);
     platformOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(platformOption);
     parser.addPositionalArgument(u"programs"_s,
-                                 u"The program files to test, one after another; - is the "
-                                 u"standard input."_s,
+                                 ZindleCheck::tr("The program files to test, one after another; "
+                                                 "- is the standard input."),
                                  u"[PROGRAM.bf...]"_s);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     return options + own + QList<QCommandLineOption>{platformOption};
@@ -203,7 +215,7 @@ QString shownFileName(const QByteArray &raw)
 bool readProgram(const QByteArray &raw, QString *program, QString *error)
 {
     if (raw.isEmpty()) {
-        *error = u"the file name is empty"_s;
+        *error = ZindleCheck::tr("the file name is empty");
         return false;
     }
     if (raw == "-")
@@ -236,20 +248,20 @@ std::optional<int> checkOptions(const QCommandLineParser &parser, QTextStream &e
                                 CheckOptions *options)
 {
     if (!parser.isSet(u"challenge"_s))
-        return usageError(err, u"either --list or --challenge is needed."_s);
+        return usageError(err, ZindleCheck::tr("either --list or --challenge is needed."));
     if (parser.positionalArguments().isEmpty())
-        return usageError(err, u"a program file is needed."_s);
+        return usageError(err, ZindleCheck::tr("a program file is needed."));
     options->row = findChallenge(parser.value(u"challenge"_s));
     if (options->row < 0)
-        return usageError(err, u"no challenge \"%1\"; --list shows the course."_s.arg(
+        return usageError(err, ZindleCheck::tr("no challenge \"%1\"; --list shows the course.").arg(
                                    parser.value(u"challenge"_s)));
     if (!CheckReport::formatFromName(parser.value(u"format"_s), &options->format))
-        return usageError(err, u"--format is text, json or junit."_s);
+        return usageError(err, ZindleCheck::tr("--format is text, json or junit."));
     if (parser.isSet(u"max-steps"_s)) {
         bool valid = false;
         options->maximumSteps = parser.value(u"max-steps"_s).toLongLong(&valid);
         if (!valid || options->maximumSteps < 1)
-            return usageError(err, u"--max-steps needs a positive number."_s);
+            return usageError(err, ZindleCheck::tr("--max-steps needs a positive number."));
     }
     options->all = parser.isSet(u"all"_s);
     return std::nullopt;
@@ -273,12 +285,13 @@ int checkPrograms(const CheckOptions &options, QTextStream &out, QTextStream &er
         if (readProgram(raw, &program, &checked.readError))
             checked.result = check.check(checked.challenge, program);
         else if (checked.readError.isEmpty())
-            checked.readError = u"unreadable"_s;
+            checked.readError = ZindleCheck::tr("unreadable");
         report.add(checked);
     }
     report.end();
     if (!report.writeError().isEmpty())
-        print(err, u"zindle-check: cannot write the report: %1"_s.arg(report.writeError()));
+        print(err, ZindleCheck::tr("zindle-check: cannot write the report: %1")
+                       .arg(report.writeError()));
     return report.exitCode();
 }
 
@@ -303,6 +316,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"zindle-check"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(ZINDLE_VERSION));
+    installTranslations(QLocale());
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -312,7 +326,7 @@ int main(int argc, char *argv[])
         return usageError(err, parser.errorText());
     const QString repeated = repeatedOption(parser, options);
     if (!repeated.isEmpty())
-        return usageError(err, u"--%1 is given more than once."_s.arg(repeated));
+        return usageError(err, ZindleCheck::tr("--%1 is given more than once.").arg(repeated));
     if (parser.isSet(u"help"_s) || parser.isSet(u"version"_s)) {
         const QString text = parser.isSet(u"help"_s)
                                  ? parser.helpText().chopped(1)
@@ -320,12 +334,12 @@ int main(int argc, char *argv[])
         return print(out, text) ? int(CheckReport::Passed) : writeError(out, err);
     }
     if (!loadCourse()) {
-        print(err, u"zindle-check: the course could not be read."_s);
+        print(err, ZindleCheck::tr("zindle-check: the course could not be read."));
         return Unusable;
     }
     if (parser.isSet(u"list"_s)) {
         if (parser.isSet(u"challenge"_s) || !parser.positionalArguments().isEmpty())
-            return usageError(err, u"--list takes no challenge and no program."_s);
+            return usageError(err, ZindleCheck::tr("--list takes no challenge and no program."));
         return listCourse(out) ? int(CheckReport::Passed) : writeError(out, err);
     }
     CheckOptions check;

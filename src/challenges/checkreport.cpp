@@ -3,6 +3,7 @@
 
 #include "checkreport.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,12 +32,20 @@ CheckReport::ExitCode exitCodeOf(const CheckedProgram &program)
     return CheckReport::Unusable;
 }
 
+// The report's sentences are zindle-check's messages, translated with them; the words of the
+// json and junit formats are not.
+struct ZindleCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(ZindleCheck)
+};
+
 // Why no case of the program was run; empty when cases were run. Control characters in a file
 // name would break a line of text, move a terminal's cursor or make the XML unreadable.
 QString notRunMessage(const CheckedProgram &program)
 {
     if (!program.readError.isEmpty())
-        return u"cannot read %1: %2"_s.arg(escapedControls(program.fileName), program.readError);
+        return ZindleCheck::tr("cannot read %1: %2")
+            .arg(escapedControls(program.fileName), program.readError);
     return program.result.message;
 }
 
@@ -230,37 +239,40 @@ void CheckReport::Private::checkWritten(QTextStream *stream)
 void CheckReport::Private::writeText(const CheckedProgram &program)
 {
     if (namesFiles)
-        print(out, u"File %1"_s.arg(escapedControls(program.fileName)));
+        print(out, ZindleCheck::tr("File %1").arg(escapedControls(program.fileName)));
     if (!program.readError.isEmpty()) {
         print(err, u"zindle-check: "_s + notRunMessage(program));
         return;
     }
     const CheckResult &result = program.result;
-    print(out, u"Challenge %1, %2: program of %3 commands"_s.arg(QString::number(program.row),
-                                                                  program.challenge.name,
-                                                                  QString::number(
-                                                                      result.commandCount)));
+    print(out, ZindleCheck::tr("Challenge %1, %2: program of %3 commands")
+                   .arg(QString::number(program.row), program.challenge.name,
+                        QString::number(result.commandCount)));
     if (result.outcome == CheckResult::TooLong || result.outcome == CheckResult::NoTest) {
         print(out, result.message);
-        print(out, u"FAIL: no case was run."_s);
+        print(out, ZindleCheck::tr("FAIL: no case was run."));
         return;
     }
     for (int i = 0; i < result.cases.size(); ++i) {
         const CaseResult &caseResult = result.cases.at(i);
         const QString difference = caseResult.differenceText();
-        print(out, u"case %1: %2 (%3 commands)%4"_s.arg(
-                       QString::number(i + 1), caseResult.text(),
-                       QString::number(caseResult.commands),
-                       difference.isEmpty() ? QString() : u"; "_s + difference));
+        print(out, ZindleCheck::tr("case %1: %2 (%3 commands)")
+                           .arg(QString::number(i + 1), caseResult.text(),
+                                QString::number(caseResult.commands))
+                       + (difference.isEmpty() ? QString() : u"; "_s + difference));
     }
     const int passed = passedCases(result);
+    const qsizetype run = result.cases.size();
     if (result.outcome == CheckResult::Passed)
-        print(out, u"PASS: %1 of %2 cases passed."_s.arg(passed).arg(result.caseCount));
-    else if (result.cases.size() < result.caseCount)
-        print(out, u"FAIL: case %1 of %2 failed; the rest were not run."_s.arg(result.cases.size())
-                           .arg(result.caseCount));
+        print(out,
+              ZindleCheck::tr("PASS: %1 of %2 cases passed.").arg(passed).arg(result.caseCount));
+    else if (run < result.caseCount)
+        print(out, ZindleCheck::tr("FAIL: case %1 of %2 failed; the rest were not run.")
+                       .arg(run)
+                       .arg(result.caseCount));
     else
-        print(out, u"FAIL: %1 of %2 cases passed."_s.arg(passed).arg(result.caseCount));
+        print(out,
+              ZindleCheck::tr("FAIL: %1 of %2 cases passed.").arg(passed).arg(result.caseCount));
 }
 
 void CheckReport::Private::writeJson(const CheckedProgram &program)

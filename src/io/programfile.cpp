@@ -41,14 +41,15 @@ constexpr int FileCharacterProperty = QTextFormat::UserProperty + 0x0d;
 constexpr char FileTextProperty[] = "programFileText";
 constexpr char FileBytesProperty[] = "programFileBytes";
 
-QString tr(const char *text)
+// Gives the messages their translation context.
+struct Messages
 {
-    return QCoreApplication::translate("ProgramFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ProgramFile)
+};
 
 QString tooLarge()
 {
-    return tr("The file is larger than %1 MB.").arg(LargestFile / (1024 * 1024));
+    return Messages::tr("The file is larger than %1 MB.").arg(LargestFile / (1024 * 1024));
 }
 
 // Characters that the editor's document cannot hold as themselves: it starts a new paragraph
@@ -100,9 +101,9 @@ QString waitError(Waited waited, const FileWait &wait, const QString &quiet)
 {
     switch (waited) {
     case Waited::Cancelled:
-        return tr("Waiting for the pipe was cancelled.");
+        return Messages::tr("Waiting for the pipe was cancelled.");
     case Waited::TooLong:
-        return tr("The pipe was still not done after %1 seconds.")
+        return Messages::tr("The pipe was still not done after %1 seconds.")
             .arg(wait.totalMilliseconds / 1000);
     default:
         return quiet;
@@ -141,9 +142,10 @@ bool readPipe(const QString &name, QByteArray *bytes, QString *error, const File
             const Waited waited = waitFor(fd, POLLIN, int(writerDeadline.remainingTime()), total,
                                           wait, &hungUp);
             if (waited != Waited::Ready) {
-                *error = waitError(waited, wait,
-                                   tr("Nothing was written to the pipe within %1 seconds.")
-                                       .arg(wait.writerMilliseconds / 1000));
+                *error = waitError(
+                    waited, wait,
+                    Messages::tr("Nothing was written to the pipe within %1 seconds.")
+                        .arg(wait.writerMilliseconds / 1000));
                 break;
             }
             // A writer that came and went without a word leaves an empty program.
@@ -153,9 +155,10 @@ bool readPipe(const QString &name, QByteArray *bytes, QString *error, const File
             writerSeen = true;
             const Waited waited = waitFor(fd, POLLIN, wait.silenceMilliseconds, total, wait);
             if (waited != Waited::Ready) {
-                *error = waitError(waited, wait,
-                                   tr("Nothing more was written to the pipe for %1 seconds.")
-                                       .arg(wait.silenceMilliseconds / 1000));
+                *error = waitError(
+                    waited, wait,
+                    Messages::tr("Nothing more was written to the pipe for %1 seconds.")
+                        .arg(wait.silenceMilliseconds / 1000));
                 break;
             }
         } else if (errno != EINTR) {
@@ -196,7 +199,8 @@ bool writeInPlace(const QString &name, const QByteArray &bytes, QString *error,
     const int fd = ::open(QFile::encodeName(name).constData(),
                           O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *error = errno == ENXIO ? tr("Nothing reads from the pipe.") : qt_error_string(errno);
+        *error = errno == ENXIO ? Messages::tr("Nothing reads from the pipe.")
+                                : qt_error_string(errno);
         return false;
     }
     const QDeadlineTimer total(wait.totalMilliseconds);
@@ -217,7 +221,7 @@ bool writeInPlace(const QString &name, const QByteArray &bytes, QString *error,
         const Waited waited = waitFor(fd, POLLOUT, wait.silenceMilliseconds, total, wait);
         if (waited != Waited::Ready) {
             *error = waitError(waited, wait,
-                               tr("Nothing more was read from the pipe for %1 seconds.")
+                               Messages::tr("Nothing more was read from the pipe for %1 seconds.")
                                    .arg(wait.silenceMilliseconds / 1000));
             break;
         }

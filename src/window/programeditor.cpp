@@ -4,6 +4,7 @@
 #include "window/programeditor.h"
 
 #include "interpreter/bracketmatcher.h"
+#include "window/palettecolours.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -56,14 +57,16 @@ struct ProgramEditor::Private
         // Lines above and below rather than a background: a background would hide the mark of
         // the command executed last when it stands on one of the two brackets.
         matchFormat.setUnderlineStyle(QTextCharFormat::SingleUnderline);
-        matchFormat.setUnderlineColor(QColor(0, 128, 255));
+        matchFormat.setUnderlineColor(shown(QColor(0, 128, 255), QPalette::Base));
         matchFormat.setFontOverline(true);
         errorFormat.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        errorFormat.setUnderlineColor(Qt::red);
+        errorFormat.setUnderlineColor(shown(QColor(Qt::red), QPalette::Base));
         selectionsDue.setSingleShot(true);
         selectionsDue.setInterval(0);
     }
 
+    // The written colour on a light palette; on a dark one, made readable on that background.
+    QColor shown(const QColor &colour, QPalette::ColorRole background) const;
     void paintGutter(QPaintEvent *event);
     void placeGutter();
     void textChanged(int removed, int added);
@@ -180,6 +183,12 @@ void ProgramEditor::Private::placeGutter()
     gutter->update();
 }
 
+QColor ProgramEditor::Private::shown(const QColor &colour, QPalette::ColorRole background) const
+{
+    const QPalette &palette = q->palette();
+    return isDarkPalette(palette) ? readableOn(colour, palette.color(background)) : colour;
+}
+
 void ProgramEditor::Private::paintGutter(QPaintEvent *event)
 {
     QPainter painter(gutter);
@@ -206,8 +215,9 @@ void ProgramEditor::Private::paintGutter(QPaintEvent *event)
                     continue;
                 const int number = lineAt(block, block.position() + start);
                 painter.setFont(number == current ? bold : plain);
-                painter.setPen(palette.color(number == current ? QPalette::Text
-                                                               : QPalette::PlaceholderText));
+                painter.setPen(shown(palette.color(number == current ? QPalette::Text
+                                                                     : QPalette::PlaceholderText),
+                                     QPalette::Window));
                 const qreal y = line.isValid() ? line.y() : 0;
                 const int rowHeight = int(line.isValid() ? line.height() : height);
                 painter.drawText(QRect(0, int(top + y), right, rowHeight),

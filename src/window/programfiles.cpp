@@ -117,6 +117,11 @@ void Zindle::on_actionOpen_triggered()
         loadFile(name);
 }
 
+bool Zindle::openFile(const QString &name)
+{
+    return maybeSave() && loadFile(name);
+}
+
 void Zindle::on_actionOpenBest_triggered()
 {
     const int row = d->state.challengeIndex;

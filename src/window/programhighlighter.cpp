@@ -3,8 +3,12 @@
 
 #include "programhighlighter.h"
 
+#include "window/palettecolours.h"
+
 #include <QColor>
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -34,10 +38,18 @@ CommandClass commandClass(QChar character)
     }
 }
 
+// The written colour on a light palette; on a dark one, lightened to stay readable on the
+// editor's base.
+QColor shown(const QColor &colour)
+{
+    const QPalette palette = QGuiApplication::palette();
+    return isDarkPalette(palette) ? readableOn(colour, palette.color(QPalette::Base)) : colour;
+}
+
 QTextCharFormat colourFormat(const QColor &colour)
 {
     QTextCharFormat format;
-    format.setForeground(colour);
+    format.setForeground(shown(colour));
     return format;
 }
 
@@ -70,7 +82,11 @@ ProgramHighlighter::ProgramHighlighter(QTextDocument *document)
     , d(std::make_unique<Private>())
 {
     d->ioFormat.setFontWeight(QFont::Bold);
-    d->currentFormat.setBackground(QColor(255, 128, 0));
+    const QColor orange(255, 128, 0);
+    d->currentFormat.setBackground(orange);
+    // White on orange is too faint for a dark palette's users, who get dark text on it.
+    if (isDarkPalette(QGuiApplication::palette()))
+        d->currentFormat.setForeground(readableOn(QColor(255, 255, 255), orange));
     d->currentFormat.setFontWeight(QFont::Black);
 }
 

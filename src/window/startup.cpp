@@ -7,6 +7,7 @@
 #include "challenges/progressstore.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -16,11 +17,12 @@ QString informationText(const QStringList &arguments)
         if (argument == u"--version")
             return u"zindle %1\n"_s.arg(QStringLiteral(ZINDLE_VERSION));
         if (argument == u"--help") {
-            return u"Usage: zindle [--reset]\n"
+            return u"Usage: zindle [--reset] [FILE]\n"
                    "A workbench for writing, running and debugging brainfuck programs, with a "
                    "course of challenges.\n\n"
                    "  --reset    erase the marks of passed challenges, and the best and latest\n"
                    "             passing programs kept with them, before the window opens\n"
+                   "  FILE       open this program file, as File > Open does\n"
                    "  --help     print this help and exit\n"
                    "  --version  print the version and exit\n\n"
                    "Qt's own options, such as -style NAME, are accepted too. zindle-check tests a "
@@ -36,6 +38,17 @@ bool applyResetOption(const QStringList &arguments)
         return false;
     ProgressStore::instance().reset();
     return true;
+}
+
+QString programFileArgument(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const QFileInfo file(argument);
+        if (!argument.startsWith(u'-') && file.exists() && !file.isDir())
+            return argument;
+    }
+    return {};
 }
 
 void loadChallenges(const QString &fileName)

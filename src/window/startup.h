@@ -19,6 +19,11 @@ QString informationText(const QStringList &arguments);
 // Answers whether it did.
 bool applyResetOption(const QStringList &arguments);
 
+// The program file that a desktop or a user names on the command line: the first argument after
+// the program's own name that is no option and names an existing file other than a folder
+// (a pipe too), whether or not it can be read; empty if there is none.
+QString programFileArgument(const QStringList &arguments);
+
 // Replaces the process-wide challenge list with the challenges of the given file.
 void loadChallenges(const QString &fileName);
 

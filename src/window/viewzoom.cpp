@@ -7,8 +7,11 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -27,6 +30,7 @@ struct Normal
     QFont font;
     bool ownFont = false; // false: the view took its font from its parent
     int columnWidth = 0; // tables only
+    int minimumHeight = 0;
 };
 
 QFont scaled(QFont font, double factor)
@@ -36,6 +40,30 @@ QFont scaled(QFont font, double factor)
     else
         font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * factor))));
     return font;
+}
+
+// The height at which a table shows its header, every row at its font and its scroll bar,
+// so that a larger font never leaves part of a row under the scroll bar.
+int wholeRowsHeight(const QTableView *table)
+{
+    int height = 2 * table->frameWidth();
+    if (!table->horizontalHeader()->isHidden())
+        height += table->horizontalHeader()->sizeHint().height();
+    // QTableView hides the row hint that every item view offers. No row is ever shorter than
+    // the header's smallest section, even where the header is hidden.
+    const QAbstractItemView *view = table;
+    const int shortest = table->verticalHeader()->minimumSectionSize();
+    for (int row = 0; table->model() && row < table->model()->rowCount(); ++row)
+        height += std::max(view->sizeHintForRow(row), shortest);
+    if (table->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        height += table->horizontalScrollBar()->sizeHint().height();
+    return height;
+}
+
+// Whether the editor shows the line that holds its cursor.
+bool showsCursor(const QPlainTextEdit *edit)
+{
+    return edit->viewport()->rect().intersects(edit->cursorRect());
 }
 
 } // namespace
@@ -82,7 +110,8 @@ void ViewZoom::setLevel(int level)
         return;
     if (d->normals.isEmpty()) {
         for (QAbstractScrollArea *view : std::as_const(d->views)) {
-            Normal normal{view, view->font(), view->testAttribute(Qt::WA_SetFont), 0};
+            Normal normal{view, view->font(), view->testAttribute(Qt::WA_SetFont), 0,
+                          view->minimumHeight()};
             if (auto *table = qobject_cast<QTableView *>(view))
                 normal.columnWidth = table->horizontalHeader()->defaultSectionSize();
             d->normals.append(normal);
@@ -111,6 +140,8 @@ void ViewZoom::Private::apply()
 {
     const double factor = 1.0 + level / 10.0;
     for (const Normal &normal : std::as_const(normals)) {
+        auto *edit = qobject_cast<QPlainTextEdit *>(normal.view);
+        const bool keepCursor = edit && showsCursor(edit);
         QFont font = scaled(normal.font, factor);
         // Back at the normal size a view that inherited its font inherits it again.
         if (level == 0)
@@ -124,7 +155,17 @@ void ViewZoom::Private::apply()
                 ? normal.columnWidth
                 : int(std::lround(double(normal.columnWidth) * advance / normalAdvance));
             table->horizontalHeader()->setDefaultSectionSize(width);
+            // The tape is a single row: it grows with its font rather than hide its values.
+            if (table->verticalHeader()->stretchLastSection()) {
+                table->setMinimumHeight(level == 0 ? normal.minimumHeight
+                                                   : std::max(normal.minimumHeight,
+                                                              wholeRowsHeight(table)));
+            }
         }
+        // A timer fires once the layouts, which the new fonts asked to be redone, have given
+        // the editor its new size.
+        if (keepCursor)
+            QTimer::singleShot(0, edit, &QPlainTextEdit::ensureCursorVisible);
     }
 }
 

@@ -14,7 +14,9 @@ class QWidget;
 
 // Zooms a window's text views together: Ctrl++ (or Ctrl+=), Ctrl+- and Ctrl+0 anywhere in the
 // window, or Ctrl with the mouse wheel over one of the views. A table's columns widen and
-// narrow with its font, in the proportion they had to it before any zoom.
+// narrow with its font, in the proportion they had to it before any zoom; a table of one
+// stretched row grows tall enough for its values, and an editor that showed its cursor's line
+// still shows it.
 class ViewZoom : public QObject
 {
     Q_OBJECT

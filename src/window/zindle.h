@@ -37,6 +37,11 @@ public:
     QPlainTextEdit *inputEdit() const;
     QPlainTextEdit *outputEdit() const;
 
+    // Opens a program file as File > Open does once the name is chosen (programfiles.cpp):
+    // its text, its title, not modified; a file that cannot be read is reported and changes
+    // nothing.
+    bool openFile(const QString &name);
+
 public slots:
     // Program files (programfiles.cpp).
     void changed();

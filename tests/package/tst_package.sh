@@ -3,13 +3,15 @@
 # SPDX-FileCopyrightText: 2026 The Zindle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# tst_package.sh BUILD SCRATCH VERSION APP_ID: builds the Debian package from BUILD with cpack,
-# unpacks it into SCRATCH/root and checks the installed files as a desktop and a user would.
+# tst_package.sh BUILD SCRATCH VERSION APP_ID HARDENED: builds the Debian package from BUILD with
+# cpack, unpacks it into SCRATCH/root and checks the installed files as a desktop and a user
+# would. HARDENED is ON where BUILD has Debian's hardening flags, as a release build has.
 set -uo pipefail
-build=$1 scratch=$2 version=$3 id=$4
+build=$1 scratch=$2 version=$3 id=$4 hardened=${5:-ON}
 
 missing=()
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man file; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man file \
+    update-mime-database; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 if [[ ${#missing[@]} -gt 0 ]]; then
@@ -31,6 +33,8 @@ mkdir -p "$scratch/home/config" "$scratch/home/runtime" "$scratch/out"
 chmod 700 "$scratch/home/runtime"
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/config XDG_RUNTIME_DIR=$scratch/home/runtime
 export LC_ALL=C.UTF-8 MANWIDTH=80
+# The package dates its files itself.
+unset SOURCE_DATE_EPOCH
 
 if ! cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
     cat "$scratch/cpack.log"
@@ -60,7 +64,9 @@ unexpected=$(cd "$root" && find . -type f | sort | grep -v -E \
     -e "^\./usr/share/applications/$id\.desktop$" \
     -e "^\./usr/share/metainfo/$id\.metainfo\.xml$" \
     -e "^\./usr/share/icons/hicolor/([0-9]+x[0-9]+/apps/$id\.png|scalable/apps/$id\.svg)$" \
-    -e "^\./usr/share/man/man1/zindle(-check)?\.1$")
+    -e "^\./usr/share/mime/packages/$id\.xml$" \
+    -e "^\./usr/share/doc/zindle/(copyright|changelog\.gz)$" \
+    -e "^\./usr/share/man/man1/zindle(-check)?\.1\.gz$")
 [[ -z $unexpected ]] || fail "unexpected files: $unexpected"
 
 desktop=$root/usr/share/applications/$id.desktop
@@ -72,7 +78,28 @@ else
     fail "desktop-file-validate: $report"
 fi
 grep -q -x "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
-grep -q "^MimeType=" "$desktop" && fail "the desktop entry claims file types"
+# A program opened from a file manager reaches the window as its one argument, and the window
+# Qt shows reports the class the desktop matches with this entry.
+for key in "MimeType=text/x-brainfuck;" "Exec=zindle %f" "StartupWMClass=Zindle"; do
+    grep -q -x "$key" "$desktop" || fail "the desktop entry lacks $key"
+done
+
+# The file type as a desktop registers it: both patterns, and shown as text where no program
+# claims it.
+mime=$scratch/share/mime
+mkdir -p "$mime/packages"
+cp "$root/usr/share/mime/packages/$id.xml" "$mime/packages/"
+if XDG_DATA_DIRS=$scratch/share update-mime-database "$mime" 2>"$scratch/mime.err" \
+    && [[ ! -s $scratch/mime.err ]]; then
+    for pattern in "*.bf" "*.b"; do
+        grep -q -F ":text/x-brainfuck:$pattern" "$mime/globs2" || fail "no MIME glob $pattern"
+    done
+    grep -q -x "text/x-brainfuck text/plain" "$mime/subclasses" \
+        || fail "text/x-brainfuck is no kind of text/plain"
+    pass "update-mime-database"
+else
+    fail "update-mime-database: $(cat "$scratch/mime.err")"
+fi
 
 metainfo=$root/usr/share/metainfo/$id.metainfo.xml
 if report=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
@@ -82,9 +109,13 @@ else
 fi
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "the metadata does not launch $id.desktop"
+for element in "<project_license>GPL-3.0-or-later</project_license>" \
+               "<mediatype>text/x-brainfuck</mediatype>" "<release version=\"$version\""; do
+    grep -q -F "$element" "$metainfo" || fail "the metadata lacks $element"
+done
 
 for page in zindle zindle-check; do
-    file=$root/usr/share/man/man1/$page.1
+    file=$root/usr/share/man/man1/$page.1.gz
     text=$(man --warnings -l "$file" 2>"$scratch/man.err")
     if [[ $? -eq 0 && ! -s $scratch/man.err && $text == *NAME*"$page"* ]]; then
         pass "man -l $page.1"
@@ -99,6 +130,11 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 file -b "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q "SVG" || fail "no SVG icon"
 
+doc=$root/usr/share/doc/zindle
+grep -q -x "License: GPL-3.0-or-later" "$doc/copyright" || fail "no licence in the copyright file"
+[[ $(zcat "$doc/changelog.gz" | head -n 1) == "zindle ($version) "* ]] \
+    || fail "the changelog does not start with $version"
+
 # The installed programs run from the package's files alone, without a display.
 list=$("$root/usr/bin/zindle-check" --list 2>&1)
 challenges=$(grep -c -E "^ *[0-9]+  " <<<"$list")
@@ -109,6 +145,30 @@ answer=$("$root/usr/bin/zindle-check" --version 2>&1)
 # No platform plugin of that name exists: zindle must answer before its application starts.
 answer=$(QT_QPA_PLATFORM=none "$root/usr/bin/zindle" --version 2>&1)
 [[ $answer == "zindle $version" ]] || fail "zindle --version: $answer"
+
+# Built again from the same files, the package is the same to the byte.
+if cpack --config "$build/CPackConfig.cmake" -B "$scratch/again" >"$scratch/cpack.log" 2>&1 \
+    && cmp "$deb" "$scratch/again/$(basename "$deb")"; then
+    pass "a second build gives the same bytes"
+else
+    fail "a second build differs"
+fi
+
+# Debian's own package checker, where it is installed: no error, no warning. A build with the
+# sanitizers in place of the hardening flags is no release, and lintian would say so.
+if [[ $hardened != ON ]]; then
+    echo "not a hardened build: lintian not run"
+elif command -v lintian >/dev/null; then
+    lintian -i -E -I --pedantic --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1
+    cat "$scratch/lintian.log"
+    if grep -q -E "^[EW]: " "$scratch/lintian.log"; then
+        fail "lintian reports errors or warnings"
+    else
+        pass "lintian: no error, no warning"
+    fi
+else
+    echo "lintian is not installed: not run"
+fi
 
 if [[ $failures -gt 0 ]]; then
     echo "$failures checks failed"

@@ -72,7 +72,7 @@ void tst_CommandLine::answersWithoutWindow_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("answer");
 
-    const QString usage = u"Usage: zindle [--reset]\n"_s;
+    const QString usage = u"Usage: zindle [--reset] [FILE]\n"_s;
     const QString version = u"zindle %1\n"_s.arg(QStringLiteral(ZINDLE_VERSION));
     QTest::newRow("help") << QStringList{u"--help"_s} << usage;
     QTest::newRow("version") << QStringList{u"--version"_s} << version;
