@@ -3,7 +3,9 @@
 
 // What the program editor's bracket marks cost on a program of 100,000 commands: pairing all
 // brackets once, a key typed into the middle of the program, and a move of the cursor, each
-// against the same editor without the marks (a plain editor with the same highlighter).
+// against the same editor without the marks (a plain editor with the same highlighter). Then
+// bracket-heavy programs of one line: the time to open them, a key typed into them, and the
+// memory they take.
 
 #include "interpreter/bracketmatcher.h"
 #include "window/programeditor.h"
@@ -15,8 +17,11 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <functional>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -77,6 +82,48 @@ std::pair<double, double> millisPerKey(QPlainTextEdit &first, QPlainTextEdit &se
     return {nanos[0] / 1e6 / keys, nanos[1] / 1e6 / keys};
 }
 
+// The most memory the process has held so far, in MB.
+long peakMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6)) / 1024;
+    }
+    return -1;
+}
+
+// Opens the program in a shown editor with its highlighter, as Open does, until it is painted;
+// then types keys into its middle.
+void openAndType(const char *what, const QString &text, int keys)
+{
+    ProgramEditor editor;
+    ProgramHighlighter colours(editor.document());
+    editor.resize(700, 500);
+    editor.show();
+    if (!QTest::qWaitForWindowExposed(&editor))
+        std::fprintf(stderr, "the editor was not exposed\n");
+    QElapsedTimer timer;
+    timer.start();
+    editor.setPlainText(text);
+    QCoreApplication::processEvents();
+    editor.repaint();
+    const double open = timer.nsecsElapsed() / 1e6;
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(int(text.size() / 2));
+    editor.setTextCursor(cursor);
+    QCoreApplication::processEvents();
+    timer.start();
+    for (int i = 0; i < keys; ++i) {
+        QTest::keyClick(&editor, Qt::Key_BracketLeft);
+        QCoreApplication::processEvents();
+        editor.repaint();
+    }
+    std::printf("  %s: open %.0f ms, a key %.0f ms, peak memory %ld MB\n", what, open,
+                timer.nsecsElapsed() / 1e6 / std::max(keys, 1), peakMegabytes());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -124,5 +171,11 @@ int main(int argc, char *argv[])
         std::printf("  %s: %.2f ms with the marks, %.2f ms without (%d marked)\n", c.what,
                     marked, bare, int(editor.extraSelections().size()));
     }
+
+    std::printf("Bracket-heavy programs of one line (open, a key typed into the middle):\n");
+    openAndType("1,000,000 ']'      ", QString(1000000, u']'), 3);
+    openAndType("1,000,000 '['      ", QString(1000000, u'['), 3);
+    openAndType("500,000-deep nest  ", QString(500000, u'[') + QString(500000, u']'), 3);
+    openAndType("10,000,000 '['     ", QString(10000000, u'['), 0);
     return 0;
 }

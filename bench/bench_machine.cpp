@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Commands per second of Machine::step() driven in batches of 1000 (as the window drove it),
-// of Machine::run() in batches of a million, and of the beef interpreter, on the same programs
-// (8-bit cells: maximum value 255). Seconds are processor seconds, so that other work on a busy
-// machine does not count against any of them.
+// of Machine::run() in batches of a million, of the beef interpreter, and of each program
+// translated to C and compiled by gcc -O2 ahead of time, on the same programs (8-bit cells:
+// maximum value 255). Seconds are processor seconds, so that other work on a busy machine does
+// not count against any of them. The compiled programs count no steps and know no stops; their
+// rate is the commands that step() counted over their time.
 
 #include "interpreter/iohandler.h"
 #include "interpreter/machine.h"
@@ -13,6 +15,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <sys/resource.h>
@@ -121,15 +124,64 @@ double runBeef(const QString &beef, const QString &text)
     return childProcessorSeconds() - start;
 }
 
+// The program as C with 8-bit cells, which wrap at 255 as the machine's cells do at maximum 255.
+QByteArray translated(const QString &text)
+{
+    QByteArray c = "#include <stdio.h>\nstatic unsigned char t[1000];\n"
+                   "int main(void) {\n unsigned char *p = t;\n long long s = 0;\n";
+    for (const QChar command : text) {
+        switch (command.unicode()) {
+        case u'+': c += "++*p;\n"; break;
+        case u'-': c += "--*p;\n"; break;
+        case u'>': c += "++p;\n"; break;
+        case u'<': c += "--p;\n"; break;
+        case u'[': c += "while (*p) {\n"; break;
+        case u']': c += "}\n"; break;
+        case u'.': c += "s = s * 31 + *p;\n"; break;
+        default: break;
+        }
+    }
+    return c + " printf(\"%lld\\n\", s);\n return 0;\n}\n";
+}
+
+// Processor seconds of the program compiled by gcc -O2 (not counting the compiler), or -1.
+double runCompiled(const QString &gcc, const QString &text)
+{
+    QTemporaryDir directory;
+    if (!directory.isValid())
+        return -1;
+    QFile source(directory.filePath(u"program.c"_qs));
+    if (!source.open(QIODevice::WriteOnly) || source.write(translated(text)) < 0)
+        return -1;
+    source.close();
+    const QString binary = directory.filePath(u"program"_qs);
+    if (QProcess::execute(gcc, {u"-O2"_qs, u"-o"_qs, binary, source.fileName()}) != 0)
+        return -1;
+    double best = -1;
+    for (int round = 0; round < 3; ++round) {
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        const double start = childProcessorSeconds();
+        process.start(binary, {});
+        if (!process.waitForFinished(600000))
+            return -1;
+        const double seconds = childProcessorSeconds() - start;
+        if (best < 0 || seconds < best)
+            best = seconds;
+    }
+    return best;
+}
+
 } // namespace
 
 int main()
 {
     const QString beef = QStandardPaths::findExecutable(u"beef"_qs);
+    const QString gcc = QStandardPaths::findExecutable(u"gcc"_qs);
     std::printf("Millions of commands per second (maximum value 255): step() in batches of 1000,\n"
-                "run() in batches of a million (each the best of three), and beef\n");
-    std::printf("%-14s %11s %9s %9s %9s %10s %10s\n", "program", "commands", "step()", "run()",
-                "beef", "run/step", "run/beef");
+                "run() in batches of a million, C by gcc -O2 (each the best of three), and beef\n");
+    std::printf("%-14s %11s %9s %9s %9s %9s %10s %10s %10s\n", "program", "commands", "step()",
+                "run()", "C", "beef", "run/step", "C/run", "run/beef");
     for (const Program &program : programs()) {
         Measure stepped;
         Measure ran;
@@ -148,9 +200,16 @@ int main()
             if (seconds > 0)
                 beefRate = double(stepped.commands) / seconds;
         }
-        std::printf("%-14s %11lld %9.0f %9.0f %9.0f %9.2fx %9.2fx\n", program.name,
-                    stepped.commands, stepped.rate() / 1e6, ran.rate() / 1e6, beefRate / 1e6,
-                    ran.rate() / stepped.rate(), beefRate > 0 ? ran.rate() / beefRate : 0.0);
+        double compiledRate = 0;
+        if (!gcc.isEmpty()) {
+            const double seconds = runCompiled(gcc, program.text);
+            if (seconds > 0)
+                compiledRate = double(stepped.commands) / seconds;
+        }
+        std::printf("%-14s %11lld %9.0f %9.0f %9.0f %9.0f %9.2fx %9.2fx %9.2fx\n", program.name,
+                    stepped.commands, stepped.rate() / 1e6, ran.rate() / 1e6,
+                    compiledRate / 1e6, beefRate / 1e6, ran.rate() / stepped.rate(),
+                    compiledRate / ran.rate(), beefRate > 0 ? ran.rate() / beefRate : 0.0);
         if (ran.commands != stepped.commands || ran.outputs != stepped.outputs)
             std::printf("  run() DIFFERS from step(): %lld commands\n", ran.commands);
     }

@@ -247,7 +247,7 @@ bool runAgainstModel(Machine &machine, Model &model, FuzzedDataProvider &data)
     bool stopped = false;
     while (steps < maxSteps && !stopped) {
         ++steps;
-        stopped = model.step() || model.programCounter == stops.position
+        stopped = model.step() || (stops.position >= 0 && model.programCounter == stops.position)
                   || (!stops.command.isNull() && model.programCounter >= 0
                       && model.programCounter < model.program.size()
                       && model.program.at(model.programCounter) == stops.command);

@@ -3,8 +3,8 @@
 
 // The program-file reader on arbitrary bytes, and the editor's round trip: whatever text a
 // file gives, putting it into the editor and taking it out for saving gives it back unchanged,
-// while the editor's plain text keeps one character for each, as the run and the highlighting
-// count positions by it.
+// and saving it unchanged writes the very bytes read, while the editor's plain text keeps one
+// character for each, as the run and the highlighting count positions by it.
 
 #include "fuzzsupport.h"
 
@@ -25,8 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 
     // Kept for the whole run and never destroyed, like the application itself.
     static QPlainTextEdit &editor = *new QPlainTextEdit;
-    setEditorFileText(&editor, text);
+    setEditorFile(&editor, ProgramFile{text, file});
     require(editorFileText(&editor) == text, "the editor gives back the file's text");
+    require(editorFileBytes(&editor) == file, "saving it unchanged writes the file's bytes");
     require(editor.toPlainText().size() == text.size(), "one editor position per character");
     require(!editor.document()->isUndoAvailable(), "reading a file is nothing to undo");
     return 0;

@@ -11,6 +11,7 @@
 #include "challenges/challengemodel.h"
 #include "challenges/challengetest.h"
 #include "challenges/progressstore.h"
+#include "io/programfile.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -21,7 +22,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The new tape resets the machine, so the tape view reads it afresh.
-void configureMachine(WorkbenchState &s, const Challenge &challenge)
+void resetForChallenge(WorkbenchState &s, const Challenge &challenge)
 {
     setUpMachine(s.session->machine(), challenge);
     s.tapeModel->resetModel();
@@ -50,7 +51,7 @@ void Zindle::selectChallenge(const QModelIndex &index)
             ? tr("Tape length %1, program length %2").arg(challenge.tapeLength)
                   .arg(challenge.programLength)
             : tr("Tape length %1").arg(challenge.tapeLength));
-    configureMachine(s, challenge);
+    resetForChallenge(s, challenge);
     showRecords();
 }
 
@@ -101,7 +102,7 @@ void Zindle::on_buttonTest_clicked()
         return;
     }
 
-    configureMachine(s, challenge);
+    resetForChallenge(s, challenge);
     s.session->beginTest(d->beginTestResults(challenge), int(challenge.testCases.size()));
     s.session->startRun();
     s.session->restartTimer();
@@ -116,7 +117,7 @@ void Zindle::testCasePassed()
         s.session->restartTimer();
         return;
     }
-    const QString program = d->ui.editProgram->toPlainText();
+    const QString program = editorFileText(d->ui.editProgram);
     const PassScore score{commandCount(), d->challengeRun->totalSteps()};
     s.session->refreshViews();
     QMessageBox::information(this, tr("Pass"), tr("Your program has passed the challenge!"));

@@ -33,9 +33,14 @@ void BracketMatcher::setText(QStringView text)
     d->positions.clear();
     d->partners.clear();
     d->unmatched.clear();
-    std::vector<int> open;
-    open.reserve(64);
     const char16_t *const characters = text.utf16();
+    // Sized once: a program of millions of brackets would otherwise hold up to twice their
+    // room while the tables grow.
+    const auto isBracket = [](char16_t c) { return c == u'[' || c == u']'; };
+    const auto brackets = size_t(std::count_if(characters, characters + text.size(), isBracket));
+    d->positions.reserve(brackets);
+    d->partners.reserve(brackets);
+    std::vector<int> open;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = characters[i];
         if (c != u'[' && c != u']')
@@ -51,6 +56,7 @@ void BracketMatcher::setText(QStringView text)
             open.pop_back();
         }
     }
+    d->unmatched.reserve(size_t(std::count(d->partners.begin(), d->partners.end(), -1)));
     for (size_t i = 0; i < d->positions.size(); ++i) {
         if (d->partners[i] < 0)
             d->unmatched.push_back(d->positions[i]);
@@ -81,4 +87,19 @@ QList<int> BracketMatcher::unmatched(int from, int to) const
 int BracketMatcher::unmatchedCount() const
 {
     return int(d->unmatched.size());
+}
+
+int loopEnd(QStringView program, int position)
+{
+    const char16_t *const code = program.utf16();
+    int depth = 1;
+    for (qsizetype i = std::max(position + 1, 0); i < program.size(); ++i) {
+        if (code[i] == u'[') {
+            ++depth;
+        } else if (code[i] == u']') {
+            if (--depth == 0)
+                return int(i);
+        }
+    }
+    return -1;
 }

@@ -34,4 +34,10 @@ private:
     const std::unique_ptr<Private> d;
 };
 
+// The ']' that closes the loop opened by the '[' at `position`, as the machine finds it when it
+// skips a loop: the first ']' after it at which as many brackets have closed as opened. -1 when
+// no ']' does. This is BracketMatcher's pairing, found without a table; a test holds the two
+// to one another.
+int loopEnd(QStringView program, int position);
+
 #endif // BRACKETMATCHER_H

@@ -3,6 +3,7 @@
 
 #include "machine.h"
 
+#include "bracketmatcher.h"
 #include "iohandler.h"
 #include "machine_p.h"
 
@@ -52,7 +53,10 @@ int Machine::maximumValue() const
 void Machine::setMaximumValue(int value)
 {
     // A cell always has room for 0 and 1; below that '-' would store negative values.
-    d->maximumValue = std::max(1, value);
+    value = std::max(1, value);
+    if (value < d->maximumValue)
+        d->mayExceedMaximum = true;
+    d->maximumValue = value;
 }
 
 int Machine::tapeLength() const
@@ -69,6 +73,8 @@ void Machine::setTapeLength(int length)
 
 void Machine::reset()
 {
+    ++d->resets;
+    d->mayExceedMaximum = false;
     d->programCounter = -1;
     d->loopStack.clear();
     std::fill(d->tape.begin(), d->tape.end(), 0);
@@ -86,7 +92,7 @@ void Machine::start()
 bool Machine::step()
 {
     Private &m = *d;
-    if (!m.running)
+    if (!m.running || m.inHandler)
         return true;
 
     const char16_t *code = m.code;
@@ -97,12 +103,14 @@ bool Machine::step()
     m.programCounter = pc;
 
     if (pc >= length) {
-        if (!m.loopStack.empty())
+        if (!m.loopStack.empty()) {
             m.stop(StopReason::UnmatchedLoop);
-        else if (!m.handler || m.handler->isComplete())
-            m.stop(StopReason::Finished);
-        else
-            m.stop(StopReason::IncompleteResult);
+            return true;
+        }
+        bool complete = true;
+        if (!m.askHandler(m.handler, [&complete](IOHandler *h) { complete = h->isComplete(); }))
+            return !m.running;
+        m.stop(complete ? StopReason::Finished : StopReason::IncompleteResult);
         return true;
     }
 
@@ -148,29 +156,42 @@ bool Machine::step()
         else
             m.loopStack.pop_back();
         return false;
-    case u',': {
-        if (!m.handler || !m.handler->hasInput()) {
-            m.stop(StopReason::BadInput);
-            return true;
-        }
-        const int value = m.handler->input();
-        if (value < 0 || value > m.maximumValue) {
-            m.stop(StopReason::BadInput);
-            return true;
-        }
-        cell = value;
-        return false;
-    }
-    case u'.':
-        if (!m.handler || !m.handler->output(cell)) {
+    case u',':
+        return m.input();
+    case u'.': {
+        bool accepted = false;
+        const int value = cell;
+        if (!m.askHandler(m.handler, [&](IOHandler *h) { accepted = h->output(value); }))
+            return !m.running;
+        if (!accepted) {
             m.stop(StopReason::BadOutput);
             return true;
         }
         return false;
+    }
     default:
         // '@' and anything else that is not a space: a step that does nothing
         return false;
     }
+}
+
+bool Machine::Private::input()
+{
+    // One handler answers both calls of the command, even one that installs another.
+    IOHandler *const asked = handler;
+    bool available = false;
+    int value = 0;
+    if (!askHandler(asked, [&available](IOHandler *h) { available = h->hasInput(); }))
+        return !running;
+    if (available && !askHandler(asked, [&value](IOHandler *h) { value = h->input(); }))
+        return !running;
+    if (!available || value < 0 || value > maximumValue) {
+        stop(StopReason::BadInput);
+        return true;
+    }
+    // No reset came between, so the tape is where it was.
+    tape[std::size_t(currentCell)] = value;
+    return false;
 }
 
 bool Machine::isRunning() const
@@ -210,15 +231,5 @@ int Machine::cell(int index) const
 
 int Machine::findLoopEnd(int position) const
 {
-    const char16_t *code = d->code;
-    int depth = 1;
-    for (int i = std::max(position + 1, 0); i < d->length; ++i) {
-        if (code[i] == u'[') {
-            ++depth;
-        } else if (code[i] == u']') {
-            if (--depth == 0)
-                return i;
-        }
-    }
-    return -1;
+    return loopEnd(QStringView(d->code, d->length), position);
 }

@@ -27,8 +27,9 @@ enum class StopReason : int {
 };
 
 // Where Machine::run() pauses besides the machine stopping: after a step that leaves the program
-// counter at `position` (-1: nowhere), or after a step whose current command is `command`
-// (null: none). These are the stops of the window's run control.
+// counter at `position` (any negative position: nowhere, so the -1 of a reset machine never
+// meets it), or after a step whose current command is `command` (null: none). These are the
+// stops of the window's run control.
 struct RunStops
 {
     int position = -1;
@@ -50,6 +51,19 @@ struct RunResult
 // The brainfuck interpreter: a program, a tape of wrapping cells and a program counter,
 // executing exactly one command per step(). It never runs by itself and never shows
 // anything; every failure becomes a stop reason for its owner to report.
+//
+// What a handler may do to the machine while the machine calls it (hasInput(), input(),
+// output(), isComplete()), with the same outcome under step() and run():
+// - read anything;
+// - setMaximumValue(): the command goes on with the new maximum (an input is checked against
+//   it), and so do the steps after it;
+// - setProgram(): the command goes on, and the next step fetches from the new program;
+// - reset(), start() or setTapeLength(): the command ends at the call, leaving the state the
+//   call made; the step answers whether the machine is stopped (so after start() the run goes
+//   on from the beginning, after reset() or setTapeLength() it is over);
+// - setHandler(): later commands use the new handler.
+// A step() or run() called from inside a handler executes nothing and answers stopped (with no
+// steps), as the machine is in the middle of a command.
 class Machine
 {
 public:
@@ -75,7 +89,9 @@ public:
     bool step();
     // Up to maxSteps steps, ending early after a step that stops the machine or meets `stops`.
     // Leaves exactly what as many step() calls would leave, handler calls included, but pays
-    // once for runs of equal commands and for simple loops.
+    // once for whole blocks of commands and for the loops it can work out at once. On a machine
+    // that is not running it takes no step and answers stopped, whatever maxSteps; otherwise
+    // run(0) takes no step and answers not stopped.
     RunResult run(int maxSteps, const RunStops &stops = {});
 
     bool isRunning() const;

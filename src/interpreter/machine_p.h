@@ -15,10 +15,13 @@
 
 class IOHandler;
 
-// How run() sees a program: one entry per run of equal changes or moves, per bracket and per
-// other command, in program order, so that run() pays once for a whole run and finds the end of
-// a skipped loop without scanning. Built on the first run() of a program, in eight bytes per
-// entry and so at most eight bytes per program character.
+// How run() sees a program, compiled once on its first run(): one entry per run of equal changes
+// or moves, per straight block of several such runs (changes at offsets and a move, paid for
+// at once), per bracket and per other command, in program order. A loop whose body is one
+// such entry is marked, so that run() runs its passes without going back to the plan, all at
+// once where the counter tells their number. Entries take eight bytes; a block adds its own
+// record and eight bytes per cell it changes, so it is made only where it takes less room than
+// its runs would, or where it is the body of a loop.
 struct RunPlan
 {
     enum Kind : std::uint32_t {
@@ -26,8 +29,9 @@ struct RunPlan
         Subtract,  // a run of '-'
         Right,     // a run of '>'
         Left,      // a run of '<'
+        Block,     // several runs of the four above, argument: its record in `blocks`
         Open,      // '[', argument: the entry of its ']'
-        Loop,      // '[' of a loop whose body only changes and moves and ends where it began
+        Loop,      // '[' of a loop whose body is one entry of the kinds above
         Close,     // ']', argument: the entry of its '['
         LoopClose, // ']' of a Loop
         Output,
@@ -38,22 +42,41 @@ struct RunPlan
 
     struct Op
     {
-        int position; // of the entry's first character
+        int last; // position of the entry's last command
         std::uint32_t word; // argument above, kind in the low four bits
 
         Kind kind() const { return Kind(word & 15); }
         std::uint32_t argument() const { return word >> 4; }
     };
 
+    // A straight block: its changes, merged by offset from the cell it starts on, then a move.
+    struct BlockRecord
+    {
+        int steps = 0;
+        int move = 0;
+        int lowest = 0; // offsets that its moves reach
+        int highest = 0;
+        int counterChange = 0; // the change at offset 0
+        std::uint32_t firstChange = 0;
+        std::uint32_t changeCount = 0;
+    };
+    struct Change
+    {
+        int offset;
+        int change;
+    };
     void build(const char16_t *code, int length);
-    // The entry that starts at the first command after `programCounter`; the last entry (a
-    // Step) when that command lies inside an entry or is the end of the program, or when
-    // `programCounter` is not the last command of an entry.
+    // The entry that follows a program counter of `programCounter`; the last entry (a Step)
+    // when the counter lies inside an entry or on a space.
     int entryAfter(const char16_t *code, int length, int programCounter) const;
     // The entry holding the command at `position`, or -1 for a space or a position outside.
     int entryAt(const char16_t *code, int length, int position) const;
+    // The position of the first command of entry `entry`.
+    int firstOf(const char16_t *code, int entry) const;
 
     std::vector<Op> ops; // with a Step entry last
+    std::vector<BlockRecord> blocks;
+    std::vector<Change> changes;
     bool built = false;
     bool usable = false; // false for programs too long to index
 };
@@ -66,20 +89,39 @@ struct Machine::Private
         running = false;
     }
 
+    // Calls `call` with `asked`, or does nothing without one (the caller holds the answer of a
+    // missing handler). False when the handler reset the machine: the command ends there.
+    template<typename Call>
+    bool askHandler(IOHandler *asked, Call call)
+    {
+        if (!asked)
+            return true;
+        const std::uint64_t resetsBefore = resets;
+        inHandler = true;
+        call(asked);
+        inHandler = false;
+        return resets == resetsBefore;
+    }
+    // The ',' command on the current cell; answers what step() answers.
+    bool input();
+
     // run() along the plan; `machine` steps where the plan does not reach.
     RunResult runPlanned(Machine &machine, int maxSteps, const RunStops &stops);
     // Stores the state run() keeps in locals and answers its result.
     RunResult endRun(int cell, int counter, int steps, bool stopped);
-    // Runs the passes of the loop of plan entries `open` to `close` that fit into `budget`
-    // steps, from the start of a pass with the loop on the stack (it leaves the stack when the
-    // loop ends). Runs nothing when a pass depends on more than the counter, or when the loop
-    // holds the entry `stopEntry`.
+    // Runs the passes of the Loop of plan entry `open` that fit into `budget` steps, from the
+    // start of a pass on the current cell `cell` with the loop on the stack (it leaves the stack
+    // when the loop ends): at once for a transfer, else pass by pass. Stops before a pass that
+    // would leave the tape, for single steps to find the edge.
     struct LoopRun
     {
-        int steps = 0;
+        long long steps = 0;
         bool complete = false;
+        int cell = 0; // the current cell after the passes
     };
-    LoopRun runLoop(int open, int close, int cell, int budget, int stopEntry);
+    LoopRun runLoop(int open, int cell, long long budget);
+    // True when a cell holds more than the maximum value, which only a lowered maximum leaves.
+    bool tapeAboveMaximum();
 
     QString program;
     // program's characters, cached so that a step reads them without touching QString
@@ -96,6 +138,14 @@ struct Machine::Private
     RunPlan plan;
     // Counts program changes, so that run() notices one made by a handler in mid-run.
     std::uint64_t programChanges = 0;
+    // Counts resets (start() and setTapeLength() too), so that a command notices that the
+    // handler it called ended it; the tape may have moved with it.
+    std::uint64_t resets = 0;
+    // True while a command waits for its handler: a step() or run() from there does nothing.
+    bool inHandler = false;
+    // False while no cell can hold more than the maximum: since the last reset the maximum has
+    // not been lowered, or a look at the tape found none.
+    bool mayExceedMaximum = false;
 };
 
 #endif // MACHINE_P_H

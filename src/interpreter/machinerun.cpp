@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Machine::run(): many steps at once, with exactly the effect of as many step() calls. It walks
-// a plan of the program (RunPlan) in which a run of equal commands is one entry, a skipped loop
-// is one jump, and a loop that only changes and moves cells and comes back to its counter is
-// worked out for all its passes at once. Wherever the plan cannot say what step() would do (a
-// step limit inside a run, a stop position, a program counter that lies between entries) it
-// takes single steps instead.
+// a plan of the program (RunPlan) in which a run of equal commands or a straight block of them
+// is one entry, a skipped loop is one jump, and a loop whose body is one such entry is worked
+// out for all its passes at once (a transfer, or a scan for a zero cell). Wherever the plan
+// cannot say what step() would do (a step limit inside a block, a stop position, a program
+// counter that lies between entries) it takes single steps instead.
 
 #include "machine.h"
 
@@ -14,7 +14,9 @@
 #include "machine_p.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
+#include <unordered_map>
 
 namespace {
 
@@ -49,12 +51,13 @@ bool isRun(Kind kind)
     return kind <= RunPlan::Left;
 }
 
-RunPlan::Op makeOp(int position, Kind kind, std::uint32_t argument)
+RunPlan::Op makeOp(int last, Kind kind, std::uint32_t argument)
 {
-    return {position, argument << 4 | std::uint32_t(kind)};
+    return {last, argument << 4 | std::uint32_t(kind)};
 }
 
-// Calls onEntry(kind, position, count) for every entry of the plan of `code`, in order.
+// Calls onEntry(kind, last, count) for every run of equal changes or moves and every other
+// command of `code`, in order, with the position of its last command.
 template<typename OnEntry>
 void scanEntries(const char16_t *code, int length, OnEntry onEntry)
 {
@@ -80,7 +83,7 @@ void scanEntries(const char16_t *code, int length, OnEntry onEntry)
                 i = next + 1;
             }
         }
-        onEntry(kind, start, count);
+        onEntry(kind, i - 1, count);
     }
 }
 
@@ -119,12 +122,24 @@ int subtracted(int cell, int count, int maximum)
     return int(value < 0 ? value + values : value);
 }
 
-// The cell after adding `change` (of any size and sign) in arithmetic modulo maximum + 1.
+// The cell after adding `change` (of any size and sign) in arithmetic modulo maximum + 1, for
+// a cell within 0 ... maximum.
 int shifted(int cell, long long change, int maximum)
 {
+    const long long value = cell + change;
+    if (value >= 0 && value <= maximum)
+        return int(value);
     const long long values = maximum + 1LL;
-    const long long value = (cell + change % values) % values;
-    return int(value < 0 ? value + values : value);
+    const long long wrapped = value % values;
+    return int(wrapped < 0 ? wrapped + values : wrapped);
+}
+
+// `change` as a number of '+' within 0 ... maximum.
+long long normalised(long long change, int maximum)
+{
+    const long long values = maximum + 1LL;
+    const long long value = change % values;
+    return value < 0 ? value + values : value;
 }
 
 // run() one step() at a time: the meaning of run(), and its way where the plan cannot go.
@@ -146,9 +161,123 @@ RunResult runByStep(Machine &machine, int maxSteps, const RunStops &stops)
 
 bool RunStops::metBy(const Machine &machine) const
 {
-    return machine.programCounter() == position
+    return (position >= 0 && machine.programCounter() == position)
            || (!command.isNull() && machine.currentCommand() == command);
 }
+
+namespace {
+
+// Gathers the runs of a straight block while the plan is built, merging its changes by offset.
+class BlockBuilder
+{
+public:
+    // Keeps a block's steps and changes far from the limits of an int.
+    static constexpr int LargestSteps = 1 << 30;
+
+    explicit BlockBuilder(RunPlan &into)
+        : plan(into)
+    {
+    }
+
+    bool fits(std::uint32_t count) const
+    {
+        return block.steps <= LargestSteps - int(count);
+    }
+
+    void add(Kind kind, int last, std::uint32_t count)
+    {
+        if (runs == 0) {
+            block = {};
+            block.firstChange = std::uint32_t(plan.changes.size());
+            offset = 0;
+            // clear() visits every bucket, which a huge block left many of.
+            if (changeAt.bucket_count() > 64)
+                changeAt = std::unordered_map<int, std::size_t>();
+            else
+                changeAt.clear();
+            pending.clear();
+        }
+        pending.push_back({kind, last, count});
+        ++runs;
+        lastPosition = last;
+        block.steps += int(count);
+        const int signedCount = kind == RunPlan::Add || kind == RunPlan::Right ? int(count)
+                                                                               : -int(count);
+        if (kind == RunPlan::Right || kind == RunPlan::Left) {
+            offset += signedCount;
+            block.lowest = std::min(block.lowest, offset);
+            block.highest = std::max(block.highest, offset);
+            return;
+        }
+        const auto found = changeAt.try_emplace(offset, plan.changes.size());
+        if (found.second)
+            plan.changes.push_back({offset, 0});
+        plan.changes[found.first->second].change += signedCount;
+    }
+
+    // Ends the block: a Block entry where it is a loop's whole body or takes less room than
+    // its runs, else one entry per run.
+    void flush(const std::function<void(Kind, int, std::uint32_t)> &push, bool loopBody)
+    {
+        if (runs == 0)
+            return;
+        const std::size_t changeCount = plan.changes.size() - block.firstChange;
+        const std::size_t blockSize = sizeof(RunPlan::Op) + sizeof(RunPlan::BlockRecord)
+                                      + changeCount * sizeof(RunPlan::Change);
+        if (runs == 1 || (!loopBody && blockSize >= pending.size() * sizeof(RunPlan::Op))) {
+            plan.changes.resize(block.firstChange);
+            for (const Run &run : pending)
+                push(run.kind, run.last, run.count);
+        } else {
+            block.move = offset;
+            block.changeCount = std::uint32_t(changeCount);
+            const auto counter = changeAt.find(0);
+            if (counter != changeAt.end())
+                block.counterChange = plan.changes[counter->second].change;
+            plan.blocks.push_back(block);
+            push(RunPlan::Block, lastPosition, std::uint32_t(plan.blocks.size() - 1));
+        }
+        runs = 0;
+    }
+
+private:
+    RunPlan &plan;
+    RunPlan::BlockRecord block;
+    std::unordered_map<int, std::size_t> changeAt;
+    struct Run
+    {
+        Kind kind;
+        int last;
+        std::uint32_t count;
+    };
+    std::vector<Run> pending;
+    int runs = 0;
+    int offset = 0;
+    int lastPosition = 0;
+};
+
+// Applies `block` to the cells from `cells[cell]` on, when its moves stay on the tape; answers
+// whether it did. The cells it changes must lie within the maximum.
+inline bool applyBlock(int *cells, int cellCount, int cell, int maximum,
+                       const RunPlan::BlockRecord &block, const RunPlan::Change *changes)
+{
+    if (cell + block.lowest < 0 || cell + block.highest >= cellCount)
+        return false;
+    int *at = cells + cell;
+    const RunPlan::Change *change = changes + block.firstChange;
+    for (const RunPlan::Change *end = change + block.changeCount; change != end; ++change)
+        at[change->offset] = shifted(at[change->offset], change->change, maximum);
+    return true;
+}
+
+// True when a loop whose body is the entry `body` can be run a whole pass at a time: its
+// body only changes and moves.
+bool isSimpleBody(RunPlan::Op body)
+{
+    return isRun(body.kind()) || body.kind() == RunPlan::Block;
+}
+
+} // namespace
 
 void RunPlan::build(const char16_t *code, int length)
 {
@@ -158,101 +287,105 @@ void RunPlan::build(const char16_t *code, int length)
     usable = count < LargestArgument;
     if (!usable)
         return;
+    // Blocks only shrink this bound; growing by doubling instead could hold twice as much.
     ops.reserve(count);
 
     // Brackets pair as the forward scan of a skipped loop pairs them. While a '[' waits for its
     // ']', its argument holds the '[' that waited before it, so pairing needs no other storage.
     constexpr std::uint32_t NoMatch = LargestArgument;
     std::uint32_t waiting = NoMatch;
-    scanEntries(code, length, [&](Kind kind, int position, std::uint32_t runLength) {
-        const auto index = std::uint32_t(ops.size());
-        std::uint32_t argument = runLength;
-        if (kind == Open) {
-            argument = waiting;
-            waiting = index;
-        } else if (kind == Close) {
-            argument = waiting;
-            if (waiting == NoMatch) {
-                kind = Step;
-            } else {
-                const std::uint32_t outer = ops[waiting].argument();
-                ops[waiting] = makeOp(ops[waiting].position, Open, index);
-                waiting = outer;
+    const std::function<void(Kind, int, std::uint32_t)> push =
+        [&](Kind kind, int last, std::uint32_t argument) {
+            const auto index = std::uint32_t(ops.size());
+            if (kind == Open) {
+                argument = waiting;
+                waiting = index;
+            } else if (kind == Close) {
+                argument = waiting;
+                if (waiting == NoMatch) {
+                    kind = Step;
+                } else {
+                    const std::uint32_t outer = ops[waiting].argument();
+                    ops[waiting] = makeOp(ops[waiting].last, Open, index);
+                    waiting = outer;
+                }
             }
+            ops.push_back(makeOp(last, kind, argument));
+        };
+    BlockBuilder block(*this);
+    scanEntries(code, length, [&](Kind kind, int last, std::uint32_t runLength) {
+        if (isRun(kind) && block.fits(runLength)) {
+            block.add(kind, last, runLength);
+            return;
         }
-        ops.push_back(makeOp(position, kind, argument));
+        block.flush(push, kind == Close && !ops.empty() && ops.back().kind() == Open);
+        if (isRun(kind))
+            block.add(kind, last, runLength);
+        else
+            push(kind, last, runLength);
     });
+    block.flush(push, false);
     while (waiting != NoMatch) {
         const std::uint32_t outer = ops[waiting].argument();
-        ops[waiting] = makeOp(ops[waiting].position, Step, 0);
+        ops[waiting] = makeOp(ops[waiting].last, Step, 0);
         waiting = outer;
     }
     ops.push_back(makeOp(length, Step, 0));
+    blocks.shrink_to_fit();
 
-    // Loops made of changes and moves only, that end on the cell they began on and change it.
-    // Such a body holds no bracket, so every entry is looked at by one '[' at most.
-    for (std::size_t open = 0; open < ops.size(); ++open) {
-        if (ops[open].kind() != Open)
-            continue;
-        const std::size_t close = ops[open].argument();
-        long long offset = 0;
-        long long counterChange = 0;
-        std::size_t i = open + 1;
-        for (; i < close && isRun(ops[i].kind()); ++i) {
-            const long long runLength = ops[i].argument();
-            switch (ops[i].kind()) {
-            case Right:
-                offset += runLength;
-                break;
-            case Left:
-                offset -= runLength;
-                break;
-            default:
-                if (offset == 0)
-                    counterChange += ops[i].kind() == Add ? runLength : -runLength;
-                break;
-            }
-        }
-        if (i == close && offset == 0 && counterChange != 0) {
-            ops[open] = makeOp(ops[open].position, Loop, std::uint32_t(close));
-            ops[close] = makeOp(ops[close].position, LoopClose, std::uint32_t(open));
+    for (std::size_t open = 0; open + 2 < ops.size(); ++open) {
+        if (ops[open].kind() == Open && ops[open].argument() == open + 2
+            && isSimpleBody(ops[open + 1])) {
+            ops[open] = makeOp(ops[open].last, Loop, std::uint32_t(open + 2));
+            ops[open + 2] = makeOp(ops[open + 2].last, LoopClose, std::uint32_t(open));
         }
     }
+    changes.shrink_to_fit();
 }
 
 int RunPlan::entryAfter(const char16_t *code, int length, int programCounter) const
 {
+    const int stepEntry = int(ops.size()) - 1;
+    if (programCounter < 0)
+        return 0;
     // A loop stack left over from another program can leave the counter on a space.
-    if (programCounter >= 0 && programCounter < length && code[programCounter] == u' ')
-        return int(ops.size()) - 1;
-    int position = std::max(programCounter + 1, 0);
-    while (position < length && code[position] == u' ')
-        ++position;
-    const auto entry = std::lower_bound(ops.begin(), ops.end() - 1, position,
-                                        [](const Op &op, int p) { return op.position < p; });
-    if (entry->position != position)
-        return int(ops.size()) - 1;
-    return int(entry - ops.begin());
+    if (programCounter >= length || code[programCounter] == u' ')
+        return stepEntry;
+    const auto entry = std::lower_bound(ops.begin(), ops.end() - 1, programCounter,
+                                        [](const Op &op, int p) { return op.last < p; });
+    if (entry->last != programCounter)
+        return stepEntry;
+    return int(entry - ops.begin()) + 1;
 }
 
 int RunPlan::entryAt(const char16_t *code, int length, int position) const
 {
     if (position < 0 || position >= length || code[position] == u' ')
         return -1;
-    const auto after = std::upper_bound(ops.begin(), ops.end(), position,
-                                        [](int p, const Op &op) { return p < op.position; });
-    return int(after - ops.begin()) - 1;
+    const auto entry = std::lower_bound(ops.begin(), ops.end(), position,
+                                        [](const Op &op, int p) { return op.last < p; });
+    return int(entry - ops.begin());
+}
+
+int RunPlan::firstOf(const char16_t *code, int entry) const
+{
+    int position = entry == 0 ? 0 : ops[std::size_t(entry) - 1].last + 1;
+    while (code[position] == u' ')
+        ++position;
+    return position;
 }
 
 RunResult Machine::run(int maxSteps, const RunStops &stops)
 {
     Private &m = *d;
+    if (!m.running || m.inHandler)
+        return {0, true};
     if (maxSteps <= 0)
         return {};
-    if (!m.running)
-        return {0, true};
-    // A stop on a command that the plan folds away could not be seen: step instead.
-    if (!stops.command.isNull() && kindOf(stops.command.unicode()) <= RunPlan::Close)
+    // A stop on a command that the plan folds away could not be seen, and the plan's sums hold
+    // only for cells within the maximum: step instead.
+    if ((!stops.command.isNull() && kindOf(stops.command.unicode()) <= RunPlan::Close)
+        || m.tapeAboveMaximum())
         return runByStep(*this, maxSteps, stops);
     if (!m.plan.built)
         m.plan.build(m.code, m.length);
@@ -268,75 +401,94 @@ RunResult Machine::Private::endRun(int cell, int counter, int steps, bool stoppe
     return {steps, stopped};
 }
 
-Machine::Private::LoopRun Machine::Private::runLoop(int open, int close, int cell, int budget,
-                                                    int stopEntry)
+bool Machine::Private::tapeAboveMaximum()
 {
-    if (stopEntry >= open && stopEntry <= close)
-        return {};
+    if (!mayExceedMaximum)
+        return false;
+    const int maximum = maximumValue;
+    mayExceedMaximum =
+        std::any_of(tape.begin(), tape.end(), [maximum](int value) { return value > maximum; });
+    return mayExceedMaximum;
+}
+
+Machine::Private::LoopRun Machine::Private::runLoop(int open, int cell, long long budget)
+{
     const RunPlan::Op *ops = plan.ops.data();
+    // A stop position in the loop turns one of its entries into a Step.
+    if (ops[open].kind() != RunPlan::Loop || ops[open + 1].kind() == RunPlan::Step)
+        return {0, false, cell};
+    const int close = int(ops[open].argument());
+    if (ops[close].kind() != RunPlan::LoopClose)
+        return {0, false, cell};
+    // The body as a block, also where it is a single run.
+    const RunPlan::Op body = ops[open + 1];
+    const int count = int(body.argument());
+    RunPlan::BlockRecord single;
+    RunPlan::Change singleChange{0, 0};
+    const RunPlan::Change *changes = &singleChange;
+    switch (body.kind()) {
+    case RunPlan::Add:
+    case RunPlan::Subtract:
+        singleChange.change = body.kind() == RunPlan::Add ? count : -count;
+        single.counterChange = singleChange.change;
+        single.changeCount = 1;
+        break;
+    case RunPlan::Right:
+    case RunPlan::Left:
+        single.move = body.kind() == RunPlan::Right ? count : -count;
+        single.lowest = std::min(single.move, 0);
+        single.highest = std::max(single.move, 0);
+        break;
+    default:
+        changes = plan.changes.data();
+        break;
+    }
+    single.steps = count;
+    const RunPlan::BlockRecord &block =
+        body.kind() == RunPlan::Block ? plan.blocks[std::size_t(count)] : single;
+    const long long passSteps = block.steps + 1LL; // with the ']'
     int *cells = tape.data();
     const int cellCount = int(tape.size());
     const int maximum = maximumValue;
-
-    // Every pass does the same when no move leaves the tape and no changed cell lies above
-    // the maximum; then the counter alone says how many passes there are.
-    int at = cell;
-    long long passSteps = 1; // the ']'
-    long long counterChange = 0;
-    for (int i = open + 1; i < close; ++i) {
-        const int count = int(ops[i].argument());
-        passSteps += count;
-        switch (ops[i].kind()) {
-        case RunPlan::Right:
-            at += count;
-            if (at >= cellCount)
-                return {};
-            break;
-        case RunPlan::Left:
-            at -= count;
-            if (at < 0)
-                return {};
-            break;
-        default:
-            if (cells[at] > maximum)
-                return {};
-            if (at == cell)
-                counterChange += ops[i].kind() == RunPlan::Add ? count : -count;
-            break;
-        }
-    }
     const long long values = maximum + 1LL;
-    const long long change = (counterChange % values + values) % values;
-    long long passes = 0;
-    if (change == values - 1)
-        passes = cells[cell];
-    else if (change == 1)
-        passes = values - cells[cell];
-    else
-        return {};
+    // Whether the counter goes down or up by one a pass, modulo maximum + 1.
+    const int counterChange = block.counterChange;
+    bool down = counterChange == -1 || counterChange == maximum;
+    bool up = counterChange == 1 || counterChange == -maximum;
+    if (!down && !up && (counterChange > maximum || counterChange < -maximum)) {
+        down = normalised(counterChange, maximum) == maximum;
+        up = normalised(counterChange, maximum) == 1;
+    }
+    if (block.move != 0 || !(down || up)) {
+        // Pass by pass, without going back to the plan between them.
+        long long steps = 0;
+        while (steps + passSteps <= budget
+               && applyBlock(cells, cellCount, cell, maximum, block, changes)) {
+            cell += block.move;
+            steps += passSteps;
+            if (cells[cell] == 0)
+                return {steps, true, cell};
+        }
+        return {steps, false, cell};
+    }
 
+    // A transfer: every pass does the same, so the counter tells the number of passes.
+    if (cell + block.lowest < 0 || cell + block.highest >= cellCount)
+        return {0, false, cell};
+    const long long counter = cells[cell];
+    const long long passes = down ? counter : values - counter;
     const long long done = std::min(passes, budget / passSteps);
-    at = cell;
-    for (int i = open + 1; i < close; ++i) {
-        const int count = int(ops[i].argument());
-        switch (ops[i].kind()) {
-        case RunPlan::Right:
-            at += count;
-            break;
-        case RunPlan::Left:
-            at -= count;
-            break;
-        case RunPlan::Add:
-            cells[at] = shifted(cells[at], done * count, maximum);
-            break;
-        default:
-            cells[at] = shifted(cells[at], -done * count, maximum);
-            break;
+    if (done == 0)
+        return {0, false, cell};
+    const RunPlan::Change *changed = changes + block.firstChange;
+    for (std::uint32_t i = 0; i < block.changeCount; ++i) {
+        if (changed[i].offset != 0) {
+            int &value = cells[cell + changed[i].offset];
+            value = shifted(value, changed[i].change * done, maximum);
         }
     }
-    if (done == passes)
-        loopStack.pop_back();
-    return {int(done * passSteps), done == passes};
+    cells[cell] = done == passes ? 0 : int(down ? counter - done : counter + done);
+    return {done * passSteps, done == passes, cell};
 }
 
 namespace {
@@ -385,7 +537,7 @@ private:
     {
         entries[slot] = entry;
         saved[slot] = ops[std::size_t(entry)];
-        ops[std::size_t(entry)] = makeOp(saved[slot].position, RunPlan::Step, 0);
+        ops[std::size_t(entry)] = makeOp(saved[slot].last, RunPlan::Step, 0);
     }
 
     std::vector<RunPlan::Op> &ops;
@@ -403,9 +555,10 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     const std::uint64_t changes = programChanges;
     const bool hasStopCommand = !stops.command.isNull();
     const char16_t stopCommand = stops.command.unicode();
-    const int stopEntry = plan.entryAt(code, length, stops.position);
-    const StopMark mark(plan, stopEntry, programChanges);
+    const StopMark mark(plan, plan.entryAt(code, length, stops.position), programChanges);
     const Op *ops = plan.ops.data();
+    const RunPlan::BlockRecord *blocks = plan.blocks.data();
+    const RunPlan::Change *changeList = plan.changes.data();
     const int stepEntry = int(plan.ops.size()) - 1;
 
     int left = maxSteps;
@@ -413,31 +566,17 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     int cellCount = int(tape.size());
     int cell = currentCell;
     int maximum = maximumValue;
-    // After a handler or step() ran, which may have changed any of these.
-    const auto followMachine = [&] {
-        cells = tape.data();
-        cellCount = int(tape.size());
-        cell = currentCell;
-        maximum = maximumValue;
-    };
     // Along the plan the program counter is the last command of entry k - 1 (-1 for k = 0).
     // When k was found for a program counter that lies off the plan's grid, it is the last
     // entry and `offGrid` holds that counter.
     constexpr int OnGrid = std::numeric_limits<int>::min();
     int k = plan.entryAfter(code, length, programCounter);
     int offGrid = k == stepEntry ? programCounter : OnGrid;
-    const auto counterBefore = [this](int entry) {
-        if (entry == 0)
-            return -1;
-        int last = plan.ops[std::size_t(entry)].position - 1;
-        while (code[last] == u' ')
-            --last;
-        return last;
-    };
 
     while (left > 0) {
         const Op op = ops[k];
         const int argument = int(op.argument());
+        bool single = false;
         switch (op.kind()) {
         case RunPlan::Add:
         case RunPlan::Subtract: {
@@ -446,8 +585,8 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                                                     : subtracted(cells[cell], count, maximum);
             left -= count;
             if (count < argument)
-                return endRun(cell, nthCommand(code, op.position, std::uint32_t(count)), maxSteps,
-                              false);
+                return endRun(cell, nthCommand(code, plan.firstOf(code, k), std::uint32_t(count)),
+                              maxSteps, false);
             ++k;
             break;
         }
@@ -464,91 +603,135 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             if (crash)
                 stop(op.kind() == RunPlan::Right ? StopReason::RightEdge : StopReason::LeftEdge);
             if (crash || count < argument)
-                return endRun(cell, nthCommand(code, op.position, std::uint32_t(count)),
+                return endRun(cell, nthCommand(code, plan.firstOf(code, k), std::uint32_t(count)),
                               maxSteps - left, crash);
             ++k;
             break;
         }
+        case RunPlan::Block: {
+            const RunPlan::BlockRecord &block = blocks[argument];
+            // A block that does not fit or would leave the tape goes a step at a time.
+            single = block.steps > left
+                     || !applyBlock(cells, cellCount, cell, maximum, block, changeList);
+            if (!single) {
+                cell += block.move;
+                left -= block.steps;
+                ++k;
+            }
+            break;
+        }
         case RunPlan::Open:
-        case RunPlan::Loop:
             --left;
             if (cells[cell] == 0) {
                 k = argument + 1;
                 break;
             }
-            loopStack.push_back(op.position);
-            if (op.kind() == RunPlan::Loop) {
-                const LoopRun passes = runLoop(k, argument, cell, left, stopEntry);
-                left -= passes.steps;
-                if (passes.complete) {
-                    k = argument + 1;
-                    break;
-                }
-            }
+            loopStack.push_back(op.last);
             ++k;
             break;
-        case RunPlan::Output:
+        case RunPlan::Loop: {
+            --left;
+            const int close = argument;
+            if (cells[cell] == 0) {
+                k = close + 1;
+                break;
+            }
+            const LoopRun passes = runLoop(k, cell, left);
+            left -= int(passes.steps);
+            cell = passes.cell;
+            if (passes.complete) {
+                k = close + 1;
+                break;
+            }
+            loopStack.push_back(op.last);
+            ++k;
+            break;
+        }
+        case RunPlan::Output: {
             --left;
             // The handler may look at the machine.
             currentCell = cell;
-            programCounter = op.position;
-            if (!handler || !handler->output(cells[cell])) {
-                stop(StopReason::BadOutput);
-                return endRun(cell, op.position, maxSteps - left, true);
-            }
-            if (programChanges != changes)
+            programCounter = op.last;
+            bool accepted = false;
+            const int value = cells[cell];
+            if (!askHandler(handler, [&](IOHandler *h) { accepted = h->output(value); })) {
+                // The handler reset the machine: what it left stands.
+                if (!running)
+                    return {maxSteps - left, true};
                 return runOnByStep(machine, maxSteps - left, left, stops);
-            followMachine();
+            }
+            if (!accepted) {
+                stop(StopReason::BadOutput);
+                return endRun(cell, op.last, maxSteps - left, true);
+            }
+            if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
+                return runOnByStep(machine, maxSteps - left, left, stops);
+            // The handler may have changed the maximum.
+            maximum = maximumValue;
             if (hasStopCommand && stopCommand == u'.')
-                return endRun(cell, op.position, maxSteps - left, true);
+                return endRun(cell, op.last, maxSteps - left, true);
             ++k;
             break;
+        }
         case RunPlan::Other:
             --left;
-            if (hasStopCommand && code[op.position] == stopCommand)
-                return endRun(cell, op.position, maxSteps - left, true);
+            if (hasStopCommand && code[op.last] == stopCommand)
+                return endRun(cell, op.last, maxSteps - left, true);
             ++k;
             break;
         case RunPlan::Close:
         case RunPlan::LoopClose:
-            if (!loopStack.empty()) {
-                if (cells[cell] == 0) {
-                    --left;
-                    loopStack.pop_back();
-                    ++k;
-                    break;
-                }
-                // A stack left over from another program may hold another loop.
-                if (loopStack.back() == ops[argument].position) {
-                    --left;
-                    const int close = k;
-                    k = argument + 1;
-                    if (op.kind() == RunPlan::LoopClose) {
-                        const LoopRun passes = runLoop(argument, close, cell, left, stopEntry);
-                        left -= passes.steps;
-                        if (passes.complete)
-                            k = close + 1;
+            single = true;
+            if (loopStack.empty())
+                break;
+            if (cells[cell] == 0) {
+                single = false;
+                --left;
+                loopStack.pop_back();
+                ++k;
+                break;
+            }
+            // A stack left over from another program may hold another loop.
+            if (loopStack.back() == ops[argument].last) {
+                single = false;
+                --left;
+                const int close = k;
+                k = argument + 1;
+                if (op.kind() == RunPlan::LoopClose) {
+                    const LoopRun passes = runLoop(argument, cell, left);
+                    left -= int(passes.steps);
+                    cell = passes.cell;
+                    if (passes.complete) {
+                        loopStack.pop_back();
+                        k = close + 1;
                     }
-                    break;
                 }
             }
-            [[fallthrough]];
-        default: {
+            break;
+        default:
             // Off the plan's grid, at the stop position, at an input, at an unmatched bracket,
-            // at the end, or a ']' that finds no loop or another loop: one step as step() takes
-            // it.
-            endRun(cell, offGrid != OnGrid ? offGrid : counterBefore(k), 0, false);
-            --left;
-            if (machine.step() || stops.metBy(machine))
-                return {maxSteps - left, true};
-            if (programChanges != changes)
-                return runOnByStep(machine, maxSteps - left, left, stops);
-            followMachine();
-            k = plan.entryAfter(code, length, programCounter);
-            offGrid = k == stepEntry ? programCounter : OnGrid;
+            // or at the end.
+            single = true;
             break;
         }
-        }
+        if (!single)
+            continue;
+
+        // One step as step() takes it.
+        endRun(cell, offGrid != OnGrid ? offGrid : k == 0 ? -1 : ops[k - 1].last, 0, false);
+        --left;
+        if (machine.step() || stops.metBy(machine))
+            return {maxSteps - left, true};
+        if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
+            return runOnByStep(machine, maxSteps - left, left, stops);
+        // The step may have called a handler, which may have changed the machine.
+        cells = tape.data();
+        cellCount = int(tape.size());
+        cell = currentCell;
+        maximum = maximumValue;
+        k = plan.entryAfter(code, length, programCounter);
+        offGrid = k == stepEntry ? programCounter : OnGrid;
     }
-    return endRun(cell, offGrid != OnGrid ? offGrid : counterBefore(k), maxSteps, false);
+    return endRun(cell, offGrid != OnGrid ? offGrid : k == 0 ? -1 : ops[k - 1].last, maxSteps,
+                  false);
 }

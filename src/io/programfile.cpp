@@ -13,13 +13,15 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextStream>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,13 +32,14 @@ namespace {
 // Far beyond any program written by hand or generated, and small enough for the editor;
 // it also ends reading a device that never runs dry.
 constexpr qint64 LargestFile = 64 * 1024 * 1024;
-// How long a pipe may wait for someone to write to it, and how long a writer may then fall
-// silent before the pipe is given up.
-constexpr int WriterWaitMilliseconds = 2000;
-constexpr int SilenceMilliseconds = 10000;
+// How often a wait on a pipe asks whether to go on.
+constexpr qint64 WaitSliceMilliseconds = 100;
 
 // Where the editor keeps the character of the file that a line separator stands for.
 constexpr int FileCharacterProperty = QTextFormat::UserProperty + 0x0d;
+// Where the editor's document keeps the file that it shows, as long as it shows it unchanged.
+constexpr char FileTextProperty[] = "programFileText";
+constexpr char FileBytesProperty[] = "programFileBytes";
 
 QString tr(const char *text)
 {
@@ -64,44 +67,62 @@ bool needsStandIn(QChar character)
     }
 }
 
-// Puts the text through a stream in the locale's encoding; false if any of it failed to go out.
-bool writeText(QFileDevice &file, const QString &text)
+enum class Waited { Ready, Quiet, TooLong, Cancelled };
+
+// Waits until `fd` is ready for `events`, for at most `milliseconds` and not past `total`,
+// asking the caller in between whether to go on.
+Waited waitFor(int fd, short events, int milliseconds, const QDeadlineTimer &total,
+               const FileWait &wait, bool *hungUp = nullptr)
 {
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::System);
-    stream << text;
-    stream.flush();
-    return stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
+    const QDeadlineTimer quiet(milliseconds);
+    for (;;) {
+        if (wait.keepWaiting && !wait.keepWaiting())
+            return Waited::Cancelled;
+        if (total.hasExpired())
+            return Waited::TooLong;
+        if (quiet.hasExpired())
+            return Waited::Quiet;
+        const qint64 slice =
+            std::min({quiet.remainingTime(), total.remainingTime(), WaitSliceMilliseconds});
+        pollfd request{fd, events, 0};
+        const int ready = ::poll(&request, 1, int(slice));
+        // An error shows in the read or write that follows.
+        if (ready > 0 || (ready < 0 && errno != EINTR)) {
+            if (hungUp)
+                *hungUp = ready > 0 && (request.revents & POLLHUP) != 0;
+            return Waited::Ready;
+        }
+    }
 }
 
-// Waits until the pipe can be read or the time is up; false when it is up.
-bool waitForPipe(int fd, int milliseconds, bool *hungUp)
+// Why a wait on a pipe ended without it being ready; `quiet` for a Quiet end.
+QString waitError(Waited waited, const FileWait &wait, const QString &quiet)
 {
-    QDeadlineTimer deadline(milliseconds);
-    for (;;) {
-        pollfd request{fd, POLLIN, 0};
-        const int ready = ::poll(&request, 1, int(deadline.remainingTime()));
-        if (ready > 0) {
-            *hungUp = (request.revents & POLLHUP) != 0;
-            return true;
-        }
-        if (ready == 0 || errno != EINTR)
-            return ready != 0;
+    switch (waited) {
+    case Waited::Cancelled:
+        return tr("Waiting for the pipe was cancelled.");
+    case Waited::TooLong:
+        return tr("The pipe was still not done after %1 seconds.")
+            .arg(wait.totalMilliseconds / 1000);
+    default:
+        return quiet;
     }
 }
 
 // Reads a named or unnamed pipe without ever blocking: opening a pipe that nobody writes to
 // would wait for a writer forever, and so would reading one whose writer never closes it.
-bool readPipe(const QString &name, QByteArray *bytes, QString *error)
+bool readPipe(const QString &name, QByteArray *bytes, QString *error, const FileWait &wait)
 {
     const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         *error = qt_error_string(errno);
         return false;
     }
+    // A writer that trickles resets the silence each time, so all of it has a limit too.
+    const QDeadlineTimer total(wait.totalMilliseconds);
     // Until someone opens the pipe for writing, reading it finds its end at once.
     bool writerSeen = false;
-    QDeadlineTimer writerDeadline(WriterWaitMilliseconds);
+    const QDeadlineTimer writerDeadline(wait.writerMilliseconds);
     bool done = false;
     while (!done) {
         char buffer[65536];
@@ -117,9 +138,12 @@ bool readPipe(const QString &name, QByteArray *bytes, QString *error)
             done = true;
         } else if (count == 0) {
             bool hungUp = false;
-            if (!waitForPipe(fd, int(writerDeadline.remainingTime()), &hungUp)) {
-                *error = tr("Nothing was written to the pipe within %1 seconds.")
-                             .arg(WriterWaitMilliseconds / 1000);
+            const Waited waited = waitFor(fd, POLLIN, int(writerDeadline.remainingTime()), total,
+                                          wait, &hungUp);
+            if (waited != Waited::Ready) {
+                *error = waitError(waited, wait,
+                                   tr("Nothing was written to the pipe within %1 seconds.")
+                                       .arg(wait.writerMilliseconds / 1000));
                 break;
             }
             // A writer that came and went without a word leaves an empty program.
@@ -127,10 +151,11 @@ bool readPipe(const QString &name, QByteArray *bytes, QString *error)
         } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
             // A writer has the pipe open but has written nothing more yet.
             writerSeen = true;
-            bool hungUp = false;
-            if (!waitForPipe(fd, SilenceMilliseconds, &hungUp)) {
-                *error = tr("Nothing more was written to the pipe for %1 seconds.")
-                             .arg(SilenceMilliseconds / 1000);
+            const Waited waited = waitFor(fd, POLLIN, wait.silenceMilliseconds, total, wait);
+            if (waited != Waited::Ready) {
+                *error = waitError(waited, wait,
+                                   tr("Nothing more was written to the pipe for %1 seconds.")
+                                       .arg(wait.silenceMilliseconds / 1000));
                 break;
             }
         } else if (errno != EINTR) {
@@ -140,6 +165,68 @@ bool readPipe(const QString &name, QByteArray *bytes, QString *error)
     }
     ::close(fd);
     return done;
+}
+
+// write() that reports a reader gone as EPIPE instead of ending the process with SIGPIPE.
+ssize_t writeQuietly(int fd, const char *data, size_t size)
+{
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    const ssize_t count = ::write(fd, data, size);
+    const int writeError = errno;
+    if (count < 0 && writeError == EPIPE) {
+        // Takes back the signal that the write raised while it was blocked.
+        const timespec now{0, 0};
+        while (sigtimedwait(&pipeSignal, nullptr, &now) < 0 && errno == EINTR) {
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = writeError;
+    return count;
+}
+
+// Writes a device or a pipe where it is: renaming a new file over it would replace it. Opening
+// a pipe never waits for a reader, and writing waits for one only within the limits of `wait`.
+bool writeInPlace(const QString &name, const QByteArray &bytes, QString *error,
+                  const FileWait &wait)
+{
+    const int fd = ::open(QFile::encodeName(name).constData(),
+                          O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *error = errno == ENXIO ? tr("Nothing reads from the pipe.") : qt_error_string(errno);
+        return false;
+    }
+    const QDeadlineTimer total(wait.totalMilliseconds);
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count =
+            writeQuietly(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (count >= 0) {
+            written += count;
+            continue;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            *error = qt_error_string(errno);
+            break;
+        }
+        const Waited waited = waitFor(fd, POLLOUT, wait.silenceMilliseconds, total, wait);
+        if (waited != Waited::Ready) {
+            *error = waitError(waited, wait,
+                               tr("Nothing more was read from the pipe for %1 seconds.")
+                                   .arg(wait.silenceMilliseconds / 1000));
+            break;
+        }
+    }
+    if (::close(fd) != 0 && written == bytes.size()) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    return written == bytes.size();
 }
 
 bool readFile(const QString &name, QByteArray *bytes, QString *error)
@@ -176,25 +263,20 @@ bool isPipe(const QString &name)
 
 bool writeProgramFile(const QString &name, const QString &text, QString *error)
 {
-    const QFileInfo info(name);
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        // A device or a pipe is written in place: renaming a new file over it would replace it.
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
-            && writeText(file, text) && file.flush()) {
-            file.close();
-            if (file.error() == QFileDevice::NoError)
-                return true;
-        }
-        *error = file.errorString();
-        return false;
-    }
+    return writeProgramFile(name, programFileBytes(text), error);
+}
 
-    // The text goes to a new file that replaces the old one only once all of it is on disk, so
+bool writeProgramFile(const QString &name, const QByteArray &bytes, QString *error,
+                      const FileWait &wait)
+{
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return writeInPlace(name, bytes, error, wait);
+
+    // The bytes go to a new file that replaces the old one only once all of it is on disk, so
     // a failed save leaves the previous file whole.
     QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text) && writeText(file, text)
-        && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
     *error = file.errorString();
     file.cancelWriting();
@@ -203,29 +285,51 @@ bool writeProgramFile(const QString &name, const QString &text, QString *error)
 
 bool readProgramFile(const QString &name, QString *text, QString *error)
 {
+    ProgramFile file;
+    if (!readProgramFile(name, &file, error))
+        return false;
+    *text = file.text;
+    return true;
+}
+
+bool readProgramFile(const QString &name, ProgramFile *file, QString *error,
+                     const FileWait &wait)
+{
     // All of it as bytes first: a pipe may be empty at one moment and hold more at the next,
     // so only its writer closing it says that the program is complete.
     QByteArray bytes;
-    if (!(isPipe(name) ? readPipe(name, &bytes, error) : readFile(name, &bytes, error)))
+    if (!(isPipe(name) ? readPipe(name, &bytes, error, wait) : readFile(name, &bytes, error)))
         return false;
-    *text = programFileText(bytes);
+    file->text = programFileText(bytes);
+    file->bytes = bytes;
     return true;
 }
 
 QString programFileText(const QByteArray &bytes)
 {
-    // A UTF-16 or UTF-32 byte order mark names the file's encoding; otherwise it is the
-    // locale's, and a UTF-8 mark stays in the text so that saving writes it again.
+    // A UTF-16 or UTF-32 byte order mark names the file's encoding; otherwise it is UTF-8, and
+    // a UTF-8 mark stays in the text so that saving writes it again. Bytes that are not UTF-8
+    // are each taken as the Latin-1 character of that number rather than lost.
     const std::optional<QStringConverter::Encoding> marked =
         QStringConverter::encodingForData(bytes);
-    QStringDecoder decoder = marked && *marked != QStringConverter::Utf8
-            ? QStringDecoder(*marked)
-            : QStringDecoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
+    QString text;
+    if (marked && *marked != QStringConverter::Utf8) {
+        text = QStringDecoder(*marked).decode(bytes);
+    } else {
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        text = decoder.decode(bytes);
+        if (decoder.hasError())
+            text = QString::fromLatin1(bytes);
+    }
     text.replace(u"\r\n"_s, u"\n"_s);
     if (text.endsWith(u'\n'))
         text.chop(1);
     return text;
+}
+
+QByteArray programFileBytes(const QString &text)
+{
+    return text.toUtf8();
 }
 
 void setEditorFileText(QPlainTextEdit *editor, const QString &text)
@@ -240,6 +344,8 @@ void setEditorFileText(QPlainTextEdit *editor, const QString &text)
         }
     }
     editor->setPlainText(shown);
+    editor->document()->setProperty(FileTextProperty, QVariant());
+    editor->document()->setProperty(FileBytesProperty, QVariant());
     if (standIns.isEmpty())
         return;
 
@@ -283,4 +389,23 @@ QString editorFileText(const QPlainTextEdit *editor)
         }
     }
     return text;
+}
+
+void setEditorFile(QPlainTextEdit *editor, const ProgramFile &file)
+{
+    setEditorFileText(editor, file.text);
+    editor->document()->setProperty(FileTextProperty, file.text);
+    editor->document()->setProperty(FileBytesProperty, file.bytes);
+}
+
+QByteArray editorFileBytes(const QPlainTextEdit *editor)
+{
+    // The file's own bytes keep what its text does not: a line end after the last line, the
+    // encoding, and bytes that are not UTF-8.
+    const QString text = editorFileText(editor);
+    const QTextDocument *document = editor->document();
+    const QVariant bytes = document->property(FileBytesProperty);
+    if (bytes.isValid() && document->property(FileTextProperty).toString() == text)
+        return bytes.toByteArray();
+    return programFileBytes(text);
 }

@@ -4,26 +4,60 @@
 #ifndef PROGRAMFILE_H
 #define PROGRAMFILE_H
 
-class QByteArray;
-class QPlainTextEdit;
-class QString;
+#include <QByteArray>
+#include <QString>
 
-// Program files are plain text in the locale's encoding. Reading joins the lines with "\n",
-// so a line end after the last line is not kept; writing puts the text out unchanged and
-// never leaves a half-written file in place of the old one. On failure `error` says why.
-// A pipe is read until its writer closes it; one that nobody writes to fails after a moment
-// instead of waiting forever.
+#include <functional>
+
+class QPlainTextEdit;
+
+// How long reading or writing a pipe may keep its caller waiting. Without these limits a pipe
+// that nobody writes to or reads from, or whose writer goes on and on, would hold it forever.
+struct FileWait
+{
+    int writerMilliseconds = 2000; // for a writer to come
+    int silenceMilliseconds = 10000; // for the other end to go on
+    int totalMilliseconds = 60000; // for all of it
+    // Asked at least ten times a second while waiting; false gives up at once.
+    std::function<bool()> keepWaiting;
+};
+
+// A program file as read: its text, and the bytes that it was read from, so that the text
+// saved unchanged is written back byte for byte.
+struct ProgramFile
+{
+    QString text;
+    QByteArray bytes;
+};
+
+// Program files are plain text, UTF-8 or UTF-16 with its byte order mark; bytes that are not
+// UTF-8 are read as Latin-1. Reading drops a line end after the last line; writing puts the
+// text out in UTF-8 and never leaves a half-written file in place of the old one. On failure
+// `error` says why. A pipe is read until its writer closes it, and is given up after the
+// limits of `wait`; a pipe is written only while someone reads it.
 bool readProgramFile(const QString &name, QString *text, QString *error);
+bool readProgramFile(const QString &name, ProgramFile *file, QString *error,
+                     const FileWait &wait = {});
 bool writeProgramFile(const QString &name, const QString &text, QString *error);
+bool writeProgramFile(const QString &name, const QByteArray &bytes, QString *error,
+                      const FileWait &wait = {});
 
 // The text of a program file's bytes: "\r\n" and "\n" end lines, any other carriage return
 // is part of the text.
 QString programFileText(const QByteArray &bytes);
+// The bytes that saving this text writes when it is not the text of a file read.
+QByteArray programFileBytes(const QString &text);
 
 // The editor turns carriage returns and a few other characters into line breaks of its own.
 // These two carry them through the editor, so that a program opened and saved unchanged is
 // written back as it was read.
 void setEditorFileText(QPlainTextEdit *editor, const QString &text);
 QString editorFileText(const QPlainTextEdit *editor);
+
+// Shows a file read in the editor and remembers its bytes: as long as the editor holds its
+// text, editorFileBytes() gives them back as they were; after an edit, programFileBytes().
+// These are the bytes that Save writes.
+void setEditorFile(QPlainTextEdit *editor, const ProgramFile &file);
+QByteArray editorFileBytes(const QPlainTextEdit *editor);
 
 #endif // PROGRAMFILE_H

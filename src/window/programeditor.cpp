@@ -36,6 +36,10 @@ private:
     std::function<void(QPaintEvent *)> paintGutter;
 };
 
+// Past this length a line wraps at any character: wrapping at word boundaries searches a
+// line without spaces again and again, and a long enough line of brackets froze the window.
+constexpr int LongestWordWrappedLine = 10000;
+
 bool isBracket(QChar character)
 {
     return character == u'[' || character == u']';
@@ -72,6 +76,9 @@ struct ProgramEditor::Private
     int characterAt(QPoint point) const;
     void updateSelections();
 
+    // Wraps long lines anywhere when the text holds one (see LongestWordWrappedLine).
+    void wrapFor(int longestLine);
+
     ProgramEditor *const q;
     Gutter *const gutter;
     BracketMatcher matcher;
@@ -90,6 +97,11 @@ ProgramEditor::ProgramEditor(QWidget *parent)
     : QPlainTextEdit(parent)
     , d(std::make_unique<Private>(this))
 {
+    // Programs read left to right. Left to decide, the layout looks for the direction of each
+    // line in all the text after it, which a long line of commands never ends.
+    QTextOption option = document()->defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    document()->setDefaultTextOption(option);
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int, int removed, int added) { d->textChanged(removed, added); });
     connect(this, &QPlainTextEdit::blockCountChanged, this, [this] { d->placeGutter(); });
@@ -216,13 +228,30 @@ void ProgramEditor::Private::textChanged(int removed, int added)
     matcher.setText(text);
     const size_t breaks = lineBreaks.size();
     lineBreaks.clear();
+    qsizetype lineStart = 0;
+    qsizetype longestLine = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QChar::LineSeparator)
+        const QChar character = text.at(i);
+        if (character == QChar::LineSeparator)
             lineBreaks.push_back(int(i));
+        if (character == QChar::LineSeparator || character == QChar::ParagraphSeparator) {
+            longestLine = std::max(longestLine, i - lineStart);
+            lineStart = i + 1;
+        }
     }
+    wrapFor(int(std::max(longestLine, text.size() - lineStart)));
     if (lineBreaks.size() != breaks)
         placeGutter();
     selectionsDue.start();
+}
+
+void ProgramEditor::Private::wrapFor(int longestLine)
+{
+    const QTextOption::WrapMode mode = longestLine > LongestWordWrappedLine
+            ? QTextOption::WrapAnywhere
+            : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (q->wordWrapMode() != mode)
+        q->setWordWrapMode(mode);
 }
 
 int ProgramEditor::Private::lineAt(const QTextBlock &block, int position) const
@@ -261,26 +290,33 @@ int ProgramEditor::Private::characterAt(QPoint point) const
 void ProgramEditor::Private::updateSelections()
 {
     QList<QTextEdit::ExtraSelection> selections;
-    const auto select = [&](int position, const QTextCharFormat &format) {
+    const auto select = [&](int position, int length, const QTextCharFormat &format) {
         QTextCursor cursor(q->document());
         cursor.setPosition(position);
-        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        cursor.setPosition(position + length, QTextCursor::KeepAnchor);
         selections.append({cursor, format});
     };
-    // Only what can be seen is marked: a program may hold thousands of unmatched brackets,
-    // and the editor weighs every selection against every line it paints.
+    // Only what can be seen is marked, and brackets side by side share one mark: a program
+    // may hold thousands of unmatched brackets, and the editor draws every line once more for
+    // each selection on it.
     if (matcher.unmatchedCount() > 0) {
         const QRect area = q->viewport()->rect();
         const int from = q->cursorForPosition(area.topLeft()).position();
         const int to = q->cursorForPosition(area.bottomRight()).position() + 1;
-        for (int position : matcher.unmatched(from, to))
-            select(position, errorFormat);
+        const QList<int> unmatched = matcher.unmatched(from, to);
+        for (qsizetype i = 0; i < unmatched.size();) {
+            qsizetype last = i;
+            while (last + 1 < unmatched.size() && unmatched[last + 1] == unmatched[last] + 1)
+                ++last;
+            select(unmatched[i], int(unmatched[last] - unmatched[i]) + 1, errorFormat);
+            i = last + 1;
+        }
     }
     const int bracket = bracketAtCursor();
     const int partner = bracket < 0 ? -1 : matcher.partner(bracket);
     if (partner >= 0) {
-        select(bracket, matchFormat);
-        select(partner, matchFormat);
+        select(bracket, 1, matchFormat);
+        select(partner, 1, matchFormat);
     }
     q->setExtraSelections(selections);
 }

@@ -10,14 +10,65 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const QString fileFilter = u"*.bf"_s;
+// Longer than a pipe may wait for its writer, so that the common failure is told without a
+// box coming and going first.
+constexpr qint64 WaitUnseenMilliseconds = 3000;
+
+// A file that keeps the window waiting (a pipe) says so after a moment, in a box whose Cancel
+// gives up the wait; until then the wait goes unseen.
+class WaitShown
+{
+public:
+    WaitShown(QWidget *parent, const QString &fileName)
+        : window(parent)
+        , name(fileName)
+    {
+        shown.start();
+    }
+
+    FileWait wait()
+    {
+        FileWait wait;
+        wait.keepWaiting = [this] { return keepWaiting(); };
+        return wait;
+    }
+
+private:
+    bool keepWaiting()
+    {
+        if (!dialog && !shown.hasExpired(WaitUnseenMilliseconds))
+            return true;
+        if (!dialog) {
+            dialog = std::make_unique<QProgressDialog>(
+                QCoreApplication::translate("Zindle", "Waiting for %1...")
+                    .arg(QDir::toNativeSeparators(name)),
+                QCoreApplication::translate("Zindle", "Cancel"), 0, 0, window);
+            dialog->setObjectName(u"fileWait"_s);
+            dialog->setWindowModality(Qt::WindowModal);
+            dialog->setMinimumDuration(0);
+            dialog->show();
+        }
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
+    }
+
+    QWidget *const window;
+    const QString name;
+    QElapsedTimer shown;
+    std::unique_ptr<QProgressDialog> dialog;
+};
 
 } // namespace
 
@@ -54,7 +105,7 @@ void Zindle::unchanged()
 void Zindle::on_actionNew_triggered()
 {
     if (maybeSave())
-        showProgram(QString(), QString());
+        showProgram(ProgramFile(), QString());
 }
 
 void Zindle::on_actionOpen_triggered()
@@ -72,9 +123,9 @@ void Zindle::on_actionOpenBest_triggered()
     if (row < 0 || !d->records.best(row).isValid() || !maybeSave())
         return;
     // An untitled copy: saving it must not overwrite the kept program behind its score.
-    QString text;
-    if (readProgram(d->records.bestFileName(row), &text))
-        showProgram(text, QString());
+    ProgramFile file;
+    if (readProgram(d->records.bestFileName(row), &file))
+        showProgram(file, QString());
 }
 
 void Zindle::on_actionSave_triggered()
@@ -111,7 +162,8 @@ bool Zindle::maybeSave()
 bool Zindle::saveFile(const QString &name)
 {
     QString error;
-    if (!writeProgramFile(name, editorFileText(d->ui.editProgram), &error)) {
+    WaitShown waiting(this, name);
+    if (!writeProgramFile(name, editorFileBytes(d->ui.editProgram), &error, waiting.wait())) {
         QMessageBox::warning(this, tr("Save failed"),
                              tr("The program could not be saved to %1:\n%2\n\nIt is still in the "
                                 "editor.")
@@ -125,17 +177,18 @@ bool Zindle::saveFile(const QString &name)
 
 bool Zindle::loadFile(const QString &name)
 {
-    QString text;
-    if (!readProgram(name, &text))
+    ProgramFile file;
+    if (!readProgram(name, &file))
         return false;
-    showProgram(text, name);
+    showProgram(file, name);
     return true;
 }
 
-bool Zindle::readProgram(const QString &name, QString *text)
+bool Zindle::readProgram(const QString &name, ProgramFile *file)
 {
     QString error;
-    if (readProgramFile(name, text, &error))
+    WaitShown waiting(this, name);
+    if (readProgramFile(name, file, &error, waiting.wait()))
         return true;
     QMessageBox::warning(this, tr("Open failed"),
                          tr("The program could not be read from %1:\n%2")
@@ -143,9 +196,9 @@ bool Zindle::readProgram(const QString &name, QString *text)
     return false;
 }
 
-void Zindle::showProgram(const QString &text, const QString &fileName)
+void Zindle::showProgram(const ProgramFile &file, const QString &fileName)
 {
-    setEditorFileText(d->ui.editProgram, text);
+    setEditorFile(d->ui.editProgram, file);
     d->state.fileName = fileName;
     unchanged();
 }

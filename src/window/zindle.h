@@ -14,6 +14,7 @@ class QModelIndex;
 class QPlainTextEdit;
 class QTimerEvent;
 enum class StopReason : int;
+struct ProgramFile;
 
 // The workbench's only window: the program editor, the input and output panes, the live tape
 // and the challenge pane, with every command as an action. It owns the run session (the machine,
@@ -88,9 +89,9 @@ private:
     bool saveFile(const QString &name);
     bool loadFile(const QString &name);
     // Reads a program, telling the user if it cannot be read.
-    bool readProgram(const QString &name, QString *text);
+    bool readProgram(const QString &name, ProgramFile *file);
     // Puts a program into the editor as the unchanged text of `fileName` (empty: untitled).
-    void showProgram(const QString &text, const QString &fileName);
+    void showProgram(const ProgramFile &file, const QString &fileName);
 
     // Challenge tests (challengeflow.cpp).
     void testCasePassed();

@@ -11,6 +11,7 @@
 #include "challenges/challengeloader.h"
 #include "challenges/challengemodel.h"
 #include "modalanswerer.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -53,7 +54,7 @@ constexpr int RunTimeout = 20000;
 
 } // namespace
 
-class tst_ChallengeFlow : public QObject
+class tst_ChallengeFlow : public WindowFixture
 {
     Q_OBJECT
 
@@ -90,11 +91,6 @@ private:
     }
     QPushButton *testButton() const { return window->findChild<QPushButton *>(u"buttonTest"_s); }
     QToolBar *toolBar() const { return window->findChild<QToolBar *>(u"toolBar"_s); }
-    QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const
-    {
-        return window->findChild<QPlainTextEdit *>(name);
-    }
     QString requirementsText() const
     {
         return window->findChild<QLabel *>(u"labelRequirements"_s)->text();
@@ -114,8 +110,6 @@ private:
     void recordInputPane();
     void setMachineFromMenus(int tapeLength, int maximumValue = 0);
 
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
     // What the input pane showed, one entry per change of text.
     QStringList inputPane;
     int unknownTypeRow = -1;
@@ -235,26 +229,19 @@ void tst_ChallengeFlow::initTestCase()
 
 void tst_ChallengeFlow::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     QSettings settings;
     settings.beginGroup(u"challenge"_s);
     settings.remove(QString());
     settings.endGroup();
 
-    window = std::make_unique<Zindle>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    answerer = std::make_unique<ModalAnswerer>();
+    openWindow(true);
     inputPane.clear();
     showChallenges();
 }
 
 void tst_ChallengeFlow::cleanup()
 {
-    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
-    window.reset();
+    closeWindow();
 }
 
 void tst_ChallengeFlow::selectShowsTheChallenge_data()

@@ -3,6 +3,9 @@
 
 #include "interpreter/bracketmatcher.h"
 
+#include "interpreter/machine.h"
+
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +18,8 @@ private Q_SLOTS:
     void pairs_data();
     void pairs();
     void longProgram();
+    void sameAsMachine_data();
+    void sameAsMachine();
 };
 
 void tst_BracketMatcher::pairs_data()
@@ -68,6 +73,66 @@ void tst_BracketMatcher::longProgram()
     QCOMPARE(matcher.partner(50000), 49999);
     QCOMPARE(matcher.unmatched(0, 100002), QList<int>{100001});
     QCOMPARE(matcher.unmatched(100002, 200000), QList<int>{});
+}
+
+void tst_BracketMatcher::sameAsMachine_data()
+{
+    QTest::addColumn<QString>("program");
+
+    for (const char *program : {"[+]", "[[-]>]", "[[]", "[]]", "]\n[", "a [b] ] [", "[[[]]", "@[]@"})
+        QTest::newRow(program) << QString::fromLatin1(program);
+    // Bracket-heavy programs that no one would write but that the two must still agree on;
+    // with no command that changes a cell every loop is skipped, so every run ends.
+    QRandomGenerator random(19);
+    for (int row = 0; row < 300; ++row) {
+        QString program(random.bounded(1, 40), u' ');
+        for (QChar &character : program)
+            character = u"[[]] a"[random.bounded(6)];
+        QTest::newRow(qPrintable(u"random %1"_s.arg(row))) << program;
+    }
+}
+
+// The editor shows the pairs that the machine runs: every '[' closes where the machine's skip
+// lands, each other ']' has no partner, and a run from empty cells stops at the first bracket
+// the editor marks as unmatched, by step() and by run() alike.
+void tst_BracketMatcher::sameAsMachine()
+{
+    QFETCH(QString, program);
+
+    BracketMatcher matcher;
+    matcher.setText(program);
+    Machine machine(10);
+    machine.setProgram(program);
+    QList<int> closedByMachine;
+    for (int i = 0; i < program.size(); ++i) {
+        if (program.at(i) != u'[')
+            continue;
+        const int end = machine.findLoopEnd(i);
+        QCOMPARE(matcher.partner(i), end);
+        if (end >= 0) {
+            QCOMPARE(matcher.partner(end), i);
+            closedByMachine << end;
+        }
+    }
+    for (int i = 0; i < program.size(); ++i) {
+        if (program.at(i) == u']')
+            QCOMPARE(matcher.isUnmatched(i), !closedByMachine.contains(i));
+    }
+
+    const QList<int> unmatched = matcher.unmatched(0, int(program.size()));
+    const StopReason expected = unmatched.isEmpty() ? StopReason::Finished
+                                                    : StopReason::UnmatchedLoop;
+    machine.start();
+    for (int steps = 0; steps < 1000 && !machine.step();)
+        ++steps;
+    QCOMPARE(machine.stopReason(), expected);
+    if (!unmatched.isEmpty())
+        QCOMPARE(machine.programCounter(), unmatched.first());
+    machine.start();
+    machine.run(1000);
+    QCOMPARE(machine.stopReason(), expected);
+    if (!unmatched.isEmpty())
+        QCOMPARE(machine.programCounter(), unmatched.first());
 }
 
 QTEST_GUILESS_MAIN(tst_BracketMatcher)

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <limits>
+#include <utility>
 
 #ifndef SAMENESS_PROGRAMS
 #define SAMENESS_PROGRAMS 3000
@@ -19,8 +20,11 @@
 
 namespace {
 
+QString randomProgram(QRandomGenerator &random);
+
 // Answers from a seeded script and logs every call, so two machines given handlers with the
-// same seed must make the same calls in the same order.
+// same seed must make the same calls in the same order. Now and then it calls back into its
+// machine during a call, as the handler contract allows.
 class ScriptedHandler : public IOHandler
 {
 public:
@@ -37,6 +41,7 @@ public:
         const int value = choice == 0 ? -1 : choice == 1 ? maximum
                                                          : choice == 2 ? aboveMaximum : choice % 4;
         log << 2 << value;
+        callBack();
         return value;
     }
     bool output(int value) override
@@ -48,12 +53,50 @@ public:
 
     QList<int> log;
     int maximum = 0;
+    Machine *machine = nullptr;
+    // One call in this many calls back into the machine; 0: none.
+    quint32 callBackOdds = 0;
 
 private:
     bool logged(int call, bool answer)
     {
         log << call << int(answer);
+        callBack();
         return answer;
+    }
+
+    void callBack()
+    {
+        if (!machine || callBackOdds == 0 || random.bounded(callBackOdds) != 0)
+            return;
+        const int action = int(random.bounded(7));
+        log << 10 + action;
+        switch (action) {
+        case 0:
+            machine->reset();
+            break;
+        case 1:
+            machine->start();
+            break;
+        case 2:
+            machine->setTapeLength(int(random.bounded(1, 6)));
+            break;
+        case 3:
+            machine->setProgram(randomProgram(random));
+            break;
+        case 4:
+            maximum = int(random.bounded(1, 4));
+            machine->setMaximumValue(maximum);
+            break;
+        case 5:
+            log << int(machine->step());
+            break;
+        default: {
+            const RunResult nested = machine->run(5);
+            log << nested.steps << int(nested.stopped);
+            break;
+        }
+        }
     }
 
     QRandomGenerator random;
@@ -66,7 +109,7 @@ RunResult referenceRun(Machine &machine, int maxSteps, const RunStops &stops)
     while (result.steps < maxSteps) {
         bool stopped = machine.step();
         ++result.steps;
-        stopped = stopped || machine.programCounter() == stops.position
+        stopped = stopped || (stops.position >= 0 && machine.programCounter() == stops.position)
                   || (!stops.command.isNull() && machine.currentCommand() == stops.command);
         if (stopped) {
             result.stopped = true;
@@ -87,9 +130,17 @@ QString randomRun(QRandomGenerator &random, const QString &commands)
     return run;
 }
 
-// A loop body that only changes and moves and comes back: the shapes run() works out at once.
+// A loop body that only changes and moves and comes back, or only moves: the shapes run() works
+// out at once.
 QString simpleLoop(QRandomGenerator &random)
 {
+    if (random.bounded(5) == 0) {
+        // a scan for a zero cell, moving by one or more in one or more runs
+        QString moves = randomRun(random, u"<>"_qs);
+        if (random.bounded(3) == 0)
+            moves += randomRun(random, u"<>"_qs);
+        return u"["_qs + moves + u"]"_qs;
+    }
     QString counter = random.bounded(2) == 0 ? u"-"_qs : u"+"_qs;
     if (random.bounded(6) == 0)
         counter += counter; // a counter that moves by two
@@ -195,7 +246,8 @@ QString difference(const Machine &fast, const ScriptedHandler &fastHandler,
 }
 
 // Runs one generated program both ways; answers a description of the first divergence.
-QString compareRuns(quint32 seed)
+// Handlers call back into their machine once in `callBackOdds` calls (0: never).
+QString compareRuns(quint32 seed, quint32 callBackOdds)
 {
     QRandomGenerator random(seed);
     const int tapeLengths[] = {1, 2, 3, 8, 40};
@@ -216,16 +268,22 @@ QString compareRuns(quint32 seed)
     fast.setHandler(&fastHandler);
     reference.setHandler(&referenceHandler);
     fastHandler.maximum = referenceHandler.maximum = maximum;
+    fastHandler.machine = &fast;
+    referenceHandler.machine = &reference;
+    fastHandler.callBackOdds = referenceHandler.callBackOdds = callBackOdds;
 
     int budget = 4000; // steps per program, as endless loops are common
     for (int batch = 0; budget > 0; ++batch) {
         RunStops stops;
-        switch (random.bounded(6)) {
+        switch (random.bounded(7)) {
         case 0:
             stops.position = int(random.bounded(program.size() + 1));
             break;
         case 1:
             stops.position = reference.findLoopEnd(reference.programCounter());
+            break;
+        case 2:
+            stops.position = -1;
             break;
         default:
             break;
@@ -274,7 +332,10 @@ class tst_MachineRun : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void sameAsSteps_data();
     void sameAsSteps();
+    void handlerCallsBack_data();
+    void handlerCallsBack();
     void hostilePrograms_data();
     void hostilePrograms();
     void longFoldedRuns_data();
@@ -282,11 +343,103 @@ private Q_SLOTS:
     void notRunning();
 };
 
+void tst_MachineRun::sameAsSteps_data()
+{
+    QTest::addColumn<quint32>("callBackOdds");
+    QTest::newRow("handlers that only answer") << 0u;
+    QTest::newRow("handlers that call back into the machine") << 8u;
+}
+
 void tst_MachineRun::sameAsSteps()
 {
+    QFETCH(quint32, callBackOdds);
     for (quint32 seed = 1; seed <= SAMENESS_PROGRAMS; ++seed) {
-        const QString diff = compareRuns(seed);
+        const QString diff = compareRuns(seed, callBackOdds);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    }
+}
+
+namespace {
+
+// Calls back into its machine at its first call of one kind.
+class CallingBackHandler : public IOHandler
+{
+public:
+    enum Call { HasInput, Input, Output, IsComplete };
+
+    bool hasInput() override { return act(HasInput, true); }
+    int input() override { return act(Input, 1); }
+    bool output(int) override { return act(Output, true); }
+    bool isComplete() override { return act(IsComplete, true); }
+
+    Machine *machine = nullptr;
+    Call when = Output;
+    QString action;
+
+private:
+    template<typename Answer>
+    Answer act(Call call, Answer answer)
+    {
+        if (call != when || action.isEmpty())
+            return answer;
+        const QString what = std::exchange(action, QString());
+        if (what == u"reset")
+            machine->reset();
+        else if (what == u"start")
+            machine->start();
+        else if (what == u"tape")
+            machine->setTapeLength(100000); // moves the tape, as a freed one would show
+        return answer;
+    }
+};
+
+} // namespace
+
+void tst_MachineRun::handlerCallsBack_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("when");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("programCounter");
+    QTest::addColumn<int>("cell0");
+
+    const int output = CallingBackHandler::Output;
+    const int input = CallingBackHandler::Input;
+    QTest::newRow("reset in output") << u".+"_qs << output << u"reset"_qs << -1 << 0;
+    QTest::newRow("start in output") << u"+.+"_qs << output << u"start"_qs << 2 << 2;
+    QTest::newRow("new tape in output") << u".+"_qs << output << u"tape"_qs << -1 << 0;
+    QTest::newRow("new tape in hasInput")
+        << u",+"_qs << int(CallingBackHandler::HasInput) << u"tape"_qs << -1 << 0;
+    QTest::newRow("new tape in input") << u"+,+"_qs << input << u"tape"_qs << -1 << 0;
+    QTest::newRow("reset in isComplete")
+        << u"+"_qs << int(CallingBackHandler::IsComplete) << u"reset"_qs << -1 << 0;
+}
+
+// The machine's state after a handler ended the command, by steps and by one run().
+void tst_MachineRun::handlerCallsBack()
+{
+    QFETCH(QString, program);
+    QFETCH(int, when);
+    QFETCH(QString, action);
+    QFETCH(int, programCounter);
+    QFETCH(int, cell0);
+
+    for (const bool byRun : {false, true}) {
+        CallingBackHandler handler;
+        Machine machine(1);
+        handler.machine = &machine;
+        handler.when = CallingBackHandler::Call(when);
+        handler.action = action;
+        machine.setHandler(&handler);
+        machine.setProgram(program);
+        machine.start();
+        if (byRun)
+            machine.run(5);
+        else
+            referenceRun(machine, 5, {});
+        QCOMPARE(machine.programCounter(), programCounter);
+        QCOMPARE(machine.cell(0), cell0);
+        QCOMPARE(machine.stopReason(), StopReason::NotStopped);
     }
 }
 
@@ -386,9 +539,13 @@ void tst_MachineRun::notRunning()
     QCOMPARE(result.steps, 0);
     QVERIFY(result.stopped);
     QCOMPARE(machine.cell(0), 0);
+    QVERIFY(machine.run(0).stopped);
     machine.start();
     QCOMPARE(machine.run(0).steps, 0);
+    QVERIFY(!machine.run(0).stopped);
     QCOMPARE(machine.programCounter(), -1);
+    // A reset machine's counter is not the stop position -1.
+    QVERIFY(!RunStops{}.metBy(machine));
 }
 
 QTEST_GUILESS_MAIN(tst_MachineRun)

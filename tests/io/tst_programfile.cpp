@@ -6,13 +6,18 @@
 
 #include "io/programfile.h"
 
+#include "tricklepipe.h"
+
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <cerrno>
+#include <future>
 #include <thread>
 
 #include <fcntl.h>
@@ -70,6 +75,11 @@ private Q_SLOTS:
     void throughTheEditor_data();
     void throughTheEditor();
     void typedLineBreaksAreLineFeeds();
+    void savedUnchanged_data();
+    void savedUnchanged();
+    void trickle_data();
+    void trickle();
+    void pipeNobodyReads();
 
 private:
     QTemporaryDir dir;
@@ -196,6 +206,107 @@ void tst_ProgramFile::typedLineBreaksAreLineFeeds()
     QTest::keyClick(&editor, Qt::Key_Return);
     QTest::keyClicks(&editor, u"<"_s);
     QCOMPARE(editorFileText(&editor), u"+\r\n<-"_s);
+}
+
+void tst_ProgramFile::savedUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("final line break") << QByteArray("+++.\n") << u"+++."_s;
+    QTest::newRow("carriage return line ends") << QByteArray("+\r\n-\r\n") << u"+\n-"_s;
+    QTest::newRow("not UTF-8") << QByteArray("+\xe9-\xff\n") << u"+\u00e9-\u00ff"_s;
+    QTest::newRow("UTF-8 byte order mark") << QByteArray("\xef\xbb\xbf+\n") << u"\ufeff+"_s;
+    QTest::newRow("UTF-16 byte order mark")
+            << QByteArray("\xff\xfe+\0\n\0-\0\n\0", 10) << u"+\n-"_s;
+    QTest::newRow("no-break space and carriage return") << QByteArray("+\xc2\xa0-\r.")
+                                                        << u"+ -\n."_s;
+}
+
+// Open, then Save without a change, writes the file back byte for byte; after a change the
+// program is written as UTF-8 without a final line end.
+void tst_ProgramFile::savedUnchanged()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+
+    const QString name = dir.filePath(u"unchanged.bf"_s);
+    QFile out(name);
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(file);
+    out.close();
+    ProgramFile read;
+    QString error;
+    QVERIFY2(readProgramFile(name, &read, &error), qPrintable(error));
+    QPlainTextEdit editor;
+    setEditorFile(&editor, read);
+    QCOMPARE(editor.toPlainText(), shown);
+    QVERIFY2(writeProgramFile(name, editorFileBytes(&editor), &error), qPrintable(error));
+    QFile in(name);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(in.readAll(), file);
+
+    editor.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor, u"<"_s);
+    QCOMPARE(editorFileBytes(&editor), (editorFileText(&editor)).toUtf8());
+    QVERIFY(editorFileBytes(&editor).endsWith('<'));
+}
+
+void tst_ProgramFile::trickle_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("over the total time") << false << u"still not done after 1 seconds"_s;
+    QTest::newRow("cancelled") << true << u"cancelled"_s;
+}
+
+// A writer that goes on and on, a byte at a time, holds the reader no longer than the total
+// time, or than its caller wants to wait.
+void tst_ProgramFile::trickle()
+{
+    QFETCH(bool, cancel);
+    QFETCH(QString, error);
+
+    const QString name = dir.filePath(u"trickle"_s);
+    QFile::remove(name);
+    QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    std::atomic<bool> stop = false;
+    std::thread writer(tricklePipe, name, &stop);
+    QElapsedTimer waited;
+    waited.start();
+    FileWait wait;
+    wait.totalMilliseconds = cancel ? 60000 : 1000;
+    if (cancel)
+        wait.keepWaiting = [&waited] { return !waited.hasExpired(500); };
+    ProgramFile file;
+    QString reason;
+    const bool ok = readProgramFile(name, &file, &reason, wait);
+    stop = true;
+    writer.join();
+    QVERIFY(!ok);
+    QVERIFY2(reason.contains(error), qPrintable(reason));
+    QVERIFY2(waited.elapsed() < 5000, qPrintable(QString::number(waited.elapsed())));
+}
+
+// Saving onto a pipe that nobody reads fails at once instead of waiting for a reader.
+void tst_ProgramFile::pipeNobodyReads()
+{
+    const QString name = dir.filePath(u"unread"_s);
+    QFile::remove(name);
+    QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    QString error;
+    auto saved = std::async(std::launch::async,
+                            [&] { return writeProgramFile(name, u"+"_s, &error); });
+    if (saved.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        // Frees the writer stuck in open() before failing.
+        const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK);
+        saved.wait();
+        ::close(fd);
+        QFAIL("saving onto a pipe that nobody reads waited for a reader");
+    }
+    QVERIFY(!saved.get());
+    QVERIFY2(error.contains(u"Nothing reads from the pipe"_s), qPrintable(error));
 }
 
 QTEST_MAIN(tst_ProgramFile)

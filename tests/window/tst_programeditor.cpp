@@ -11,6 +11,8 @@
 #include <QTextBlock>
 #include <QToolTip>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -49,6 +51,8 @@ private Q_SLOTS:
     void brackets();
     void afterEdits();
     void longProgram();
+    void bracketsInOneLongLine_data();
+    void bracketsInOneLongLine();
     void toolTips_data();
     void toolTips();
     void gutter_data();
@@ -142,6 +146,38 @@ void tst_ProgramEditor::longProgram()
     editor->moveCursor(QTextCursor::End);
     QTRY_COMPARE(marks(*editor).at(last), u'e');
     QCOMPARE(marks(*editor).count(u'e'), 1);
+}
+
+void tst_ProgramEditor::bracketsInOneLongLine_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("selections"); // that mark brackets without a partner
+
+    QTest::newRow("all unmatched closes") << QString(20000, u']') << 1;
+    QTest::newRow("unmatched opens and a comment") << u"a b "_s + QString(20000, u'[') << 1;
+    QTest::newRow("ordinary line") << u"[a comment] [-]"_s.repeated(100) << 0;
+}
+
+// What made a long line of brackets freeze the window: a selection for every unmatched bracket
+// in view, each drawing the line once more, and wrapping at word boundaries in a line without
+// any. Brackets side by side share one mark, and only a very long line wraps anywhere.
+void tst_ProgramEditor::bracketsInOneLongLine()
+{
+    QFETCH(QString, program);
+    QFETCH(int, selections);
+
+    editor->setPlainText(program);
+    editor->moveCursor(QTextCursor::End);
+    editor->moveCursor(QTextCursor::Left);
+    QTRY_VERIFY(selections == 0 || marks(*editor).count(u'e') > 100);
+    const QList<QTextEdit::ExtraSelection> all = editor->extraSelections();
+    QCOMPARE(std::count_if(all.begin(), all.end(), [](const QTextEdit::ExtraSelection &mark) {
+                 return mark.format.underlineStyle() == QTextCharFormat::WaveUnderline;
+             }), selections);
+    QCOMPARE(editor->wordWrapMode(), program.size() > 10000
+                 ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    editor->setPlainText(u"[a comment]"_s);
+    QCOMPARE(editor->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void tst_ProgramEditor::toolTips_data()

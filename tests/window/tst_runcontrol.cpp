@@ -8,6 +8,7 @@
 
 #include "modalanswerer.h"
 #include "programmark.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -50,7 +51,7 @@ public:
 
 } // namespace
 
-class tst_RunControl : public QObject
+class tst_RunControl : public WindowFixture
 {
     Q_OBJECT
 
@@ -91,11 +92,6 @@ private slots:
     void watchableSpeedShowsEveryCommand();
 
 private:
-    QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const
-    {
-        return window->findChild<QPlainTextEdit *>(name);
-    }
     QTableView *tape() const { return window->findChild<QTableView *>(u"tableTape"_s); }
     void setProgram(const QString &text) const { edit(u"editProgram"_s)->setPlainText(text); }
     void setInput(const QString &text) const { edit(u"editInput"_s)->setPlainText(text); }
@@ -111,8 +107,6 @@ private:
     int markedPosition() const;
     static void processEvents(int times = 50);
 
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
 };
 
 void tst_RunControl::stepTo(StepMode mode) const
@@ -176,19 +170,12 @@ void tst_RunControl::initTestCase()
 
 void tst_RunControl::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    window = std::make_unique<Zindle>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    answerer = std::make_unique<ModalAnswerer>();
+    openWindow();
 }
 
 void tst_RunControl::cleanup()
 {
-    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
-    window.reset();
+    closeWindow();
 }
 
 void tst_RunControl::runToEnd_data()

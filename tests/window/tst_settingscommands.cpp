@@ -7,6 +7,7 @@
 #include "window/zindle.h"
 
 #include "modalanswerer.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -56,7 +57,7 @@ ModalAnswerer::Action readSpin(SpinState &state, const QString &tooLarge)
 
 } // namespace
 
-class tst_SettingsCommands : public QObject
+class tst_SettingsCommands : public WindowFixture
 {
     Q_OBJECT
 
@@ -78,11 +79,6 @@ private slots:
     void help();
 
 private:
-    QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const
-    {
-        return window->findChild<QPlainTextEdit *>(name);
-    }
     QAbstractItemModel *tape() const
     {
         return window->findChild<QTableView *>(u"tableTape"_s)->model();
@@ -91,8 +87,6 @@ private:
     // Runs the program to its end and answers the output pane.
     QString runProgram(const QString &program, const QString &input = QString());
 
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
 };
 
 void tst_SettingsCommands::initTestCase()
@@ -102,20 +96,12 @@ void tst_SettingsCommands::initTestCase()
 
 void tst_SettingsCommands::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    window = std::make_unique<Zindle>();
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    answerer = std::make_unique<ModalAnswerer>();
+    openWindow(true);
 }
 
 void tst_SettingsCommands::cleanup()
 {
-    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
-    window.reset();
+    closeWindow();
 }
 
 QString tst_SettingsCommands::runProgram(const QString &program, const QString &input)

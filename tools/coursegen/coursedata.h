@@ -7,6 +7,8 @@
 // The course as data: each challenge's statement, limits and test type, and for its cases a
 // maker of inputs and an oracle that answers them. course.cpp turns this into the file.
 
+#include "interpreter/limits.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,7 @@
 
 namespace coursegen {
 
-constexpr int MaximumValue = 33713;
+constexpr int MaximumValue = Limits::CourseMaximumValue;
 
 using Values = QList<int>;
 
