@@ -7,8 +7,8 @@
 #include "window/zindle.h"
 
 #include "modalanswerer.h"
-#include "window/windowfixture.h"
 #include "programmark.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
