@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChallengeRun</name>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 weitere</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>nicht ausgeführt</translation>
+    </message>
+    <message>
+        <source>wrote %1, a move the game does not allow (value %2)</source>
+        <translation>schrieb %1, einen Zug, den das Spiel nicht erlaubt (Wert %2)</translation>
+    </message>
+    <message>
+        <source>expected no more output, wrote %1 (value %2)</source>
+        <translation>keine weitere Ausgabe erwartet, schrieb %1 (Wert %2)</translation>
+    </message>
+    <message>
+        <source>expected %1, wrote %2 (value %3)</source>
+        <translation>erwartet %1, schrieb %2 (Wert %3)</translation>
+    </message>
+    <message>
+        <source>expected output missing: the game was left unfinished</source>
+        <translation>erwartete Ausgabe fehlt: das Spiel blieb unvollendet</translation>
+    </message>
+    <message>
+        <source>expected %1, wrote nothing more (value %2)</source>
+        <translation>erwartet %1, schrieb nichts mehr (Wert %2)</translation>
+    </message>
+    <message>
+        <source>input left unread: %1 of %2 values read</source>
+        <translation>Eingabe nicht ganz gelesen: %1 von %2 Werten gelesen</translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+</context>
+<context>
     <name>CourseCheck</name>
     <message>
         <source>The program did not end within the step limit!</source>
@@ -39,6 +78,22 @@
     <message>
         <source>Nothing more was written to the pipe for %1 seconds.</source>
         <translation>%1 Sekunden lang wurde nichts mehr in die Pipe geschrieben.</translation>
+    </message>
+    <message>
+        <source>Waiting for the pipe was cancelled.</source>
+        <translation>Das Warten auf die Pipe wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The pipe was still not done after %1 seconds.</source>
+        <translation>Die Pipe war nach %1 Sekunden noch nicht fertig.</translation>
+    </message>
+    <message>
+        <source>Nothing reads from the pipe.</source>
+        <translation>Niemand liest aus der Pipe.</translation>
+    </message>
+    <message>
+        <source>Nothing more was read from the pipe for %1 seconds.</source>
+        <translation>%1 Sekunden lang wurde nichts mehr aus der Pipe gelesen.</translation>
     </message>
 </context>
 <context>
@@ -84,6 +139,72 @@
     <message>
         <source>Cell %1: %2</source>
         <translation>Zelle %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TestResultsModel</name>
+    <message>
+        <source>[wrong: %1]</source>
+        <translation>[falsch: %1]</translation>
+    </message>
+    <message>
+        <source>[missing: %1]</source>
+        <translation>[fehlt: %1]</translation>
+    </message>
+    <message>
+        <source>[game unfinished]</source>
+        <translation>[Spiel unvollendet]</translation>
+    </message>
+    <message>
+        <source>… %1 more</source>
+        <translation>… %1 weitere</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>fail: %1</source>
+        <translation>nicht bestanden: %1</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>nicht ausgeführt</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Fall</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+</context>
+<context>
+    <name>TestResultsView</name>
+    <message>
+        <source>Test results</source>
+        <translation>Testergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Debug this case</source>
+        <translation>Diesen Fall &amp;debuggen</translation>
     </message>
 </context>
 <context>
@@ -528,6 +649,50 @@ Passes show until Zindle closes, but are lost after that.</source>
 
 Bestandene Aufgaben werden angezeigt, bis Zindle geschlossen wird, gehen danach aber verloren.</translation>
     </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Warte auf %1...</translation>
+    </message>
+    <message>
+        <source>Test results</source>
+        <translation>Testergebnisse</translation>
+    </message>
+    <message>
+        <source>Test &amp;results</source>
+        <translation>Test&amp;ergebnisse</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Back 10</source>
+        <translation>10 zurück</translation>
+    </message>
+    <message>
+        <source>Back 100</source>
+        <translation>100 zurück</translation>
+    </message>
+    <message>
+        <source>Back 1000</source>
+        <translation>1000 zurück</translation>
+    </message>
+    <message>
+        <source>Back to the previous output</source>
+        <translation>Zurück zur vorigen Ausgabe</translation>
+    </message>
+    <message>
+        <source>Back to the previous input</source>
+        <translation>Zurück zur vorigen Eingabe</translation>
+    </message>
+    <message>
+        <source>Back to the previous breakpoint</source>
+        <translation>Zurück zum vorigen Haltepunkt</translation>
+    </message>
+    <message>
+        <source>Back to the start</source>
+        <translation>Zurück zum Anfang</translation>
+    </message>
 </context>
 <context>
     <name>ZindleCheck</name>
@@ -620,10 +785,6 @@ Bestandene Aufgaben werden angezeigt, bis Zindle geschlossen wird, gehen danach 
         <translation>Ignoriert: Es wird keine grafische Plattform verwendet.</translation>
     </message>
     <message>
-        <source>The program files to test, one after another.</source>
-        <translation>Die zu testenden Programmdateien, eine nach der anderen.</translation>
-    </message>
-    <message>
         <source>Usage: zindle-check --list | --challenge ROW|NAME [--max-steps N] [--all] [--format text|json|junit] PROGRAM.bf...</source>
         <translation>Aufruf: zindle-check --list | --challenge ZEILE|NAME [--max-steps N] [--all] [--format text|json|junit] PROGRAMM.bf...</translation>
     </message>
@@ -658,6 +819,30 @@ Bestandene Aufgaben werden angezeigt, bis Zindle geschlossen wird, gehen danach 
     <message>
         <source>unreadable</source>
         <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>zindle-check: %1</source>
+        <translation>zindle-check: %1</translation>
+    </message>
+    <message>
+        <source>zindle-check: cannot write the report: %1</source>
+        <translation>zindle-check: der Bericht kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>write error</source>
+        <translation>Schreibfehler</translation>
+    </message>
+    <message>
+        <source>The program files to test, one after another; - is the standard input.</source>
+        <translation>Die zu testenden Programmdateien, eine nach der anderen; - ist die Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once.</source>
+        <translation>--%1 ist mehrfach angegeben.</translation>
     </message>
 </context>
 </TS>

@@ -25,10 +25,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
+// Gives the run's texts their translation context.
+struct Messages
 {
-    return QCoreApplication::translate("ChallengeRun", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ChallengeRun)
+};
 
 QList<int> letterValues(const QString &text)
 {
@@ -43,7 +44,7 @@ QString withMore(const QString &text, qint64 more)
 {
     if (more == 0)
         return text;
-    return text + u' ' + tr("\u2026 %1 more").arg(more);
+    return text + u' ' + Messages::tr("\u2026 %1 more").arg(more);
 }
 
 } // namespace
@@ -88,7 +89,7 @@ QString CaseResult::text() const
     if (passed())
         return u"pass"_s;
     if (verdict == NotRun)
-        return tr("not run");
+        return Messages::tr("not run");
     return crashText(stopReason);
 }
 
@@ -133,20 +134,20 @@ QString CaseResult::differenceText() const
         break;
     case CaseDifference::WrongValue:
         if (type == TestType::Nim)
-            return tr("wrote %1, a move the game does not allow (value %2)")
+            return Messages::tr("wrote %1, a move the game does not allow (value %2)")
                 .arg(valueText(difference.written), at);
         if (!difference.hasExpected)
-            return tr("expected no more output, wrote %1 (value %2)")
+            return Messages::tr("expected no more output, wrote %1 (value %2)")
                 .arg(valueText(difference.written), at);
-        return tr("expected %1, wrote %2 (value %3)")
+        return Messages::tr("expected %1, wrote %2 (value %3)")
             .arg(valueText(difference.expected), valueText(difference.written), at);
     case CaseDifference::MissingOutput:
         if (!difference.hasExpected)
-            return tr("expected output missing: the game was left unfinished");
-        return tr("expected %1, wrote nothing more (value %2)")
+            return Messages::tr("expected output missing: the game was left unfinished");
+        return Messages::tr("expected %1, wrote nothing more (value %2)")
             .arg(valueText(difference.expected), at);
     case CaseDifference::UnreadInput:
-        return tr("input left unread: %1 of %2 values read")
+        return Messages::tr("input left unread: %1 of %2 values read")
             .arg(inputRead)
             .arg(input.count());
     }
@@ -343,7 +344,8 @@ void ChallengeRun::Private::showReplay()
     const QString first = type == TestType::Nim
                               ? editOutput->toPlainText().section(u'\n', 0, 0)
                               : QObject::tr("Required output: %1").arg(replay.expectedShown());
-    editOutput->setPlainText(first + u'\n' + tr("Written: %1").arg(replay.writtenShown()));
+    editOutput->setPlainText(first + u'\n'
+                             + Messages::tr("Written: %1").arg(replay.writtenShown()));
 }
 
 int ChallengeRun::Private::draw()
