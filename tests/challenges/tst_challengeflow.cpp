@@ -5,6 +5,7 @@
 // clicks and keys on the challenge table, programs typed into the editor, the Test button and
 // the boxes the window answers with.
 
+#include "window/startup.h"
 #include "window/zindle.h"
 
 #include "challenges/challenge.h"
@@ -205,10 +206,7 @@ void tst_ChallengeFlow::initTestCase()
     QCoreApplication::setOrganizationName(u"MurkleSoftware"_s);
     QCoreApplication::setApplicationName(u"Zindle"_s);
 
-    QFile file(u":/challenges.xml"_s);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    ChallengeLoader loader(&file);
-    loader.read();
+    loadChallenges(u":/challenges.xml"_s);
     QCOMPARE(challengeList().size(), 50);
     QCOMPARE(challengeList().at(Echo).name, u"Echo"_s);
     QCOMPARE(challengeList().at(Squares).name, u"Squares"_s);

@@ -4,6 +4,7 @@
 // The window's "Test results" after a test, against zindle-check's word on the same program,
 // and Debug this case, as a user reaches them.
 
+#include "window/startup.h"
 #include "window/zindle.h"
 
 #include "challenges/challenge.h"
@@ -95,10 +96,7 @@ void tst_TestResults::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"MurkleSoftware"_s);
     QCoreApplication::setApplicationName(u"Zindle"_s);
-    QFile file(u":/challenges.xml"_s);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    ChallengeLoader loader(&file);
-    loader.read();
+    loadChallenges(u":/challenges.xml"_s);
     QCOMPARE(challengeList().at(WhatsInAName).testType, u"alpha"_s);
 }
 
