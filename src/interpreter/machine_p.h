@@ -71,6 +71,11 @@ struct RunPlan
         int change;
     };
     void build(const char16_t *code, int length);
+    // A bound on the entries of `code`'s plan.
+    static std::size_t mostEntries(const char16_t *code, int length);
+    // Marks each Open whose body is one entry that only changes and moves as a Loop.
+    void markLoops();
+    void placeCheckpoints(const char16_t *code);
     // The entry that follows a program counter of `programCounter`; the last entry (a Step)
     // when the counter lies inside an entry or on a space.
     int entryAfter(const char16_t *code, int length, int programCounter) const;
@@ -117,6 +122,13 @@ struct Machine::Private
     }
     // The ',' command on the current cell; answers what step() answers.
     bool input();
+    // The '.' command on a cell holding `value`; answers what step() answers.
+    bool output(int value);
+    // The '[' command at the program counter on a cell holding `cell`; answers what step()
+    // answers.
+    bool open(int cell);
+    // The step past the program's end; answers what step() answers.
+    bool finish();
 
     // run() along the plan; `machine` steps where the plan does not reach.
     RunResult runPlanned(Machine &machine, int maxSteps, const RunStops &stops);

@@ -304,6 +304,36 @@ inline bool applyBlock(int *cells, int cellCount, int cell, int maximum,
     return true;
 }
 
+// The body of a Loop, entry `body`, as a block: its record, or one made up in `single` and
+// `singleChange` for a single run, with `changes` then pointing at `singleChange`.
+inline const RunPlan::BlockRecord &bodyBlock(const RunPlan &plan, RunPlan::Op body,
+                                             RunPlan::BlockRecord &single,
+                                             RunPlan::Change &singleChange,
+                                             const RunPlan::Change *&changes)
+{
+    const int count = int(body.argument());
+    switch (body.kind()) {
+    case RunPlan::Add:
+    case RunPlan::Subtract:
+        singleChange.change = body.kind() == RunPlan::Add ? count : -count;
+        single.counterChange = singleChange.change;
+        single.changeCount = 1;
+        changes = &singleChange;
+        break;
+    case RunPlan::Right:
+    case RunPlan::Left:
+        single.move = body.kind() == RunPlan::Right ? count : -count;
+        single.lowest = std::min(single.move, 0);
+        single.highest = std::max(single.move, 0);
+        changes = &singleChange;
+        break;
+    default:
+        return plan.blocks[std::size_t(count)];
+    }
+    single.steps = count;
+    return single;
+}
+
 // True when a loop whose body is the entry `body` can be run a whole pass at a time: its
 // body only changes and moves.
 bool isSimpleBody(RunPlan::Op body)
@@ -316,11 +346,7 @@ bool isSimpleBody(RunPlan::Op body)
 void RunPlan::build(const char16_t *code, int length)
 {
     built = true;
-    std::size_t count = 1; // the last Step entry
-    scanEntries(code, length, [&count](Kind, int, std::uint32_t) { ++count; });
-    // A '[' takes a second word for its position; positions must fit an argument.
-    for (int i = 0; i < length; ++i)
-        count += code[i] == u'[';
+    const std::size_t count = mostEntries(code, length);
     usable = count < LargestArgument && std::uint32_t(length) < LargestArgument;
     if (!usable)
         return;
@@ -372,6 +398,23 @@ void RunPlan::build(const char16_t *code, int length)
     ops.push_back(makeOp(Step, std::uint32_t(length)));
     blocks.shrink_to_fit();
 
+    markLoops();
+    changes.shrink_to_fit();
+    placeCheckpoints(code);
+}
+
+std::size_t RunPlan::mostEntries(const char16_t *code, int length)
+{
+    std::size_t count = 1; // the last Step entry
+    scanEntries(code, length, [&count](Kind, int, std::uint32_t) { ++count; });
+    // A '[' takes a second word for its position.
+    for (int i = 0; i < length; ++i)
+        count += code[i] == u'[';
+    return count;
+}
+
+void RunPlan::markLoops()
+{
     for (std::size_t open = 0; open + 3 < ops.size(); ++open) {
         if (ops[open].kind() == Open && ops[open].argument() == open + 3
             && isSimpleBody(ops[open + 2])) {
@@ -379,7 +422,10 @@ void RunPlan::build(const char16_t *code, int length)
             ops[open + 3] = makeOp(LoopClose, std::uint32_t(open));
         }
     }
-    changes.shrink_to_fit();
+}
+
+void RunPlan::placeCheckpoints(const char16_t *code)
+{
     checkpoints.reserve(ops.size() / CheckpointEvery + 1);
     int position = -1;
     for (std::size_t entry = 0; entry < ops.size(); ++entry) {
@@ -524,31 +570,11 @@ Machine::Private::LoopRun Machine::Private::runLoop(int open, int cell, long lon
     if (ops[close].kind() != RunPlan::LoopClose)
         return {0, false, cell};
     // The body as a block, also where it is a single run.
-    const RunPlan::Op body = ops[open + 2];
-    const int count = int(body.argument());
     RunPlan::BlockRecord single;
     RunPlan::Change singleChange{0, 0};
-    const RunPlan::Change *changes = &singleChange;
-    switch (body.kind()) {
-    case RunPlan::Add:
-    case RunPlan::Subtract:
-        singleChange.change = body.kind() == RunPlan::Add ? count : -count;
-        single.counterChange = singleChange.change;
-        single.changeCount = 1;
-        break;
-    case RunPlan::Right:
-    case RunPlan::Left:
-        single.move = body.kind() == RunPlan::Right ? count : -count;
-        single.lowest = std::min(single.move, 0);
-        single.highest = std::max(single.move, 0);
-        break;
-    default:
-        changes = plan.changes.data();
-        break;
-    }
-    single.steps = count;
+    const RunPlan::Change *changes = plan.changes.data();
     const RunPlan::BlockRecord &block =
-        body.kind() == RunPlan::Block ? plan.blocks[std::size_t(count)] : single;
+        bodyBlock(plan, ops[open + 2], single, singleChange, changes);
     const long long passSteps = block.steps + 1LL; // with the ']'
     int *cells = tape.data();
     const int cellCount = int(tape.size());
