@@ -6,7 +6,8 @@
 // program counter, the current cell, the whole tape, and on which handler calls were made with
 // which values. The input drives the program, the tape length and maximum value, every answer
 // of the handler, and now and then a change of program, maximum value or tape length while the
-// machine runs.
+// machine runs. Its handler now and then calls back into the machine as a handler may: a new
+// maximum value, which the command goes on with, or a step() or run(), which must do nothing.
 
 #include "fuzzsupport.h"
 
@@ -28,6 +29,7 @@ struct Record
 {
     Call call;
     int value; // the answer, or the value handed to output()
+    int newMaximum = 0; // the maximum value the handler set during the call; 0: none
 };
 
 // Answers from the fuzz input, and a log of every call for the model to check.
@@ -46,6 +48,7 @@ public:
         const int value = data.ConsumeBool() ? data.ConsumeIntegralInRange(-2, 300)
                                              : data.ConsumeIntegral<int>();
         calls.push_back({Call::Input, value});
+        callBack();
         return value;
     }
     bool output(int value) override
@@ -59,12 +62,29 @@ public:
     }
 
     std::deque<Record> calls;
+    Machine *machine = nullptr;
 
 private:
     bool log(Call call, bool answer)
     {
         calls.push_back({call, answer ? 1 : 0});
+        callBack();
         return answer;
+    }
+
+    void callBack()
+    {
+        if (!machine || data.ConsumeIntegralInRange(0, 15) != 0)
+            return;
+        if (data.ConsumeBool()) {
+            const int maximum = data.ConsumeIntegralInRange(1, 300);
+            machine->setMaximumValue(maximum);
+            calls.back().newMaximum = maximum;
+            return;
+        }
+        require(machine->step(), "a step() from a handler answers stopped");
+        const RunResult result = machine->run(data.ConsumeIntegralInRange(0, 50));
+        require(result.steps == 0 && result.stopped, "a run() from a handler does nothing");
     }
 
     FuzzedDataProvider &data;
@@ -105,6 +125,8 @@ struct Model
         const Record record = calls->front();
         require(record.call == call, "the handler was called out of turn");
         calls->pop_front();
+        if (record.newMaximum != 0)
+            maximum = record.newMaximum;
         return record.value;
     }
 
@@ -269,6 +291,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     const int tapeLength = data.ConsumeIntegralInRange(1, 12);
     Machine machine(tapeLength);
     machine.setHandler(&handler);
+    handler.machine = &machine;
     model.tape.assign(size_t(tapeLength), 0);
     model.maximum = maximumValue(data);
     machine.setMaximumValue(model.maximum);

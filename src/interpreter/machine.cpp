@@ -102,17 +102,8 @@ bool Machine::step()
         ++pc;
     m.programCounter = pc;
 
-    if (pc >= length) {
-        if (!m.loopStack.empty()) {
-            m.stop(StopReason::UnmatchedLoop);
-            return true;
-        }
-        bool complete = true;
-        if (!m.askHandler(m.handler, [&complete](IOHandler *h) { complete = h->isComplete(); }))
-            return !m.running;
-        m.stop(complete ? StopReason::Finished : StopReason::IncompleteResult);
-        return true;
-    }
+    if (pc >= length)
+        return m.finish();
 
     int &cell = m.tape[std::size_t(m.currentCell)];
     switch (code[pc]) {
@@ -135,17 +126,7 @@ bool Machine::step()
         }
         return false;
     case u'[':
-        if (cell != 0) {
-            m.loopStack.push_back(pc);
-            return false;
-        }
-        pc = findLoopEnd(pc);
-        if (pc < 0) {
-            m.stop(StopReason::UnmatchedLoop);
-            return true;
-        }
-        m.programCounter = pc;
-        return false;
+        return m.open(cell);
     case u']':
         if (m.loopStack.empty()) {
             m.stop(StopReason::UnmatchedLoop);
@@ -158,21 +139,52 @@ bool Machine::step()
         return false;
     case u',':
         return m.input();
-    case u'.': {
-        bool accepted = false;
-        const int value = cell;
-        if (!m.askHandler(m.handler, [&](IOHandler *h) { accepted = h->output(value); }))
-            return !m.running;
-        if (!accepted) {
-            m.stop(StopReason::BadOutput);
-            return true;
-        }
-        return false;
-    }
+    case u'.':
+        return m.output(cell);
     default:
         // '@' and anything else that is not a space: a step that does nothing
         return false;
     }
+}
+
+bool Machine::Private::finish()
+{
+    if (!loopStack.empty()) {
+        stop(StopReason::UnmatchedLoop);
+        return true;
+    }
+    bool complete = true;
+    if (!askHandler(handler, [&complete](IOHandler *h) { complete = h->isComplete(); }))
+        return !running;
+    stop(complete ? StopReason::Finished : StopReason::IncompleteResult);
+    return true;
+}
+
+bool Machine::Private::open(int cell)
+{
+    if (cell != 0) {
+        loopStack.push_back(programCounter);
+        return false;
+    }
+    const int end = loopEnd(QStringView(code, length), programCounter);
+    if (end < 0) {
+        stop(StopReason::UnmatchedLoop);
+        return true;
+    }
+    programCounter = end;
+    return false;
+}
+
+bool Machine::Private::output(int value)
+{
+    bool accepted = false;
+    if (!askHandler(handler, [&](IOHandler *h) { accepted = h->output(value); }))
+        return !running;
+    if (!accepted) {
+        stop(StopReason::BadOutput);
+        return true;
+    }
+    return false;
 }
 
 bool Machine::Private::input()

@@ -19,9 +19,12 @@ class IOHandler;
 // or moves, per straight block of several such runs (changes at offsets and a move, paid for
 // at once), per bracket and per other command, in program order. A loop whose body is one
 // such entry is marked, so that run() runs its passes without going back to the plan, all at
-// once where the counter tells their number. Entries take eight bytes; a block adds its own
-// record and eight bytes per cell it changes, so it is made only where it takes less room than
-// its runs would, or where it is the body of a loop.
+// once where the counter tells their number. An entry is one 32-bit word, so that a long
+// program costs little. Positions are kept only where run() needs them at once (in a '[', the
+// word after it; an output, '@' or Step holds its own); the others are counted on from the
+// nearest of a position kept every CheckpointEvery entries. A block adds its own record and
+// eight bytes per cell it changes, so it is made only where it takes less room than its runs
+// would, or where it is the body of a loop.
 struct RunPlan
 {
     enum Kind : std::uint32_t {
@@ -30,19 +33,21 @@ struct RunPlan
         Right,     // a run of '>'
         Left,      // a run of '<'
         Block,     // several runs of the four above, argument: its record in `blocks`
-        Open,      // '[', argument: the entry of its ']'
+        Open,      // '[', argument: the entry of its ']'; the next word is its Position
         Loop,      // '[' of a loop whose body is one entry of the kinds above
         Close,     // ']', argument: the entry of its '['
         LoopClose, // ']' of a Loop
-        Output,
-        Other,     // '@' and any other character: a step that does nothing
-        Step,      // taken by step(): ',', an unmatched bracket and, last, the end of the program
+        Output,    // '.', argument: its position
+        Other,     // '@' and any other character: a step that does nothing; argument: position
+        Step,      // taken by step(): ',', an unmatched bracket and, last, the end of the program;
+                   // argument: its position
+        Position,  // never run: the position of the '[' before it
     };
     static constexpr std::uint32_t LargestArgument = 0x0FFFFFFF;
+    static constexpr int CheckpointEvery = 16;
 
     struct Op
     {
-        int last; // position of the entry's last command
         std::uint32_t word; // argument above, kind in the low four bits
 
         Kind kind() const { return Kind(word & 15); }
@@ -66,6 +71,11 @@ struct RunPlan
         int change;
     };
     void build(const char16_t *code, int length);
+    // A bound on the entries of `code`'s plan.
+    static std::size_t mostEntries(const char16_t *code, int length);
+    // Marks each Open whose body is one entry that only changes and moves as a Loop.
+    void markLoops();
+    void placeCheckpoints(const char16_t *code);
     // The entry that follows a program counter of `programCounter`; the last entry (a Step)
     // when the counter lies inside an entry or on a space.
     int entryAfter(const char16_t *code, int length, int programCounter) const;
@@ -73,10 +83,18 @@ struct RunPlan
     int entryAt(const char16_t *code, int length, int position) const;
     // The position of the first command of entry `entry`.
     int firstOf(const char16_t *code, int entry) const;
+    // The position of the last command of entry `entry` (of its '[' for a Position word).
+    int lastOf(const char16_t *code, int entry) const;
+    // The program counter before entry `entry`: lastOf(entry - 1), -1 for the first.
+    int counterBefore(const char16_t *code, int entry) const;
+    // lastOf(entry) given lastOf(entry - 1) as `before`.
+    int lastAfter(const char16_t *code, int before, int entry) const;
 
     std::vector<Op> ops; // with a Step entry last
     std::vector<BlockRecord> blocks;
     std::vector<Change> changes;
+    // counterBefore() of every CheckpointEvery-th entry
+    std::vector<int> checkpoints;
     bool built = false;
     bool usable = false; // false for programs too long to index
 };
@@ -104,6 +122,13 @@ struct Machine::Private
     }
     // The ',' command on the current cell; answers what step() answers.
     bool input();
+    // The '.' command on a cell holding `value`; answers what step() answers.
+    bool output(int value);
+    // The '[' command at the program counter on a cell holding `cell`; answers what step()
+    // answers.
+    bool open(int cell);
+    // The step past the program's end; answers what step() answers.
+    bool finish();
 
     // run() along the plan; `machine` steps where the plan does not reach.
     RunResult runPlanned(Machine &machine, int maxSteps, const RunStops &stops);

@@ -51,9 +51,9 @@ bool isRun(Kind kind)
     return kind <= RunPlan::Left;
 }
 
-RunPlan::Op makeOp(int last, Kind kind, std::uint32_t argument)
+RunPlan::Op makeOp(Kind kind, std::uint32_t argument)
 {
-    return {last, argument << 4 | std::uint32_t(kind)};
+    return {argument << 4 | std::uint32_t(kind)};
 }
 
 // Calls onEntry(kind, last, count) for every run of equal changes or moves and every other
@@ -234,15 +234,49 @@ public:
             const auto counter = changeAt.find(0);
             if (counter != changeAt.end())
                 block.counterChange = plan.changes[counter->second].change;
-            plan.blocks.push_back(block);
-            push(RunPlan::Block, lastPosition, std::uint32_t(plan.blocks.size() - 1));
+            push(RunPlan::Block, lastPosition, recordOf(block));
         }
         runs = 0;
     }
 
 private:
+    // The record of `added`, whose changes end the plan's list: an equal one made before, as
+    // programs repeat their loop bodies, or `added` itself.
+    std::uint32_t recordOf(const RunPlan::BlockRecord &added)
+    {
+        std::size_t key = std::hash<int>()(added.move) ^ std::size_t(added.steps) << 20;
+        for (std::uint32_t i = 0; i < added.changeCount; ++i) {
+            const RunPlan::Change &change = plan.changes[added.firstChange + i];
+            key = key * 1000003 ^ std::hash<int>()(change.offset * 65599 + change.change);
+        }
+        const auto same = [this, &added](std::uint32_t index) {
+            const RunPlan::BlockRecord &earlier = plan.blocks[index];
+            const auto first = plan.changes.begin() + earlier.firstChange;
+            return earlier.steps == added.steps && earlier.move == added.move
+                   && earlier.changeCount == added.changeCount
+                   && std::equal(first, first + earlier.changeCount,
+                                 plan.changes.begin() + added.firstChange,
+                                 [](const RunPlan::Change &a, const RunPlan::Change &b) {
+                                     return a.offset == b.offset && a.change == b.change;
+                                 });
+        };
+        const auto range = made.equal_range(key);
+        for (auto found = range.first; found != range.second; ++found) {
+            if (same(found->second)) {
+                plan.changes.resize(added.firstChange);
+                return found->second;
+            }
+        }
+        const auto index = std::uint32_t(plan.blocks.size());
+        plan.blocks.push_back(added);
+        made.emplace(key, index);
+        return index;
+    }
+
     RunPlan &plan;
     RunPlan::BlockRecord block;
+    // The blocks made so far, by a hash of their records
+    std::unordered_multimap<std::size_t, std::uint32_t> made;
     std::unordered_map<int, std::size_t> changeAt;
     struct Run
     {
@@ -270,6 +304,36 @@ inline bool applyBlock(int *cells, int cellCount, int cell, int maximum,
     return true;
 }
 
+// The body of a Loop, entry `body`, as a block: its record, or one made up in `single` and
+// `singleChange` for a single run, with `changes` then pointing at `singleChange`.
+inline const RunPlan::BlockRecord &bodyBlock(const RunPlan &plan, RunPlan::Op body,
+                                             RunPlan::BlockRecord &single,
+                                             RunPlan::Change &singleChange,
+                                             const RunPlan::Change *&changes)
+{
+    const int count = int(body.argument());
+    switch (body.kind()) {
+    case RunPlan::Add:
+    case RunPlan::Subtract:
+        singleChange.change = body.kind() == RunPlan::Add ? count : -count;
+        single.counterChange = singleChange.change;
+        single.changeCount = 1;
+        changes = &singleChange;
+        break;
+    case RunPlan::Right:
+    case RunPlan::Left:
+        single.move = body.kind() == RunPlan::Right ? count : -count;
+        single.lowest = std::min(single.move, 0);
+        single.highest = std::max(single.move, 0);
+        changes = &singleChange;
+        break;
+    default:
+        return plan.blocks[std::size_t(count)];
+    }
+    single.steps = count;
+    return single;
+}
+
 // True when a loop whose body is the entry `body` can be run a whole pass at a time: its
 // body only changes and moves.
 bool isSimpleBody(RunPlan::Op body)
@@ -282,9 +346,8 @@ bool isSimpleBody(RunPlan::Op body)
 void RunPlan::build(const char16_t *code, int length)
 {
     built = true;
-    std::size_t count = 1; // the last Step entry
-    scanEntries(code, length, [&count](Kind, int, std::uint32_t) { ++count; });
-    usable = count < LargestArgument;
+    const std::size_t count = mostEntries(code, length);
+    usable = count < LargestArgument && std::uint32_t(length) < LargestArgument;
     if (!usable)
         return;
     // Blocks only shrink this bound; growing by doubling instead could hold twice as much.
@@ -298,19 +361,21 @@ void RunPlan::build(const char16_t *code, int length)
         [&](Kind kind, int last, std::uint32_t argument) {
             const auto index = std::uint32_t(ops.size());
             if (kind == Open) {
-                argument = waiting;
+                ops.push_back(makeOp(Open, waiting));
+                ops.push_back(makeOp(Position, std::uint32_t(last)));
                 waiting = index;
-            } else if (kind == Close) {
-                argument = waiting;
-                if (waiting == NoMatch) {
-                    kind = Step;
-                } else {
-                    const std::uint32_t outer = ops[waiting].argument();
-                    ops[waiting] = makeOp(ops[waiting].last, Open, index);
-                    waiting = outer;
-                }
+                return;
             }
-            ops.push_back(makeOp(last, kind, argument));
+            if (kind == Close && waiting != NoMatch) {
+                argument = waiting;
+                const std::uint32_t outer = ops[waiting].argument();
+                ops[waiting] = makeOp(Open, index);
+                waiting = outer;
+            } else if (!isRun(kind) && kind != Block) {
+                kind = kind == Close ? Step : kind;
+                argument = std::uint32_t(last);
+            }
+            ops.push_back(makeOp(kind, argument));
         };
     BlockBuilder block(*this);
     scanEntries(code, length, [&](Kind kind, int last, std::uint32_t runLength) {
@@ -318,7 +383,7 @@ void RunPlan::build(const char16_t *code, int length)
             block.add(kind, last, runLength);
             return;
         }
-        block.flush(push, kind == Close && !ops.empty() && ops.back().kind() == Open);
+        block.flush(push, kind == Close && !ops.empty() && ops.back().kind() == Position);
         if (isRun(kind))
             block.add(kind, last, runLength);
         else
@@ -327,20 +392,47 @@ void RunPlan::build(const char16_t *code, int length)
     block.flush(push, false);
     while (waiting != NoMatch) {
         const std::uint32_t outer = ops[waiting].argument();
-        ops[waiting] = makeOp(ops[waiting].last, Step, 0);
+        ops[waiting] = makeOp(Step, ops[waiting + 1].argument());
         waiting = outer;
     }
-    ops.push_back(makeOp(length, Step, 0));
+    ops.push_back(makeOp(Step, std::uint32_t(length)));
     blocks.shrink_to_fit();
 
-    for (std::size_t open = 0; open + 2 < ops.size(); ++open) {
-        if (ops[open].kind() == Open && ops[open].argument() == open + 2
-            && isSimpleBody(ops[open + 1])) {
-            ops[open] = makeOp(ops[open].last, Loop, std::uint32_t(open + 2));
-            ops[open + 2] = makeOp(ops[open + 2].last, LoopClose, std::uint32_t(open));
+    markLoops();
+    changes.shrink_to_fit();
+    placeCheckpoints(code);
+}
+
+std::size_t RunPlan::mostEntries(const char16_t *code, int length)
+{
+    std::size_t count = 1; // the last Step entry
+    scanEntries(code, length, [&count](Kind, int, std::uint32_t) { ++count; });
+    // A '[' takes a second word for its position.
+    for (int i = 0; i < length; ++i)
+        count += code[i] == u'[';
+    return count;
+}
+
+void RunPlan::markLoops()
+{
+    for (std::size_t open = 0; open + 3 < ops.size(); ++open) {
+        if (ops[open].kind() == Open && ops[open].argument() == open + 3
+            && isSimpleBody(ops[open + 2])) {
+            ops[open] = makeOp(Loop, std::uint32_t(open + 3));
+            ops[open + 3] = makeOp(LoopClose, std::uint32_t(open));
         }
     }
-    changes.shrink_to_fit();
+}
+
+void RunPlan::placeCheckpoints(const char16_t *code)
+{
+    checkpoints.reserve(ops.size() / CheckpointEvery + 1);
+    int position = -1;
+    for (std::size_t entry = 0; entry < ops.size(); ++entry) {
+        if (entry % CheckpointEvery == 0)
+            checkpoints.push_back(position);
+        position = lastAfter(code, position, int(entry));
+    }
 }
 
 int RunPlan::entryAfter(const char16_t *code, int length, int programCounter) const
@@ -351,25 +443,82 @@ int RunPlan::entryAfter(const char16_t *code, int length, int programCounter) co
     // A loop stack left over from another program can leave the counter on a space.
     if (programCounter >= length || code[programCounter] == u' ')
         return stepEntry;
-    const auto entry = std::lower_bound(ops.begin(), ops.end() - 1, programCounter,
-                                        [](const Op &op, int p) { return op.last < p; });
-    if (entry->last != programCounter)
-        return stepEntry;
-    return int(entry - ops.begin()) + 1;
+    const auto checkpoint =
+        std::upper_bound(checkpoints.begin(), checkpoints.end(), programCounter) - 1;
+    int position = *checkpoint;
+    for (int entry = int(checkpoint - checkpoints.begin()) * CheckpointEvery; entry < stepEntry;
+         ++entry) {
+        if (position == programCounter)
+            return ops[std::size_t(entry)].kind() == Position ? entry + 1 : entry;
+        position = lastAfter(code, position, entry);
+        if (position > programCounter)
+            break;
+    }
+    return stepEntry;
 }
 
 int RunPlan::entryAt(const char16_t *code, int length, int position) const
 {
     if (position < 0 || position >= length || code[position] == u' ')
         return -1;
-    const auto entry = std::lower_bound(ops.begin(), ops.end(), position,
-                                        [](const Op &op, int p) { return op.last < p; });
-    return int(entry - ops.begin());
+    const auto checkpoint = std::upper_bound(checkpoints.begin(), checkpoints.end(), position - 1) - 1;
+    int last = *checkpoint;
+    const int stepEntry = int(ops.size()) - 1;
+    for (int entry = int(checkpoint - checkpoints.begin()) * CheckpointEvery; entry < stepEntry;
+         ++entry) {
+        last = lastAfter(code, last, entry);
+        if (last >= position)
+            return entry;
+    }
+    return stepEntry;
+}
+
+int RunPlan::lastAfter(const char16_t *code, int before, int entry) const
+{
+    const Op op = ops[std::size_t(entry)];
+    std::uint32_t commands = 1;
+    switch (op.kind()) {
+    case Add:
+    case Subtract:
+    case Right:
+    case Left:
+        commands = op.argument();
+        break;
+    case Block:
+        commands = std::uint32_t(blocks[op.argument()].steps);
+        break;
+    case Close:
+    case LoopClose:
+        break;
+    case Open:
+    case Loop:
+        return int(ops[std::size_t(entry) + 1].argument());
+    default:
+        return int(op.argument());
+    }
+    int first = before + 1;
+    while (code[first] == u' ')
+        ++first;
+    return nthCommand(code, first, commands);
+}
+
+int RunPlan::lastOf(const char16_t *code, int entry) const
+{
+    const int from = entry / CheckpointEvery;
+    int position = checkpoints[std::size_t(from)];
+    for (int e = from * CheckpointEvery; e <= entry; ++e)
+        position = lastAfter(code, position, e);
+    return position;
+}
+
+int RunPlan::counterBefore(const char16_t *code, int entry) const
+{
+    return entry == 0 ? -1 : lastOf(code, entry - 1);
 }
 
 int RunPlan::firstOf(const char16_t *code, int entry) const
 {
-    int position = entry == 0 ? 0 : ops[std::size_t(entry) - 1].last + 1;
+    int position = counterBefore(code, entry) + 1;
     while (code[position] == u' ')
         ++position;
     return position;
@@ -415,37 +564,17 @@ Machine::Private::LoopRun Machine::Private::runLoop(int open, int cell, long lon
 {
     const RunPlan::Op *ops = plan.ops.data();
     // A stop position in the loop turns one of its entries into a Step.
-    if (ops[open].kind() != RunPlan::Loop || ops[open + 1].kind() == RunPlan::Step)
+    if (ops[open].kind() != RunPlan::Loop || ops[open + 2].kind() == RunPlan::Step)
         return {0, false, cell};
     const int close = int(ops[open].argument());
     if (ops[close].kind() != RunPlan::LoopClose)
         return {0, false, cell};
     // The body as a block, also where it is a single run.
-    const RunPlan::Op body = ops[open + 1];
-    const int count = int(body.argument());
     RunPlan::BlockRecord single;
     RunPlan::Change singleChange{0, 0};
-    const RunPlan::Change *changes = &singleChange;
-    switch (body.kind()) {
-    case RunPlan::Add:
-    case RunPlan::Subtract:
-        singleChange.change = body.kind() == RunPlan::Add ? count : -count;
-        single.counterChange = singleChange.change;
-        single.changeCount = 1;
-        break;
-    case RunPlan::Right:
-    case RunPlan::Left:
-        single.move = body.kind() == RunPlan::Right ? count : -count;
-        single.lowest = std::min(single.move, 0);
-        single.highest = std::max(single.move, 0);
-        break;
-    default:
-        changes = plan.changes.data();
-        break;
-    }
-    single.steps = count;
+    const RunPlan::Change *changes = plan.changes.data();
     const RunPlan::BlockRecord &block =
-        body.kind() == RunPlan::Block ? plan.blocks[std::size_t(count)] : single;
+        bodyBlock(plan, ops[open + 2], single, singleChange, changes);
     const long long passSteps = block.steps + 1LL; // with the ']'
     int *cells = tape.data();
     const int cellCount = int(tape.size());
@@ -508,8 +637,11 @@ RunResult runOnByStep(Machine &machine, int done, int left, const RunStops &stop
 class StopMark
 {
 public:
-    StopMark(RunPlan &plan, int stopEntry, const std::uint64_t &programChanges)
-        : ops(plan.ops)
+    StopMark(RunPlan &runPlan, const char16_t *text, int stopEntry,
+             const std::uint64_t &programChanges)
+        : plan(runPlan)
+        , ops(runPlan.ops)
+        , code(text)
         , changes(programChanges)
         , changesAtStart(programChanges)
     {
@@ -537,10 +669,13 @@ private:
     {
         entries[slot] = entry;
         saved[slot] = ops[std::size_t(entry)];
-        ops[std::size_t(entry)] = makeOp(saved[slot].last, RunPlan::Step, 0);
+        const int last = plan.lastOf(code, entry);
+        ops[std::size_t(entry)] = makeOp(RunPlan::Step, std::uint32_t(last));
     }
 
+    const RunPlan &plan;
     std::vector<RunPlan::Op> &ops;
+    const char16_t *const code;
     const std::uint64_t &changes;
     const std::uint64_t changesAtStart;
     int entries[2] = {-1, -1};
@@ -555,7 +690,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     const std::uint64_t changes = programChanges;
     const bool hasStopCommand = !stops.command.isNull();
     const char16_t stopCommand = stops.command.unicode();
-    const StopMark mark(plan, plan.entryAt(code, length, stops.position), programChanges);
+    const StopMark mark(plan, code, plan.entryAt(code, length, stops.position), programChanges);
     const Op *ops = plan.ops.data();
     const RunPlan::BlockRecord *blocks = plan.blocks.data();
     const RunPlan::Change *changeList = plan.changes.data();
@@ -626,8 +761,8 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                 k = argument + 1;
                 break;
             }
-            loopStack.push_back(op.last);
-            ++k;
+            loopStack.push_back(int(ops[k + 1].argument()));
+            k += 2;
             break;
         case RunPlan::Loop: {
             --left;
@@ -643,15 +778,15 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                 k = close + 1;
                 break;
             }
-            loopStack.push_back(op.last);
-            ++k;
+            loopStack.push_back(int(ops[k + 1].argument()));
+            k += 2;
             break;
         }
         case RunPlan::Output: {
             --left;
             // The handler may look at the machine.
             currentCell = cell;
-            programCounter = op.last;
+            programCounter = argument;
             bool accepted = false;
             const int value = cells[cell];
             if (!askHandler(handler, [&](IOHandler *h) { accepted = h->output(value); })) {
@@ -662,21 +797,21 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             }
             if (!accepted) {
                 stop(StopReason::BadOutput);
-                return endRun(cell, op.last, maxSteps - left, true);
+                return endRun(cell, argument, maxSteps - left, true);
             }
             if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
                 return runOnByStep(machine, maxSteps - left, left, stops);
             // The handler may have changed the maximum.
             maximum = maximumValue;
             if (hasStopCommand && stopCommand == u'.')
-                return endRun(cell, op.last, maxSteps - left, true);
+                return endRun(cell, argument, maxSteps - left, true);
             ++k;
             break;
         }
         case RunPlan::Other:
             --left;
-            if (hasStopCommand && code[op.last] == stopCommand)
-                return endRun(cell, op.last, maxSteps - left, true);
+            if (hasStopCommand && code[argument] == stopCommand)
+                return endRun(cell, argument, maxSteps - left, true);
             ++k;
             break;
         case RunPlan::Close:
@@ -692,11 +827,11 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                 break;
             }
             // A stack left over from another program may hold another loop.
-            if (loopStack.back() == ops[argument].last) {
+            if (loopStack.back() == int(ops[argument + 1].argument())) {
                 single = false;
                 --left;
                 const int close = k;
-                k = argument + 1;
+                k = argument + 2;
                 if (op.kind() == RunPlan::LoopClose) {
                     const LoopRun passes = runLoop(argument, cell, left);
                     left -= int(passes.steps);
@@ -718,7 +853,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             continue;
 
         // One step as step() takes it.
-        endRun(cell, offGrid != OnGrid ? offGrid : k == 0 ? -1 : ops[k - 1].last, 0, false);
+        endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, k), 0, false);
         --left;
         if (machine.step() || stops.metBy(machine))
             return {maxSteps - left, true};
@@ -732,6 +867,6 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
         k = plan.entryAfter(code, length, programCounter);
         offGrid = k == stepEntry ? programCounter : OnGrid;
     }
-    return endRun(cell, offGrid != OnGrid ? offGrid : k == 0 ? -1 : ops[k - 1].last, maxSteps,
+    return endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, k), maxSteps,
                   false);
 }
