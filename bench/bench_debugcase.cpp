@@ -47,7 +47,7 @@ int main(int argc, char **argv)
     run.setUp(machine, program);
     int slowest = 0;
     for (int i = 0; i < run.caseCount(); ++i) {
-        if (run.runCase(machine, i, 1000000000).commands > run.cases().at(slowest).commands)
+        if (run.runCase(machine, i, 1000000000).steps > run.cases().at(slowest).steps)
             slowest = i;
     }
     QElapsedTimer clock;
@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     run.beginReplay(machine, slowest);
     ChallengeRun::runSteps(machine, ChallengeRun::pauseStep(run.cases().at(slowest)));
     std::printf("case %d of Sorted, %lld steps: replay without a window %.1f ms\n", slowest + 1,
-                static_cast<long long>(run.cases().at(slowest).commands),
+                static_cast<long long>(run.cases().at(slowest).steps),
                 double(clock.nsecsElapsed()) / 1e6);
 
     Zindle window;

@@ -158,7 +158,7 @@ qint64 totalSteps(const QList<CaseResult> &cases)
 {
     qint64 steps = 0;
     for (const CaseResult &caseResult : cases)
-        steps += caseResult.commands;
+        steps += caseResult.steps;
     return steps;
 }
 
@@ -431,7 +431,7 @@ const CaseResult &ChallengeRun::endCase(const Machine &machine, qint64 stepCalls
     CaseResult &record = *d->current;
     record.stopReason = machine.stopReason();
     record.outOfSteps = outOfSteps;
-    record.commands = outOfSteps || record.stopReason == StopReason::NotStopped
+    record.steps = outOfSteps || record.stopReason == StopReason::NotStopped
                           ? stepCalls
                           : stepsTaken(machine, stepCalls);
     if (!outOfSteps && record.stopReason == StopReason::NotStopped)
@@ -494,7 +494,7 @@ qint64 ChallengeRun::pauseStep(const CaseResult &result)
     // after the command that wrote it.
     const bool crashedAtCommand = result.difference.kind == CaseDifference::None
                                   && result.verdict == CaseResult::Failed && !result.outOfSteps;
-    return std::max<qint64>(0, crashedAtCommand ? result.commands - 1 : result.commands);
+    return std::max<qint64>(0, crashedAtCommand ? result.steps - 1 : result.steps);
 }
 
 const CaseResult &ChallengeRun::replay() const

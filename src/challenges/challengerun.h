@@ -59,7 +59,8 @@ struct CaseResult
     StopReason stopReason = StopReason::NotStopped;
     // The step limit ran out while the program was still running.
     bool outOfSteps = false;
-    qint64 commands = 0;
+    // The steps the case took (on a step limit, the step() calls made).
+    qint64 steps = 0;
     // The values given as input (a game's piles and the computer's moves), how many of them
     // the program read, the values expected and the values written.
     ValueList input;

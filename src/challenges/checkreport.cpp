@@ -87,7 +87,7 @@ QJsonObject caseJson(const CaseResult &caseResult)
     QJsonObject entry{
         {u"number"_s, caseResult.number},
         {u"verdict"_s, caseResult.passed() ? u"pass"_s : u"fail"_s},
-        {u"steps"_s, caseResult.commands},
+        {u"steps"_s, caseResult.steps},
     };
     if (!caseResult.passed())
         entry.insert(u"crash"_s, caseResult.text());
@@ -258,7 +258,7 @@ void CheckReport::Private::writeText(const CheckedProgram &program)
         const QString difference = caseResult.differenceText();
         print(out, ZindleCheck::tr("case %1: %2 (%3 commands)")
                            .arg(QString::number(i + 1), caseResult.text(),
-                                QString::number(caseResult.commands))
+                                QString::number(caseResult.steps))
                        + (difference.isEmpty() ? QString() : u"; "_s + difference));
     }
     const int passed = passedCases(result);
@@ -385,7 +385,7 @@ void CheckReport::Private::writeSuiteProperties(const CheckedProgram &program)
 void CheckReport::Private::writeRunCase(const CaseResult &caseResult)
 {
     writer.writeStartElement(u"properties"_s);
-    writeProperty(u"steps"_s, QString::number(caseResult.commands));
+    writeProperty(u"steps"_s, QString::number(caseResult.steps));
     writer.writeEndElement();
     if (!caseResult.passed()) {
         writer.writeEmptyElement(u"failure"_s);

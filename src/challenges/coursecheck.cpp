@@ -88,7 +88,7 @@ CaseResult CourseCheck::finishCase(Machine &machine, qint64 maximumSteps)
     CaseResult result;
     result.outOfSteps = !steps.stopped;
     result.stopReason = machine.stopReason();
-    result.commands = result.outOfSteps ? steps.stepCalls : stepsTaken(machine, steps.stepCalls);
+    result.steps = result.outOfSteps ? steps.stepCalls : stepsTaken(machine, steps.stepCalls);
     result.verdict = result.passed() ? CaseResult::Passed : CaseResult::Failed;
     return result;
 }

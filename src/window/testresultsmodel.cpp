@@ -81,7 +81,7 @@ QString TestResultsModel::Private::text(const CaseResult &result, int column, QP
         return verdictText(result);
     case Steps:
         return result.verdict == CaseResult::NotRun ? QString()
-                                                     : QString::number(result.commands);
+                                                     : QString::number(result.steps);
     default:
         break;
     }

@@ -89,8 +89,8 @@ private Q_SLOTS:
     void initTestCase();
     void check_data();
     void check();
-    void commandsExecuted_data();
-    void commandsExecuted();
+    void stepsCounted_data();
+    void stepsCounted();
     void everyCase();
     void machineProgram();
     void commandLine_data();
@@ -197,10 +197,10 @@ void tst_CourseCheck::check()
     QCOMPARE(result.caseCount, int(challenge.testCases.size()));
 }
 
-void tst_CourseCheck::commandsExecuted_data()
+void tst_CourseCheck::stepsCounted_data()
 {
     QTest::addColumn<QString>("program");
-    QTest::addColumn<qint64>("commands");
+    QTest::addColumn<qint64>("steps");
 
     QTest::newRow("loop of three passes") << u"+++[-]"_s << qint64(3 + 1 + 3 * 2);
     QTest::newRow("comments are no steps") << u"three +++ then clear [-] done"_s << qint64(10);
@@ -210,16 +210,16 @@ void tst_CourseCheck::commandsExecuted_data()
     QTest::newRow("never ends") << u"+[]"_s << qint64(500);
 }
 
-void tst_CourseCheck::commandsExecuted()
+void tst_CourseCheck::stepsCounted()
 {
     QFETCH(QString, program);
-    QFETCH(qint64, commands);
+    QFETCH(qint64, steps);
 
     CourseCheck check(&inputPane, &outputPane);
     check.setMaximumSteps(500);
     const CheckResult result = check.check(challenge(u"normal"_s, {u" => "_s}), program);
     QCOMPARE(result.cases.size(), 1);
-    QCOMPARE(result.cases.first().commands, commands);
+    QCOMPARE(result.cases.first().steps, steps);
 }
 
 void tst_CourseCheck::everyCase()

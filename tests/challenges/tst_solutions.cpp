@@ -119,7 +119,7 @@ void tst_Solutions::solutions()
     const Challenge &challenge = challengeList().at(row);
     qint64 steps = 0;
     for (const CaseResult &caseResult : result.cases)
-        steps += caseResult.commands;
+        steps += caseResult.steps;
     if (challenge.testType == u"nim")
         steps = 0;
     QVERIFY2(challenge.parCommands == result.commandCount && challenge.parSteps == steps,

@@ -177,7 +177,7 @@ void tst_TestResults::viewAgreesWithTheChecker()
         }
         const QJsonObject checked = cases.at(i).toObject();
         QCOMPARE(shown.passed() ? u"pass"_s : u"fail"_s, checked[u"verdict"_s].toString());
-        QCOMPARE(shown.commands, checked[u"steps"_s].toInteger());
+        QCOMPARE(shown.steps, checked[u"steps"_s].toInteger());
         QCOMPARE(values(shown.input.shown), checked[u"input"_s][u"values"_s].toArray());
         QCOMPARE(values(shown.expected.shown), checked[u"expected"_s][u"values"_s].toArray());
         QCOMPARE(values(shown.written.shown), checked[u"written"_s][u"values"_s].toArray());
@@ -185,8 +185,8 @@ void tst_TestResults::viewAgreesWithTheChecker()
     }
 }
 
-// The machine stops where the test found the wrong value, with the '.' that wrote it marked, and
-// goes on from there; no verdict of a test follows.
+// The machine stops where the test found the wrong value, with the '.' that wrote it marked, goes
+// back and on from there; no verdict of a test follows.
 void tst_TestResults::debugPausesAtTheWrongValue()
 {
     // Echo's first case is 0 => 0: the second '.' writes the wrong 1.
@@ -200,6 +200,13 @@ void tst_TestResults::debugPausesAtTheWrongValue()
     QVERIFY(!window->menuBar()->isEnabled());
     QTRY_COMPARE(markedPosition(edit(u"editProgram"_s)), int(program.lastIndexOf(u'.')));
     QCOMPARE(edit(u"editOutput"_s)->toPlainText(), u"Required output: 0\nWritten: 0,1"_s);
+    // The replayed case goes back and forward again like any run.
+    QAction *stepBack = window->findChild<QAction *>(u"actionStepBack"_s);
+    QVERIFY(stepBack && stepBack->isEnabled());
+    stepBack->trigger();
+    QTRY_COMPARE(markedPosition(edit(u"editProgram"_s)), int(program.lastIndexOf(u'+')));
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(markedPosition(edit(u"editProgram"_s)), int(program.lastIndexOf(u'.')));
     // Step finds the end; the replay asks for nothing more and passes no judgement.
     QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(window->menuBar()->isEnabled());
