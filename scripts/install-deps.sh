@@ -5,7 +5,8 @@
 
 # Installs the Debian packages Zindle needs to build, test and run, skipping those already
 # present. With --bench it also installs what the benchmarks compare against; with --fuzz, the
-# compiler and runtime of the fuzz targets; with --lint, the licence checker.
+# compiler and runtime of the fuzz targets; with --lint, the licence checker; with --coverage,
+# the report of line coverage.
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
@@ -17,6 +18,7 @@ case "${1:-}" in
     --bench) packages+=(beef) ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     --lint) packages+=(reuse) ;;
+    --coverage) packages+=(gcovr) ;;
 esac
 
 missing=()
