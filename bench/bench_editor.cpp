@@ -176,9 +176,9 @@ int main(int argc, char *argv[])
     }
 
     std::printf("Bracket-heavy programs of one line (open, a key typed into the middle):\n");
-    openAndType("1,000,000 ']'      ", QString(1000000, u']'), 3);
-    openAndType("1,000,000 '['      ", QString(1000000, u'['), 3);
-    openAndType("500,000-deep nest  ", QString(500000, u'[') + QString(500000, u']'), 3);
+    openAndType("1,000,000 ']'      ", QString(1000000, u']'), 10);
+    openAndType("1,000,000 '['      ", QString(1000000, u'['), 10);
+    openAndType("500,000-deep nest  ", QString(500000, u'[') + QString(500000, u']'), 10);
     openAndType("10,000,000 '['     ", QString(10000000, u'['), 0);
     return 0;
 }

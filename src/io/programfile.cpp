@@ -457,7 +457,9 @@ QByteArray editorFileBytes(const QPlainTextEdit *editor)
 
 bool continuesLine(const QTextBlock &block)
 {
-    return block.blockFormat().boolProperty(ContinuesLineProperty);
+    // The first block starts a line whatever format an edit left it with.
+    return block.isValid() && block.previous().isValid()
+        && block.blockFormat().boolProperty(ContinuesLineProperty);
 }
 
 bool mayHoldPieces(const QTextDocument *document)

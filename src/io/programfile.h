@@ -69,7 +69,7 @@ QByteArray editorFileBytes(const QPlainTextEdit *editor);
 // block took a second for each key. A piece ends like a line on screen, but it is no line end:
 // the text that Save writes and the clipboard takes leaves it out, and the plain text that the
 // machine runs has a line break there, a non-command, so a position in it is a document position.
-constexpr int LinePieceLength = 4000;
+constexpr int LinePieceLength = 1000;
 
 // Whether this block is a piece that continues the line of the block before it.
 bool continuesLine(const QTextBlock &block);

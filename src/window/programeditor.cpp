@@ -188,7 +188,7 @@ bool ProgramEditor::viewportEvent(QEvent *event)
 
 void ProgramEditor::keyPressEvent(QKeyEvent *event)
 {
-    if (isReadOnly() || d->pieces.empty()) {
+    if (isReadOnly() || !mayHoldPieces(document())) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
@@ -196,9 +196,9 @@ void ProgramEditor::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    // Return copies the block's format to the new block, which would make a piece of it.
-    if (event->matches(QKeySequence::InsertParagraphSeparator)
-        && continuesLine(textCursor().block())) {
+    // Return copies the block's format to the new block, which would make a piece of it (also
+    // in the first block, which keeps the mark when an edit removes the line before a piece).
+    if (event->matches(QKeySequence::InsertParagraphSeparator)) {
         QTextCursor cursor = textCursor();
         insertLineBreak(&cursor);
         setTextCursor(cursor);

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void gutter();
     void longLineEditing_data();
     void longLineEditing();
+    void firstPieceDeleted();
     void longLineCopied();
     void longLineGutter();
     void longLineRun_data();
@@ -311,6 +312,22 @@ void tst_ProgramEditor::longLineEditing()
     QCOMPARE(editorFileText(editor.get()), text);
     editor->redo();
     QCOMPARE(editorFileText(editor.get()), edited);
+}
+
+// Deleting the first piece of a line with the line before it leaves its mark on the first
+// block, which starts a line all the same: Return there makes a line of its own.
+void tst_ProgramEditor::firstPieceDeleted()
+{
+    setEditorFileText(editor.get(), QString(LinePieceLength, u'a') + u"bbbbbbbbbb\n+"_s);
+    editor->setFocus();
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(LinePieceLength + 1, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    QTest::keyClick(editor.get(), Qt::Key_Delete);
+    QCOMPARE(editorFileText(editor.get()), u"bbbbbbbbbb\n+"_s);
+    place(5);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QCOMPARE(editorFileText(editor.get()), u"bbbbb\nbbbbb\n+"_s);
 }
 
 // Copying, and dragging, which takes the same data, give the text without the breaks between
