@@ -160,14 +160,19 @@ void tst_PaneWriter::boundedTail_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("values");
     QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<int>("skipped");
 
     const int fill = int(PaneWriter::Capacity);
-    QTest::newRow("numbers, all shown") << u", "_s << fill / 6 << QString();
-    QTest::newRow("numbers, many dropped") << u", "_s << 2000000 << u"earlier values not shown"_s;
-    QTest::newRow("letters, all shown") << QString() << int(PaneWriter::Limit) << QString();
-    QTest::newRow("letters, some dropped") << QString() << int(PaneWriter::Limit) + 1
-                                           << u"earlier values not shown"_s;
-    QTest::newRow("letters, many dropped") << QString() << 3000000 << u"earlier values not shown"_s;
+    const int limit = int(PaneWriter::Limit);
+    const QString notShown = u"earlier values not shown"_s;
+    QTest::newRow("numbers, all shown") << u", "_s << fill / 6 << QString() << 0;
+    QTest::newRow("numbers, many dropped") << u", "_s << 2000000 << notShown << 0;
+    QTest::newRow("letters, all shown") << QString() << limit << QString() << 0;
+    QTest::newRow("letters, some dropped") << QString() << limit + 1 << notShown << 0;
+    QTest::newRow("letters, many dropped") << QString() << 3000000 << notShown << 0;
+    // A pane rebuilt from the latest values of a long output counts the ones it skipped too.
+    QTest::newRow("numbers, rebuilt") << u", "_s << 20000 + limit << notShown << 20000;
+    QTest::newRow("letters, rebuilt") << QString() << 20000 + limit << notShown << 20000;
 }
 
 // However much is written, the pane holds the true tail of the output, from the start of a
@@ -177,6 +182,7 @@ void tst_PaneWriter::boundedTail()
     QFETCH(QString, separator);
     QFETCH(int, values);
     QFETCH(QString, firstLine);
+    QFETCH(int, skipped);
 
     const auto value = [&](int i) {
         if (!separator.isEmpty())
@@ -186,8 +192,9 @@ void tst_PaneWriter::boundedTail()
     PaneWriter writer(pane.get());
     writer.setSeparator(separator);
     writer.clear();
-    for (int i = 0; i < values; ++i) {
-        if (i > 0)
+    writer.skip(skipped);
+    for (int i = skipped; i < values; ++i) {
+        if (i > skipped)
             writer.append(separator);
         writer.append(value(i));
         if (i % 100000 == 0)

@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
@@ -66,12 +67,14 @@ private slots:
     void promptsAreNotAskedAgain();
     void backAfterACrash();
     void editingEndsTheHistory();
+    void backPastALongOutput();
 
 private:
     void setProgram(const QString &text) const { edit(u"editProgram"_s)->setPlainText(text); }
     void trigger(const QString &name) const { action(name)->trigger(); }
     bool isIdle() const { return !action(u"actionHalt"_s)->isEnabled(); }
     void steps(int count) const;
+    void thousandSteps(int times) const;
     Shown shown() const;
 };
 
@@ -79,6 +82,18 @@ void tst_StepBack::steps(int count) const
 {
     for (int i = 0; i < count; ++i)
         trigger(u"actionStep"_s);
+}
+
+void tst_StepBack::thousandSteps(int times) const
+{
+    for (QAction *entry : action(u"actionStepTo"_s)->menu()->actions()) {
+        if (entry->text() == u"1000") {
+            for (int i = 0; i < times; ++i)
+                entry->trigger();
+            return;
+        }
+    }
+    QFAIL("no step-to entry for 1000");
 }
 
 Shown tst_StepBack::shown() const
@@ -238,6 +253,29 @@ void tst_StepBack::editingEndsTheHistory()
     QVERIFY(action(u"actionStepBack"_s)->isEnabled());
     setProgram(u"++"_s);
     QVERIFY(!action(u"actionStepBack"_s)->isEnabled());
+}
+
+// The pane rebuilt on the way back holds only the latest values; its first line still counts
+// every earlier one.
+void tst_StepBack::backPastALongOutput()
+{
+    setProgram(u"+[.]"_s); // a value every second step, past what the pane keeps
+    thousandSteps(30);
+    trigger(u"actionStepBack"_s);
+    Shown wentBack = shown();
+    const QString first = wentBack.output.section(u'\n', 0, 0);
+    QVERIFY2(first.startsWith(u"… "_s), qPrintable(first));
+    QString number = first.section(u' ', 1, 1);
+    const int notShown = number.remove(QLocale().groupSeparator()).toInt();
+    const int values = int(wentBack.output.section(u'\n', 1).count(u"1"_s));
+    QCOMPARE(notShown + values, 14999); // the '.' among the first 29,999 steps
+
+    trigger(u"actionHalt"_s);
+    thousandSteps(29);
+    steps(999);
+    Shown fresh = shown();
+    wentBack.output = fresh.output = QString();
+    QCOMPARE(wentBack, fresh);
 }
 
 QTEST_MAIN(tst_StepBack)
