@@ -7,18 +7,16 @@
 #include "window/zindle.h"
 
 #include "modalanswerer.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -54,12 +52,11 @@ char *toString(const Shown &shown)
 
 } // namespace
 
-class tst_StepBack : public QObject
+class tst_StepBack : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -73,20 +70,12 @@ private slots:
     void backPastALongOutput();
 
 private:
-    QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const
-    {
-        return window->findChild<QPlainTextEdit *>(name);
-    }
     void setProgram(const QString &text) const { edit(u"editProgram"_s)->setPlainText(text); }
     void trigger(const QString &name) const { action(name)->trigger(); }
     bool isIdle() const { return !action(u"actionHalt"_s)->isEnabled(); }
     void steps(int count) const;
     void thousandSteps(int times) const;
     Shown shown() const;
-
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
 };
 
 void tst_StepBack::steps(int count) const
@@ -128,26 +117,14 @@ Shown tst_StepBack::shown() const
     return now;
 }
 
-void tst_StepBack::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_StepBack::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    window = std::make_unique<Zindle>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    answerer = std::make_unique<ModalAnswerer>();
+    QVERIFY(openWindow());
 }
 
 void tst_StepBack::cleanup()
 {
-    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
-    window.reset();
+    closeWindow();
 }
 
 void tst_StepBack::backMatchesAFreshRun_data()
