@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
             allPassed = allPassed && caseResult.passed();
             require(caseResult.outOfSteps || caseResult.stopReason != StopReason::NotStopped,
                     "a case ends with a reason");
-            require(caseResult.commands <= StepLimit, "the step limit holds");
+            require(caseResult.steps <= StepLimit, "the step limit holds");
             require(!caseResult.text().isEmpty(), "every case has its text");
         }
         require(allPassed == (result.outcome == CheckResult::Passed), "passed if every case did");

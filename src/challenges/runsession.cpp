@@ -3,7 +3,6 @@
 
 #include "challenges/runsession.h"
 
-#include "challenges/challengetest.h"
 #include "interpreter/iohandler.h"
 #include "interpreter/programtext.h"
 #include "interpreter/runhistory.h"
@@ -431,7 +430,7 @@ void RunSession::refreshViews()
 
 void RunSession::beginTest(std::unique_ptr<IOHandler> handler, int cases)
 {
-    d->progress = {cases, 0, 0};
+    d->progress = {cases, 0};
     d->testHandler = std::move(handler);
     d->installHandler(d->testHandler.get());
 }
@@ -440,7 +439,6 @@ bool RunSession::passCase()
 {
     TestProgress &p = d->progress;
     --p.casesLeft;
-    p.steps += stepsTaken(d->machine, p.caseStepCalls);
     p.caseStepCalls = 0;
     return p.casesLeft > 0;
 }

@@ -14,15 +14,15 @@
 #include <functional>
 #include <memory>
 
-// What a challenge test has still to run and what its passed cases took. A small record of its
-// own, so that a unit running a test's cases can take it over whole.
+// What a challenge test has still to run and how far the case running got. A small record of
+// its own, so that a unit running a test's cases can take it over whole. The steps of the cases
+// are the ChallengeRun's to count, from caseStepCalls as each case ends.
 struct TestProgress
 {
     // Cases still to run, counting the one running; above 0 exactly while a test runs.
     int casesLeft = 0;
-    // Calls of the machine's step() in the case running, and the steps of the cases passed.
+    // Calls of the machine's step() in the case running.
     qint64 caseStepCalls = 0;
-    qint64 steps = 0;
 };
 
 // One run of a program and everything it carries: the machine, the handler installed in it,
@@ -102,7 +102,8 @@ public:
     // A challenge test of `cases` cases judged by `handler`, which the session owns until
     // endTest(). The caller starts its first run.
     void beginTest(std::unique_ptr<IOHandler> handler, int cases);
-    // Counts the case that just finished; true when more are left.
+    // Counts the case that just finished, whose step calls are read before; true when more
+    // are left.
     bool passCase();
     // Puts the interactive handler back and forgets the test.
     void endTest();

@@ -61,6 +61,11 @@ void InteractiveHandler::start()
     d->writer.clear();
 }
 
+void InteractiveHandler::skipOutput(qint64 values)
+{
+    d->writer.skip(values);
+}
+
 void InteractiveHandler::refresh()
 {
     d->writer.show();

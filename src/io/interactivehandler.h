@@ -27,6 +27,9 @@ public:
     void refresh() override;
     bool hasInput() override;
     int input() override;
+    // After start(): the output given next follows `values` earlier ones, which the pane counts
+    // among those it does not show.
+    void skipOutput(qint64 values);
 
 protected:
     // What the prompt asks for when the input has no more values: a line of text or a number.

@@ -141,6 +141,11 @@ void PaneWriter::append(QStringView text)
         dropEarlyOutput();
 }
 
+void PaneWriter::skip(qint64 values)
+{
+    d->dropped += values;
+}
+
 void PaneWriter::dropEarlyOutput()
 {
     qsizetype cut = d->text.size() - Capacity;
@@ -159,7 +164,7 @@ void PaneWriter::dropEarlyOutput()
 
 bool PaneWriter::isEmpty() const
 {
-    return d->text.isEmpty() && d->dropped == 0;
+    return d->text.isEmpty();
 }
 
 void PaneWriter::show()

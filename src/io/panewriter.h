@@ -46,6 +46,10 @@ public:
     // Forgets the output and clears the pane.
     void clear();
     void append(QStringView text);
+    // Counts `values` earlier values that were never appended among those not shown, for an
+    // output whose pane is rebuilt from its latest values only.
+    void skip(qint64 values);
+    // Nothing appended since clear(): the next value needs no separator before it.
     bool isEmpty() const;
     // Makes the pane show the output, now or, while updating it is slow, shortly.
     void show();

@@ -37,6 +37,8 @@ constexpr qint64 WaitSliceMilliseconds = 100;
 
 // Where the editor keeps the character of the file that a line separator stands for.
 constexpr int FileCharacterProperty = QTextFormat::UserProperty + 0x0d;
+// Where the editor marks a block that continues the line of the block before it.
+constexpr int ContinuesLineProperty = QTextFormat::UserProperty + 0x0e;
 // Where the editor's document keeps the file that it shows, as long as it shows it unchanged.
 constexpr char FileTextProperty[] = "programFileText";
 constexpr char FileBytesProperty[] = "programFileBytes";
@@ -263,6 +265,59 @@ bool isPipe(const QString &name)
     return ::stat(QFile::encodeName(name).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
 }
 
+enum class LineEnds {
+    OfAFile, // only line feeds; other line separators stay in the line, remembered
+    OfAPaste // every character that the document takes for one, as a paste does
+};
+
+// Inserts `text` at the cursor, a long line in pieces, each line end a line of its own.
+void insertInPieces(QTextCursor *cursor, const QString &text, LineEnds ends)
+{
+    QTextBlockFormat line = cursor->blockFormat();
+    line.clearProperty(ContinuesLineProperty);
+    QTextBlockFormat piece = line;
+    piece.setProperty(ContinuesLineProperty, true);
+    // Text after a kept carriage return must not pass for one.
+    QTextCharFormat plain = cursor->charFormat();
+    plain.clearProperty(FileCharacterProperty);
+    int length = cursor->positionInBlock();
+    qsizetype from = 0;
+    const auto insertUpTo = [&](qsizetype to) {
+        if (to > from)
+            cursor->insertText(text.mid(from, to - from), plain);
+        from = to;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar character = text.at(i);
+        if (character == u'\n'
+            || (ends == LineEnds::OfAPaste && needsStandIn(character)
+                && character != QChar::LineSeparator)) {
+            insertUpTo(i);
+            if (character == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+            cursor->insertBlock(line, plain);
+            from = i + 1;
+            length = 0;
+            continue;
+        }
+        if (length >= LinePieceLength) {
+            insertUpTo(i);
+            cursor->insertBlock(piece, plain);
+            length = 0;
+        }
+        // Each such character of a file is shown as a line break that remembers what it was.
+        if (ends == LineEnds::OfAFile && needsStandIn(character)) {
+            insertUpTo(i);
+            QTextCharFormat standIn = plain;
+            standIn.setProperty(FileCharacterProperty, int(character.unicode()));
+            cursor->insertText(QString(QChar::LineSeparator), standIn);
+            from = i + 1;
+        }
+        ++length;
+    }
+    insertUpTo(text.size());
+}
+
 } // namespace
 
 bool writeProgramFile(const QString &name, const QString &text, QString *error)
@@ -338,35 +393,21 @@ QByteArray programFileBytes(const QString &text)
 
 void setEditorFileText(QPlainTextEdit *editor, const QString &text)
 {
-    // Each such character is shown as a line break that remembers what it was.
-    QString shown = text;
-    QList<std::pair<qsizetype, char16_t>> standIns;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (needsStandIn(shown.at(i))) {
-            standIns.append({i, shown.at(i).unicode()});
-            shown[i] = QChar::LineSeparator;
-        }
-    }
-    editor->setPlainText(shown);
-    editor->document()->setProperty(FileTextProperty, QVariant());
-    editor->document()->setProperty(FileBytesProperty, QVariant());
-    if (standIns.isEmpty())
-        return;
-
-    // Remembering them belongs to reading the file, not to an edit that could be undone.
+    // Emptied as setPlainText() does (no undo history, not modified, the view at the top), then
+    // filled in one edit, so that the highlighter and the bracket marks see the text once.
+    editor->setPlainText(QString());
     QTextDocument *document = editor->document();
+    document->setProperty(FileTextProperty, QVariant());
+    document->setProperty(FileBytesProperty, QVariant());
+    // Reading a file is nothing to undo.
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
-    for (const auto &[position, original] : std::as_const(standIns)) {
-        cursor.setPosition(int(position));
-        cursor.setPosition(int(position) + 1, QTextCursor::KeepAnchor);
-        QTextCharFormat format;
-        format.setProperty(FileCharacterProperty, int(original));
-        cursor.mergeCharFormat(format);
-    }
+    insertInPieces(&cursor, text, LineEnds::OfAFile);
     cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
+    document->setModified(false);
+    editor->moveCursor(QTextCursor::Start);
 }
 
 QString editorFileText(const QPlainTextEdit *editor)
@@ -377,7 +418,7 @@ QString editorFileText(const QPlainTextEdit *editor)
     QString text;
     text.reserve(document->characterCount());
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        if (block != document->begin())
+        if (block != document->begin() && !continuesLine(block))
             text += u'\n';
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -412,4 +453,56 @@ QByteArray editorFileBytes(const QPlainTextEdit *editor)
     if (bytes.isValid() && document->property(FileTextProperty).toString() == text)
         return bytes.toByteArray();
     return programFileBytes(text);
+}
+
+bool continuesLine(const QTextBlock &block)
+{
+    // The first block starts a line whatever format an edit left it with.
+    return block.isValid() && block.previous().isValid()
+        && block.blockFormat().boolProperty(ContinuesLineProperty);
+}
+
+bool mayHoldPieces(const QTextDocument *document)
+{
+    // The document keeps every format that it ever used, so this may also find one no longer
+    // in use; never does it miss one.
+    const QList<QTextFormat> formats = document->allFormats();
+    return std::any_of(formats.begin(), formats.end(), [](const QTextFormat &format) {
+        return format.isBlockFormat() && format.boolProperty(ContinuesLineProperty);
+    });
+}
+
+void insertProgramText(QTextCursor *cursor, const QString &text)
+{
+    cursor->beginEditBlock();
+    cursor->removeSelectedText();
+    insertInPieces(cursor, text, LineEnds::OfAPaste);
+    cursor->endEditBlock();
+}
+
+void insertLineBreak(QTextCursor *cursor)
+{
+    QTextBlockFormat line = cursor->blockFormat();
+    line.clearProperty(ContinuesLineProperty);
+    cursor->insertBlock(line);
+}
+
+QString selectedProgramText(const QTextCursor &cursor)
+{
+    const int start = cursor.selectionStart();
+    QString text = cursor.selectedText();
+    // From the end, so that the positions still to come stay where they are.
+    for (QTextBlock block = cursor.document()->findBlock(cursor.selectionEnd());
+         block.isValid() && block.position() > start; block = block.previous()) {
+        if (continuesLine(block))
+            text.remove(block.position() - 1 - start, 1);
+    }
+    // As the document's plain text gives them.
+    for (QChar &character : text) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator)
+            character = u'\n';
+        else if (character == QChar::Nbsp)
+            character = u' ';
+    }
+    return text;
 }

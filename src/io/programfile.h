@@ -10,6 +10,9 @@
 #include <functional>
 
 class QPlainTextEdit;
+class QTextBlock;
+class QTextCursor;
+class QTextDocument;
 
 // How long reading or writing a pipe may keep its caller waiting. Without these limits a pipe
 // that nobody writes to or reads from, or whose writer goes on and on, would hold it forever.
@@ -48,9 +51,9 @@ QString programFileText(const QByteArray &bytes);
 // The bytes that saving this text writes when it is not the text of a file read.
 QByteArray programFileBytes(const QString &text);
 
-// The editor turns carriage returns and a few other characters into line breaks of its own.
-// These two carry them through the editor, so that a program opened and saved unchanged is
-// written back as it was read.
+// The editor turns carriage returns and a few other characters into line breaks of its own,
+// and shows a long line in pieces (see LinePieceLength). These two carry both through the
+// editor, so that a program opened and saved unchanged is written back as it was read.
 void setEditorFileText(QPlainTextEdit *editor, const QString &text);
 QString editorFileText(const QPlainTextEdit *editor);
 
@@ -59,5 +62,25 @@ QString editorFileText(const QPlainTextEdit *editor);
 // These are the bytes that Save writes.
 void setEditorFile(QPlainTextEdit *editor, const ProgramFile &file);
 QByteArray editorFileBytes(const QPlainTextEdit *editor);
+
+// A line much longer than the editor is wide is held as pieces of at most this many characters,
+// each piece after the first a block marked as continuing the line. The editor lays out a whole
+// block on every change and only the blocks in view, so a line of a million commands in one
+// block took a second for each key. A piece ends like a line on screen, but it is no line end:
+// the text that Save writes and the clipboard takes leaves it out, and the plain text that the
+// machine runs has a line break there, a non-command, so a position in it is a document position.
+constexpr int LinePieceLength = 1000;
+
+// Whether this block is a piece that continues the line of the block before it.
+bool continuesLine(const QTextBlock &block);
+// False when no block of the document continues a line, found without a look at every block.
+bool mayHoldPieces(const QTextDocument *document);
+// Inserts `text` at the cursor as a paste does, with every line end in it a line end of its
+// own (never a piece of the cursor's line) and its long lines in pieces, as one edit.
+void insertProgramText(QTextCursor *cursor, const QString &text);
+// Starts a new line at the cursor, as Return does, also inside a piece of a long line.
+void insertLineBreak(QTextCursor *cursor);
+// The selected text as plain text, line ends as line feeds, without the breaks between pieces.
+QString selectedProgramText(const QTextCursor &cursor);
 
 #endif // PROGRAMFILE_H

@@ -4,9 +4,12 @@
 #include "window/programeditor.h"
 
 #include "interpreter/bracketmatcher.h"
+#include "io/programfile.h"
 #include "window/palettecolours.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -72,6 +75,12 @@ struct ProgramEditor::Private
     void textChanged(int removed, int added);
     // The line, counted from 0, that holds `position` in `block`.
     int lineAt(const QTextBlock &block, int position) const;
+    // Whether a piece of a long line starts after block `first` up to block `last`.
+    bool piecesBetween(int first, int last) const;
+    void findPieces();
+    // Backspace or Delete beside the break between two pieces: it takes the character beyond
+    // the break with it, as the user sees nothing else there. False when not beside one.
+    bool deleteAcrossPieces(QKeyEvent *event);
     int cursorLine() const;
     // The bracket beside the cursor: the one after it, else the one before it; -1 for none.
     int bracketAtCursor() const;
@@ -94,6 +103,9 @@ struct ProgramEditor::Private
     // The line separators in the text, in order: carriage returns read from a file and breaks
     // typed with Shift+Return. Each starts a line of its own on screen, so it gets a number.
     std::vector<int> lineBreaks;
+    // The numbers of the blocks that continue the line before them, in order. These get no
+    // number of their own.
+    std::vector<int> pieces;
 };
 
 ProgramEditor::ProgramEditor(QWidget *parent)
@@ -133,8 +145,8 @@ ProgramEditor::~ProgramEditor() = default;
 int ProgramEditor::gutterWidth() const
 {
     int digits = 1;
-    for (int lines = std::max(1, blockCount() + int(d->lineBreaks.size())); lines >= 10;
-         lines /= 10)
+    const int lines = blockCount() - int(d->pieces.size()) + int(d->lineBreaks.size());
+    for (int left = std::max(1, lines); left >= 10; left /= 10)
         ++digits;
     const QFontMetrics metrics(font());
     // Room for two digits at least, so the margin does not jump at the tenth line.
@@ -174,6 +186,57 @@ bool ProgramEditor::viewportEvent(QEvent *event)
     return true;
 }
 
+void ProgramEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (isReadOnly() || !mayHoldPieces(document())) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    if (d->deleteAcrossPieces(event)) {
+        event->accept();
+        return;
+    }
+    // Return copies the block's format to the new block, which would make a piece of it (also
+    // in the first block, which keeps the mark when an edit removes the line before a piece).
+    if (event->matches(QKeySequence::InsertParagraphSeparator)) {
+        QTextCursor cursor = textCursor();
+        insertLineBreak(&cursor);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+QMimeData *ProgramEditor::createMimeDataFromSelection() const
+{
+    // The text of a line held in pieces is taken as the one line it is. Rich text would hold
+    // each piece as a paragraph, so such a selection is given as plain text only.
+    const QTextCursor cursor = textCursor();
+    const int first = document()->findBlock(cursor.selectionStart()).blockNumber();
+    const int last = document()->findBlock(cursor.selectionEnd()).blockNumber();
+    if (!d->piecesBetween(first, last))
+        return QPlainTextEdit::createMimeDataFromSelection();
+    auto *copied = new QMimeData;
+    copied->setText(selectedProgramText(cursor));
+    return copied;
+}
+
+void ProgramEditor::insertFromMimeData(const QMimeData *source)
+{
+    const QString text = source ? source->text() : QString();
+    if (isReadOnly() || text.isNull()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // A long line goes in as pieces, and no line pasted into a piece becomes one.
+    QTextCursor cursor = textCursor();
+    insertProgramText(&cursor, text);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 void ProgramEditor::Private::placeGutter()
 {
     const int width = q->gutterWidth();
@@ -211,7 +274,7 @@ void ProgramEditor::Private::paintGutter(QPaintEvent *event)
                 const QTextLine line = layout->lineAt(i);
                 const int start = line.isValid() ? line.textStart() : 0;
                 // The number stands beside a line's first row, however far the line wraps.
-                if (start > 0 && text.at(start - 1) != QChar::LineSeparator)
+                if (start > 0 ? text.at(start - 1) != QChar::LineSeparator : continuesLine(block))
                     continue;
                 const int number = lineAt(block, block.position() + start);
                 painter.setFont(number == current ? bold : plain);
@@ -250,7 +313,9 @@ void ProgramEditor::Private::textChanged(int removed, int added)
         }
     }
     wrapFor(int(std::max(longestLine, text.size() - lineStart)));
-    if (lineBreaks.size() != breaks)
+    const size_t pieceCount = pieces.size();
+    findPieces();
+    if (lineBreaks.size() != breaks || pieces.size() != pieceCount)
         placeGutter();
     selectionsDue.start();
 }
@@ -264,10 +329,57 @@ void ProgramEditor::Private::wrapFor(int longestLine)
         q->setWordWrapMode(mode);
 }
 
+void ProgramEditor::Private::findPieces()
+{
+    pieces.clear();
+    const QTextDocument *document = q->document();
+    // Most programs have no long line; these are spared a walk over all their blocks per key.
+    if (!mayHoldPieces(document))
+        return;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (continuesLine(block))
+            pieces.push_back(block.blockNumber());
+    }
+}
+
 int ProgramEditor::Private::lineAt(const QTextBlock &block, int position) const
 {
     const auto before = std::lower_bound(lineBreaks.begin(), lineBreaks.end(), position);
-    return block.blockNumber() + int(before - lineBreaks.begin());
+    const auto pieced = std::upper_bound(pieces.begin(), pieces.end(), block.blockNumber());
+    return block.blockNumber() - int(pieced - pieces.begin()) + int(before - lineBreaks.begin());
+}
+
+bool ProgramEditor::Private::piecesBetween(int first, int last) const
+{
+    const auto next = std::upper_bound(pieces.begin(), pieces.end(), first);
+    return next != pieces.end() && *next <= last;
+}
+
+bool ProgramEditor::Private::deleteAcrossPieces(QKeyEvent *event)
+{
+    QTextCursor cursor = q->textCursor();
+    if (cursor.hasSelection())
+        return false;
+    const QTextBlock block = cursor.block();
+    QTextCursor::MoveOperation towards;
+    QTextBlock beyond;
+    if (event->key() == Qt::Key_Backspace && (event->modifiers() & ~Qt::ShiftModifier) == 0
+        && cursor.atBlockStart() && continuesLine(block)) {
+        towards = QTextCursor::PreviousCharacter;
+        beyond = block.previous();
+    } else if (event->matches(QKeySequence::Delete) && cursor.atBlockEnd()
+               && continuesLine(block.next())) {
+        towards = QTextCursor::NextCharacter;
+        beyond = block.next();
+    } else {
+        return false;
+    }
+    // The break, and the character beyond it unless that piece is empty.
+    cursor.movePosition(towards, QTextCursor::KeepAnchor, beyond.length() > 1 ? 2 : 1);
+    cursor.removeSelectedText();
+    q->setTextCursor(cursor);
+    q->ensureCursorVisible();
+    return true;
 }
 
 int ProgramEditor::Private::cursorLine() const

@@ -3,12 +3,14 @@
 
 #include "programhighlighter.h"
 
+#include "io/programfile.h"
 #include "window/palettecolours.h"
 
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -57,6 +59,16 @@ QTextCharFormat markFormat(QTextCharFormat format)
 {
     format.setUnderlineStyle(QTextCharFormat::DotLine);
     return format;
+}
+
+// A block's state carries its last run of like commands on to the next piece of a long line:
+// the run's class times five, plus its length modulo five where every fifth one is marked.
+// Only a change in it highlights the next piece again, so a bracket typed into a long line
+// of brackets leaves the pieces after it alone.
+int runState(CommandClass kind, qsizetype length)
+{
+    const bool counted = kind == Move || kind == Value;
+    return int(kind) * 5 + (counted ? int(length % 5) : 0);
 }
 
 } // namespace
@@ -111,19 +123,18 @@ void ProgramHighlighter::setCurrentPosition(int position)
 
 void ProgramHighlighter::highlightBlock(const QString &text)
 {
-    const auto formatRun = [this](CommandClass kind, qsizetype start, qsizetype length) {
+    // `counted` commands of the run came before `start`, in the pieces before this one.
+    const auto formatRun = [this](CommandClass kind, qsizetype start, qsizetype length,
+                                  qsizetype counted) {
         switch (kind) {
         case Move:
         case Value: {
             const QTextCharFormat &plain = kind == Move ? d->moveFormat : d->valueFormat;
             const QTextCharFormat &mark = kind == Move ? d->moveMarkFormat : d->valueMarkFormat;
+            setFormat(int(start), int(length), plain);
             // Every fifth command of the run is marked, so that it can be counted in fives.
-            for (; length >= 5; start += 5, length -= 5) {
-                setFormat(int(start), 4, plain);
-                setFormat(int(start + 4), 1, mark);
-            }
-            if (length > 0)
-                setFormat(int(start), int(length), plain);
+            for (qsizetype i = 4 - counted % 5; i < length; i += 5)
+                setFormat(int(start + i), 1, mark);
             break;
         }
         case Loop:
@@ -137,17 +148,25 @@ void ProgramHighlighter::highlightBlock(const QString &text)
         }
     };
 
-    qsizetype start = -1;
+    qsizetype start = 0;
     CommandClass previous = Other;
+    qsizetype counted = 0;
+    // A run goes on across the break between two pieces of a line.
+    if (continuesLine(currentBlock()) && previousBlockState() >= 0) {
+        previous = CommandClass(previousBlockState() / 5);
+        counted = previousBlockState() % 5;
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         const CommandClass kind = commandClass(text.at(i));
         if (kind != previous) {
-            formatRun(previous, start, i - start);
+            formatRun(previous, start, i - start, counted);
             start = i;
+            counted = 0;
         }
         previous = kind;
     }
-    formatRun(previous, start, text.size() - start);
+    formatRun(previous, start, text.size() - start, counted);
+    setCurrentBlockState(runState(previous, counted + text.size() - start));
     if (d->currentColumn >= 0)
         setFormat(d->currentColumn, 1, d->currentFormat);
 }

@@ -138,6 +138,7 @@ void Zindle::Private::showPastOutput()
         pastOutput->start();
         // The pane keeps at most its limit of the latest characters, each value one at least.
         pastShown = std::max<qint64>(0, count - PaneWriter::Limit);
+        pastOutput->skipOutput(pastShown);
     }
     for (const int value : history.outputs(pastShown, count))
         pastOutput->output(value);

@@ -259,7 +259,7 @@ void Zindle::Private::applyHistoryState()
         action->setEnabled(canGoBack);
 }
 
-std::unique_ptr<IOHandler> Zindle::Private::newInteractiveHandler(bool alphabet) const
+std::unique_ptr<InteractiveHandler> Zindle::Private::newInteractiveHandler(bool alphabet) const
 {
     if (alphabet)
         return std::make_unique<AlphaHandler>(q);

@@ -11,6 +11,7 @@
 #include "challenges/challengerecords.h"
 #include "challenges/challengerun.h"
 #include "challenges/runsession.h"
+#include "io/interactivehandler.h"
 #include "io/pacer.h"
 #include "window/programhighlighter.h"
 #include "window/tapemodel.h"
@@ -106,7 +107,7 @@ struct Zindle::Private
     // Offers the back actions while the run has a step to go back to (zindle.cpp).
     void applyHistoryState();
     // A handler of the kind the user chose, numbers or letters, bound to the panes (zindle.cpp).
-    std::unique_ptr<IOHandler> newInteractiveHandler(bool alphabet) const;
+    std::unique_ptr<InteractiveHandler> newInteractiveHandler(bool alphabet) const;
     // Writes the output pane as it was at the step the machine shows, which lies behind the
     // furthest step: the run's handler stands there, so a handler of the same kind is fed the
     // history's output instead (runcontrol.cpp).
@@ -134,7 +135,7 @@ struct Zindle::Private
     QMenu *backMenu = nullptr;
     QList<QAction *> backActions;
     // The handler that writes the past output, and how many outputs it has been given.
-    std::unique_ptr<IOHandler> pastOutput;
+    std::unique_ptr<InteractiveHandler> pastOutput;
     qint64 pastShown = 0;
     // The cases of the last test; while one of them is replayed, its handler is the session's
     // interactive one.

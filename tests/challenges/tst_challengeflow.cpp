@@ -5,7 +5,6 @@
 // clicks and keys on the challenge table, programs typed into the editor, the Test button and
 // the boxes the window answers with.
 
-#include "window/startup.h"
 #include "window/zindle.h"
 
 #include "challenges/challenge.h"
@@ -22,15 +21,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
 
 #include <algorithm>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -202,11 +198,7 @@ void tst_ChallengeFlow::setMachineFromMenus(int tapeLength, int maximumValue)
 
 void tst_ChallengeFlow::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"MurkleSoftware"_s);
-    QCoreApplication::setApplicationName(u"Zindle"_s);
-
-    loadChallenges(u":/challenges.xml"_s);
+    loadCourse();
     QCOMPARE(challengeList().size(), 50);
     QCOMPARE(challengeList().at(Echo).name, u"Echo"_s);
     QCOMPARE(challengeList().at(Squares).name, u"Squares"_s);
@@ -227,12 +219,8 @@ void tst_ChallengeFlow::initTestCase()
 
 void tst_ChallengeFlow::init()
 {
-    QSettings settings;
-    settings.beginGroup(u"challenge"_s);
-    settings.remove(QString());
-    settings.endGroup();
-
-    openWindow(true);
+    clearProgress();
+    QVERIFY(openWindow(Show::Active));
     inputPane.clear();
     showChallenges();
 }
@@ -415,8 +403,7 @@ void tst_ChallengeFlow::passingTest()
         outputAtPass = edit(u"editOutput"_s)->toPlainText();
     });
     // The dialogs took the activation; the shortcut needs it back, as after a click on the window.
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(showWindow());
     QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
     // The mnemonic animates the click: the test starts a moment later.
     QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);

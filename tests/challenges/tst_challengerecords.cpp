@@ -9,9 +9,9 @@
 #include "challenges/challenge.h"
 #include "challenges/challengeloader.h"
 #include "challenges/challengemodel.h"
-#include "answeredwindow.h"
 #include "modalanswerer.h"
 #include "window/startup.h"
+#include "window/windowfixture.h"
 #include "window/zindle.h"
 
 #include <QAction>
@@ -25,8 +25,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -66,7 +64,7 @@ char *toString(const PassScore &score)
 }
 } // namespace QTest
 
-class tst_ChallengeRecords : public QObject
+class tst_ChallengeRecords : public WindowFixture
 {
     Q_OBJECT
 
@@ -88,20 +86,15 @@ private Q_SLOTS:
 
 private:
     void passEcho(const QString &program);
-    QString recordsText() const { return window->findChild<QLabel *>(u"labelRecords"_s)->text(); }
-    QPlainTextEdit *editor() const { return window->findChild<QPlainTextEdit *>(u"editProgram"_s); }
+    QString recordsText() const { return child<QLabel>(u"labelRecords"_s)->text(); }
+    QPlainTextEdit *editor() const { return edit(u"editProgram"_s); }
 
     QString folder;
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
 };
 
 void tst_ChallengeRecords::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"MurkleSoftware"_s);
-    QCoreApplication::setApplicationName(u"Zindle"_s);
-    loadChallenges(u":/challenges.xml"_s);
+    loadCourse();
     QCOMPARE(challengeList().size(), 50);
     folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/solutions"_s;
 }
@@ -115,12 +108,7 @@ void tst_ChallengeRecords::init()
 
 void tst_ChallengeRecords::cleanup()
 {
-    if (answerer) {
-        QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
-        QCOMPARE(answerer->mismatches(), QStringList());
-    }
-    answerer.reset();
-    window.reset();
+    closeWindow();
     QFile::remove(folder);
     QDir().rmdir(QSettings().fileName());
 }
@@ -212,12 +200,9 @@ void tst_ChallengeRecords::resetClears()
 void tst_ChallengeRecords::passEcho(const QString &program)
 {
     if (!window) {
-        answerer = std::make_unique<ModalAnswerer>();
-        window = std::make_unique<AnsweredWindow>(answerer.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->findChild<QAction *>(u"actionChallenges"_s)->trigger();
-        auto *table = window->findChild<QTableView *>(u"tableChallenge"_s);
+        QVERIFY(openWindow(Show::Active));
+        action(u"actionChallenges"_s)->trigger();
+        auto *table = child<QTableView>(u"tableChallenge"_s);
         table->setCurrentIndex(table->model()->index(Echo, 1));
     }
     editor()->setPlainText(program);
@@ -305,8 +290,7 @@ void tst_ChallengeRecords::openBest()
     answerer->expectMessageBox(u"Save changes?"_s,
                                u"Do you want to save changes to your existing program?"_s,
                                QMessageBox::No);
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(showWindow());
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(answerer->isDone());
     QCOMPARE(editor()->toPlainText(), u"echo ,."_s);

@@ -6,12 +6,11 @@
 
 #include "challenges/challenge.h"
 #include "challenges/coursecheck.h"
-#include "modalanswerer.h"
+#include "window/windowfixture.h"
 #include "window/zindle.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 
@@ -20,25 +19,19 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(Challenge)
 Q_DECLARE_METATYPE(CheckResult::Outcome)
 
-class tst_ChallengeTest : public QObject
+class tst_ChallengeTest : public WindowFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
+    void cleanup();
     void refusals_data();
     void refusals();
 };
 
-void tst_ChallengeTest::initTestCase()
+void tst_ChallengeTest::cleanup()
 {
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void tst_ChallengeTest::init()
-{
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
+    closeWindow();
 }
 
 void tst_ChallengeTest::refusals_data()
@@ -88,23 +81,20 @@ void tst_ChallengeTest::refusals()
     QVERIFY(!checked.message.isEmpty());
 
     challengeList() = {challenge};
-    Zindle window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.findChild<QPlainTextEdit *>(u"editProgram"_s)->setPlainText(program);
-    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
-    auto *table = window.findChild<QTableView *>(u"tableChallenge"_s);
-    auto *testButton = window.findChild<QPushButton *>(u"buttonTest"_s);
+    QVERIFY(openWindow(Show::Active));
+    edit(u"editProgram"_s)->setPlainText(program);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    auto *table = child<QTableView>(u"tableChallenge"_s);
+    auto *testButton = child<QPushButton>(u"buttonTest"_s);
     // The pane is laid out once the event loop has run.
     QTRY_VERIFY(!testButton->visibleRegion().isEmpty());
     const QModelIndex row = table->model()->index(0, 1);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(row).center());
 
-    ModalAnswerer answerer;
-    answerer.expectMessageBox(title, checked.message);
+    answerer->expectMessageBox(title, checked.message);
     QTest::mouseClick(testButton, Qt::LeftButton);
-    QTRY_VERIFY(answerer.isDone());
-    QCOMPARE(answerer.mismatches(), QStringList());
+    QTRY_VERIFY(answerer->isDone());
+    QCOMPARE(answerer->mismatches(), QStringList());
 }
 
 QTEST_MAIN(tst_ChallengeTest)

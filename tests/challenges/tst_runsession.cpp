@@ -7,6 +7,7 @@
 #include "challenges/runsession.h"
 
 #include "challenges/challenge.h"
+#include "challenges/challengerun.h"
 #include "challenges/challengetest.h"
 #include "interpreter/iohandler.h"
 
@@ -111,24 +112,26 @@ void tst_RunSession::runToTheEnd()
     QCOMPARE(handler->outputs, outputs);
 }
 
-// The loop a window's test flow makes: each finished case counts and starts the next, and the
-// steps add up as zindle-check counts them.
+// The loop a window's test flow makes: each finished case is recorded from the session's step
+// calls, counts and starts the next, and the steps add up as zindle-check counts them.
 void tst_RunSession::challengeTestCaseByCase()
 {
     Challenge echo;
     echo.tapeLength = 5;
     echo.testType = u"normal"_s;
     echo.testCases = {u"3 => 3"_s, u"7 => 7"_s, u"0 => 0"_s};
+    ChallengeRun challengeRun(echo);
     ListHandler *interactive = nullptr;
     const std::unique_ptr<RunSession> run = session(u",@."_s, &interactive);
     setUpMachine(run->machine(), echo);
-    run->beginTest(createTestHandler(echo, nullptr, nullptr), int(echo.testCases.size()));
+    run->beginTest(challengeRun.createHandler(), int(echo.testCases.size()));
     QVERIFY(run->handler() != interactive);
 
     int passed = 0;
     bool ended = false;
     connect(run.get(), &RunSession::runStopped, this, [&](StopReason reason) {
         QCOMPARE(reason, StopReason::Finished);
+        challengeRun.endCase(run->machine(), run->testProgress().caseStepCalls);
         ++passed;
         if (run->passCase()) {
             run->startRun();
@@ -142,7 +145,7 @@ void tst_RunSession::challengeTestCaseByCase()
     QTRY_VERIFY(ended);
     QCOMPARE(passed, 3);
     // Three steps a case: the breakpoint mark does not pause a test, and counts as a step.
-    QCOMPARE(run->testProgress().steps, 9);
+    QCOMPARE(challengeRun.totalSteps(), 9);
     run->endTest();
     QVERIFY(!run->isTesting());
     QCOMPARE(run->handler(), interactive);

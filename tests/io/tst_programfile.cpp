@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 
 #include <atomic>
 #include <cerrno>
@@ -77,6 +78,8 @@ private Q_SLOTS:
     void typedLineBreaksAreLineFeeds();
     void savedUnchanged_data();
     void savedUnchanged();
+    void longLines_data();
+    void longLines();
     void trickle_data();
     void trickle();
     void pipeNobodyReads();
@@ -250,6 +253,48 @@ void tst_ProgramFile::savedUnchanged()
     QTest::keyClicks(&editor, u"<"_s);
     QCOMPARE(editorFileBytes(&editor), (editorFileText(&editor)).toUtf8());
     QVERIFY(editorFileBytes(&editor).endsWith('<'));
+}
+
+void tst_ProgramFile::longLines_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("pieces"); // blocks that continue the line before them
+
+    const int length = LinePieceLength;
+    QTest::newRow("just short enough") << QByteArray(length, ']') << 0;
+    QTest::newRow("one character too long") << QByteArray(length + 1, ']') << 1;
+    QTest::newRow("among short lines, with a final line end")
+            << "+\n" + QByteArray(2 * length + 5, '[') + "\n-\n" << 2;
+    // The carriage returns are kept in the line, so they shift where its pieces begin.
+    QTest::newRow("lone carriage returns and a line end")
+            << (QByteArray(length - 2, '+') + "\r").repeated(3) + "\r\n" + QByteArray(length, '<')
+            << 2;
+    QTest::newRow("not UTF-8") << QByteArray(length, '\xe9') + "\xff" << 1;
+}
+
+// A long line is held in pieces that Save leaves out: opened and saved unchanged, the file is
+// written back byte for byte, while the plain text that the machine runs has a line break,
+// one character, between two pieces.
+void tst_ProgramFile::longLines()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, pieces);
+
+    QPlainTextEdit editor;
+    const QString text = programFileText(file);
+    setEditorFile(&editor, ProgramFile{text, file});
+    QCOMPARE(editorFileText(&editor), text);
+    QCOMPARE(editorFileBytes(&editor), file);
+    QCOMPARE(editor.toPlainText().size(), text.size() + pieces);
+    QVERIFY(!editor.document()->isUndoAvailable());
+    QVERIFY(!editor.document()->isModified());
+    QCOMPARE(editor.textCursor().position(), 0);
+    int continued = 0;
+    for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next()) {
+        QVERIFY(block.length() - 1 <= LinePieceLength);
+        continued += continuesLine(block) ? 1 : 0;
+    }
+    QCOMPARE(continued, pieces);
 }
 
 void tst_ProgramFile::trickle_data()

@@ -8,19 +8,17 @@
 #include "window/programhighlighter.h"
 #include "window/zindle.h"
 
+#include "window/windowfixture.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QImage>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -55,13 +53,12 @@ QColor strongest(const QImage &image, const QColor &background)
 
 } // namespace
 
-class tst_DarkPalette : public QObject
+class tst_DarkPalette : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void init();
     void cleanup();
     void colours_data();
     void colours();
@@ -73,24 +70,17 @@ private:
     void check(const QString &what, const QColor &colour, const QColor &background,
                const QColor &written, bool dark);
 
-    std::unique_ptr<Zindle> window;
     QPalette original;
 };
 
 void tst_DarkPalette::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
     original = QApplication::palette();
-}
-
-void tst_DarkPalette::init()
-{
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
 }
 
 void tst_DarkPalette::cleanup()
 {
-    window.reset();
+    closeWindow();
     QApplication::setPalette(original);
 }
 
@@ -111,9 +101,7 @@ void tst_DarkPalette::colours()
 {
     QFETCH(QPalette, palette);
     QApplication::setPalette(palette);
-    window = std::make_unique<Zindle>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openWindow());
     const bool dark = isDarkPalette(palette);
     QCOMPARE(dark, QTest::currentDataTag() != QByteArray("light"));
 

@@ -3,9 +3,14 @@
 
 #include "window/programeditor.h"
 
+#include "interpreter/machine.h"
+#include "interpreter/programtext.h"
 #include "io/programfile.h"
+#include "window/programhighlighter.h"
 
+#include <QClipboard>
 #include <QHelpEvent>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
@@ -57,6 +62,13 @@ private Q_SLOTS:
     void toolTips();
     void gutter_data();
     void gutter();
+    void longLineEditing_data();
+    void longLineEditing();
+    void firstPieceDeleted();
+    void longLineCopied();
+    void longLineGutter();
+    void longLineRun_data();
+    void longLineRun();
 
 private:
     void place(int position);
@@ -247,6 +259,179 @@ void tst_ProgramEditor::gutter()
     editor->setFont(larger);
     QVERIFY(editor->gutterWidth() > wide);
     QCOMPARE(editor->viewport()->x(), editor->contentsRect().left() + editor->gutterWidth());
+}
+
+void tst_ProgramEditor::longLineEditing_data()
+{
+    QTest::addColumn<int>("position"); // in the document, whose second block is a piece
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("edited"); // the text that Save writes after it
+
+    const int piece = LinePieceLength;
+    const QString as(piece, u'a');
+    const QString bs(10, u'b');
+    QTest::newRow("Return in a piece") << piece + 6 << int(Qt::Key_Return) << QString()
+                                       << as + u"bbbbb\nbbbbb\n+"_s;
+    QTest::newRow("Return at a piece's start") << piece + 1 << int(Qt::Key_Return) << QString()
+                                               << as + u"\n"_s + bs + u"\n+"_s;
+    QTest::newRow("Backspace at a piece's start")
+            << piece + 1 << int(Qt::Key_Backspace) << QString() << as.chopped(1) + bs + u"\n+"_s;
+    QTest::newRow("Delete at a piece's end") << piece << int(Qt::Key_Delete) << QString()
+                                             << as + bs.chopped(1) + u"\n+"_s;
+    const QString pasted = u"<\n"_s + QString(3 * piece, u'>') + u"\r\n."_s;
+    QTest::newRow("paste of a long line into a piece") << piece + 6 << 0 << pasted
+            << as + u"bbbbb<\n"_s + QString(3 * piece, u'>') + u"\n.bbbbb\n+"_s;
+}
+
+// Typing and pasting into a line held in pieces edit the one line it is: Return and a pasted
+// line end start a line of their own, Backspace and Delete take a character beyond the break,
+// a pasted long line is held in pieces too, and each is one step to undo.
+void tst_ProgramEditor::longLineEditing()
+{
+    QFETCH(int, position);
+    QFETCH(int, key);
+    QFETCH(QString, pasted);
+    QFETCH(QString, edited);
+
+    const QString text = QString(LinePieceLength, u'a') + QString(10, u'b') + u"\n+"_s;
+    setEditorFileText(editor.get(), text);
+    QCOMPARE(editor->blockCount(), 3);
+    editor->setFocus();
+    place(position);
+    if (key != 0) {
+        QTest::keyClick(editor.get(), Qt::Key(key));
+    } else {
+        QGuiApplication::clipboard()->setText(pasted);
+        editor->paste();
+    }
+    QCOMPARE(editorFileText(editor.get()), edited);
+    for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next())
+        QVERIFY(block.length() - 1 <= 2 * LinePieceLength);
+    editor->undo();
+    QCOMPARE(editorFileText(editor.get()), text);
+    editor->redo();
+    QCOMPARE(editorFileText(editor.get()), edited);
+}
+
+// Deleting the first piece of a line with the line before it leaves its mark on the first
+// block, which starts a line all the same: Return there makes a line of its own.
+void tst_ProgramEditor::firstPieceDeleted()
+{
+    setEditorFileText(editor.get(), QString(LinePieceLength, u'a') + u"bbbbbbbbbb\n+"_s);
+    editor->setFocus();
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(LinePieceLength + 1, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    QTest::keyClick(editor.get(), Qt::Key_Delete);
+    QCOMPARE(editorFileText(editor.get()), u"bbbbbbbbbb\n+"_s);
+    place(5);
+    QTest::keyClick(editor.get(), Qt::Key_Return);
+    QCOMPARE(editorFileText(editor.get()), u"bbbbb\nbbbbb\n+"_s);
+}
+
+// Copying, and dragging, which takes the same data, give the text without the breaks between
+// the pieces, as Save writes it.
+void tst_ProgramEditor::longLineCopied()
+{
+    QString text;
+    for (int i = 0; text.size() < 2 * LinePieceLength; ++i)
+        text += QString::number(i) + u' ';
+    text += u"\n\u00a0+"_s;
+    setEditorFileText(editor.get(), text);
+    QVERIFY(editor->blockCount() > 2);
+    editor->selectAll();
+    editor->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString(text).replace(u'\u00a0', u' '));
+    // Within one piece, the copy is the editor's own, rich text with it.
+    place(10);
+    editor->moveCursor(QTextCursor::Right, QTextCursor::KeepAnchor);
+    editor->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), text.mid(10, 1));
+    QVERIFY(QGuiApplication::clipboard()->mimeData()->hasHtml());
+}
+
+// A line held in pieces has one number, beside its first row; the numbers after it count on
+// from there, and the cursor's line is bold also when the cursor is in a later piece.
+void tst_ProgramEditor::longLineGutter()
+{
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    setEditorFileText(editor.get(), QString(LinePieceLength + 1, u'+') + u"\n-"_s);
+    QCOMPARE(editor->blockCount(), 3);
+    place(LinePieceLength + 1);
+    ProgramEditor lines;
+    lines.setLineWrapMode(QPlainTextEdit::NoWrap);
+    lines.resize(editor->size());
+    lines.setPlainText(u"+\n-"_s);
+    lines.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lines));
+    QCOMPARE(editor->gutterWidth(), lines.gutterWidth());
+
+    // The margin beside a block's row; the viewport and the margin share their top.
+    const auto rows = [](ProgramEditor &shown, int number) {
+        const QRect row =
+            shown.cursorRect(QTextCursor(shown.document()->findBlockByNumber(number)));
+        return gutterImage(shown).copy(0, row.top(), shown.gutterWidth(), row.height());
+    };
+    QCOMPARE(rows(*editor, 0), rows(lines, 0));
+    QCOMPARE(rows(*editor, 2), rows(lines, 1));
+    const QImage blank = rows(*editor, 1);
+    QVERIFY(!blank.isNull());
+    const QRgb background = blank.pixel(0, 0);
+    for (int y = 0; y < blank.height(); ++y) {
+        for (int x = 0; x < blank.width(); ++x)
+            QCOMPARE(blank.pixel(x, y), background);
+    }
+}
+
+void tst_ProgramEditor::longLineRun_data()
+{
+    QTest::addColumn<QString>("program");
+
+    const QString many(3 * LinePieceLength, u'+');
+    QTest::newRow("a loop across pieces") << u"++[>"_s + many + u"<-]>@"_s + many + u"]"_s;
+    QTest::newRow("pieces and short lines")
+            << u"+\n[\n"_s + many + u"[-]]"_s + many + u"\n]"_s;
+}
+
+// A program whose long line is held in pieces runs as it is written: the same number of steps,
+// ending on the same command, which the highlighter marks where it stands.
+void tst_ProgramEditor::longLineRun()
+{
+    QFETCH(QString, program);
+
+    setEditorFileText(editor.get(), program);
+    ProgramHighlighter colours(editor->document());
+    const QString shown = editor->toPlainText();
+    QVERIFY(shown.size() > program.size());
+    Machine written(10);
+    Machine pieced(10);
+    written.setProgram(machineProgram(program));
+    pieced.setProgram(machineProgram(shown));
+    written.start();
+    pieced.start();
+    int steps = 0;
+    bool stopped = false;
+    while (!stopped) {
+        stopped = written.step();
+        QCOMPARE(pieced.step(), stopped);
+        QCOMPARE(pieced.currentCommand(), written.currentCommand());
+        ++steps;
+    }
+    QCOMPARE(pieced.stopReason(), written.stopReason());
+    const int position = pieced.programCounter();
+    QCOMPARE(shown.at(position), u']');
+    QCOMPARE(countCommands(shown.left(position)),
+             countCommands(program.left(written.programCounter())));
+
+    colours.setCurrentPosition(position);
+    const QTextBlock block = editor->document()->findBlock(position);
+    const QList<QTextLayout::FormatRange> formats = block.layout()->formats();
+    const auto marked = std::find_if(formats.begin(), formats.end(), [](const auto &range) {
+        return range.format.background().color() == QColor(255, 128, 0);
+    });
+    QVERIFY(marked != formats.end());
+    QCOMPARE(block.position() + marked->start, position);
 }
 
 QTEST_MAIN(tst_ProgramEditor)

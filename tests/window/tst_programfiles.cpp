@@ -6,9 +6,9 @@
 
 #include "window/zindle.h"
 
-#include "answeredwindow.h"
 #include "modalanswerer.h"
 #include "tricklepipe.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -19,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,7 +87,7 @@ void expectWarning(ModalAnswerer &answerer, const QString &title, QString *text)
 
 } // namespace
 
-class tst_ProgramFiles : public QObject
+class tst_ProgramFiles : public WindowFixture
 {
     Q_OBJECT
 
@@ -118,11 +117,6 @@ private slots:
     void waitOnPipeCancelled();
 
 private:
-    QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const
-    {
-        return window->findChild<QPlainTextEdit *>(name);
-    }
     QPlainTextEdit *editor() const { return edit(u"editProgram"_s); }
     QString path(const QString &name) const { return dir->filePath(name); }
     // Types at the end of the program, where an opened file leaves the cursor at the start.
@@ -135,8 +129,6 @@ private:
     void verifyAnswered();
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<AnsweredWindow> window;
-    std::unique_ptr<ModalAnswerer> answerer;
 };
 
 void tst_ProgramFiles::type(const QString &text) const
@@ -169,35 +161,24 @@ void tst_ProgramFiles::verifyAnswered()
 
 void tst_ProgramFiles::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
     // Closing a window in one test must not end the application under the next.
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void tst_ProgramFiles::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    answerer = std::make_unique<ModalAnswerer>();
-    window = std::make_unique<AnsweredWindow>(answerer.get());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openWindow());
 }
 
-// Everything goes, the temporary folder too, before a failure is reported.
+// The temporary folder goes too, whatever the window's boxes left to report.
 void tst_ProgramFiles::cleanup()
 {
-    const bool answered = QTest::qWaitFor([this] { return answerer->isDone(); });
-    const QString pending = answerer->pending();
-    const QStringList mismatches = answerer->mismatches();
-    window.reset();
-    answerer.reset();
+    closeWindow();
     // A locked folder must be writable again for the temporary folder to go.
     QFile::setPermissions(path(u"work"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     dir.reset();
-    QVERIFY2(answered, qPrintable(pending));
-    QCOMPARE(mismatches, QStringList());
 }
 
 void tst_ProgramFiles::roundTrip_data()
@@ -440,8 +421,7 @@ void tst_ProgramFiles::saveReplacesTheFileInOneStep()
 
 void tst_ProgramFiles::shortcuts()
 {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(showWindow());
     const QString name = path(u"keys.bf"_s);
 
     type(u"+"_s);
@@ -450,8 +430,7 @@ void tst_ProgramFiles::shortcuts()
     verifyAnswered();
     QCOMPARE(contents(name), QByteArray("+"));
 
-    window->activateWindow(); // the closed dialog handed the focus back
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(showWindow()); // the closed dialog handed the focus back
     QTest::keyClick(editor(), Qt::Key_N, Qt::ControlModifier);
     verifyAnswered();
     QCOMPARE(window->windowTitle(), u"Zindle"_s);

@@ -3,6 +3,8 @@
 
 #include "window/programhighlighter.h"
 
+#include "io/programfile.h"
+
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
@@ -88,6 +90,7 @@ private Q_SLOTS:
     void currentPosition();
     void editDropsMark();
     void documentReplaced();
+    void runAcrossPieces();
 
 private:
     std::unique_ptr<QTextDocument> document;
@@ -192,6 +195,20 @@ void tst_ProgramHighlighter::documentReplaced()
     cursor.insertText(u"[\n\n]"_s);
     highlighter->setCurrentPosition(-1);
     QCOMPARE(formatLetters(*document), u"l\n\nl"_s);
+}
+
+// A run of a line held in pieces is counted in fives on across the break between two pieces,
+// also after an edit in the piece before the break.
+void tst_ProgramHighlighter::runAcrossPieces()
+{
+    QTextCursor cursor(document.get());
+    insertProgramText(&cursor, u">"_s + QString(LinePieceLength + 6, u'+'));
+    QCOMPARE(document->blockCount(), 2);
+    const QString first = u"m"_s + u"vvvvV"_s.repeated(LinePieceLength / 5 - 1) + u"vvvv"_s;
+    QCOMPARE(formatLetters(*document), first + u"\nVvvvvVv"_s);
+    cursor.setPosition(1);
+    cursor.insertText(u"+"_s);
+    QCOMPARE(formatLetters(*document), first + u"V\nvvvvVvv"_s);
 }
 
 QTEST_MAIN(tst_ProgramHighlighter)

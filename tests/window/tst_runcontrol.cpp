@@ -18,13 +18,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -56,7 +53,6 @@ class tst_RunControl : public WindowFixture
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -163,14 +159,9 @@ void tst_RunControl::processEvents(int times)
         QCoreApplication::processEvents();
 }
 
-void tst_RunControl::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_RunControl::init()
 {
-    openWindow();
+    QVERIFY(openWindow());
 }
 
 void tst_RunControl::cleanup()
@@ -616,8 +607,7 @@ void tst_RunControl::promptHoldsOffTheRunTimer()
 
 void tst_RunControl::menusAreOffDuringARun()
 {
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(showWindow());
     setProgram(u"+++"_s);
     step();
     QVERIFY(!window->menuBar()->isEnabled());

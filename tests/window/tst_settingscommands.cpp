@@ -14,11 +14,8 @@
 #include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -62,7 +59,6 @@ class tst_SettingsCommands : public WindowFixture
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -89,14 +85,9 @@ private:
 
 };
 
-void tst_SettingsCommands::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_SettingsCommands::init()
 {
-    openWindow(true);
+    QVERIFY(openWindow(Show::Active));
 }
 
 void tst_SettingsCommands::cleanup()

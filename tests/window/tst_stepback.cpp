@@ -7,17 +7,16 @@
 #include "window/zindle.h"
 
 #include "modalanswerer.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -53,12 +52,11 @@ char *toString(const Shown &shown)
 
 } // namespace
 
-class tst_StepBack : public QObject
+class tst_StepBack : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -69,27 +67,33 @@ private slots:
     void promptsAreNotAskedAgain();
     void backAfterACrash();
     void editingEndsTheHistory();
+    void backPastALongOutput();
 
 private:
-    QAction *action(const QString &name) const { return window->findChild<QAction *>(name); }
-    QPlainTextEdit *edit(const QString &name) const
-    {
-        return window->findChild<QPlainTextEdit *>(name);
-    }
     void setProgram(const QString &text) const { edit(u"editProgram"_s)->setPlainText(text); }
     void trigger(const QString &name) const { action(name)->trigger(); }
     bool isIdle() const { return !action(u"actionHalt"_s)->isEnabled(); }
     void steps(int count) const;
+    void thousandSteps(int times) const;
     Shown shown() const;
-
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
 };
 
 void tst_StepBack::steps(int count) const
 {
     for (int i = 0; i < count; ++i)
         trigger(u"actionStep"_s);
+}
+
+void tst_StepBack::thousandSteps(int times) const
+{
+    for (QAction *entry : action(u"actionStepTo"_s)->menu()->actions()) {
+        if (entry->text() == u"1000") {
+            for (int i = 0; i < times; ++i)
+                entry->trigger();
+            return;
+        }
+    }
+    QFAIL("no step-to entry for 1000");
 }
 
 Shown tst_StepBack::shown() const
@@ -113,26 +117,14 @@ Shown tst_StepBack::shown() const
     return now;
 }
 
-void tst_StepBack::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_StepBack::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    window = std::make_unique<Zindle>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    answerer = std::make_unique<ModalAnswerer>();
+    QVERIFY(openWindow());
 }
 
 void tst_StepBack::cleanup()
 {
-    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
-    window.reset();
+    closeWindow();
 }
 
 void tst_StepBack::backMatchesAFreshRun_data()
@@ -261,6 +253,29 @@ void tst_StepBack::editingEndsTheHistory()
     QVERIFY(action(u"actionStepBack"_s)->isEnabled());
     setProgram(u"++"_s);
     QVERIFY(!action(u"actionStepBack"_s)->isEnabled());
+}
+
+// The pane rebuilt on the way back holds only the latest values; its first line still counts
+// every earlier one.
+void tst_StepBack::backPastALongOutput()
+{
+    setProgram(u"+[.]"_s); // a value every second step, past what the pane keeps
+    thousandSteps(30);
+    trigger(u"actionStepBack"_s);
+    Shown wentBack = shown();
+    const QString first = wentBack.output.section(u'\n', 0, 0);
+    QVERIFY2(first.startsWith(u"… "_s), qPrintable(first));
+    QString number = first.section(u' ', 1, 1);
+    const int notShown = number.remove(QLocale().groupSeparator()).toInt();
+    const int values = int(wentBack.output.section(u'\n', 1).count(u"1"_s));
+    QCOMPARE(notShown + values, 14999); // the '.' among the first 29,999 steps
+
+    trigger(u"actionHalt"_s);
+    thousandSteps(29);
+    steps(999);
+    Shown fresh = shown();
+    wentBack.output = fresh.output = QString();
+    QCOMPARE(wentBack, fresh);
 }
 
 QTEST_MAIN(tst_StepBack)

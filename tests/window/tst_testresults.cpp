@@ -4,7 +4,6 @@
 // The window's "Test results" after a test, against zindle-check's word on the same program,
 // and Debug this case, as a user reaches them.
 
-#include "window/startup.h"
 #include "window/zindle.h"
 
 #include "challenges/challenge.h"
@@ -14,6 +13,7 @@
 #include "programmark.h"
 #include "window/testresultsmodel.h"
 #include "window/testresultsview.h"
+#include "window/windowfixture.h"
 
 #include <QAction>
 #include <QFile>
@@ -24,13 +24,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -65,7 +61,7 @@ QJsonValue difference(const CaseResult &result)
 
 } // namespace
 
-class tst_TestResults : public QObject
+class tst_TestResults : public WindowFixture
 {
     Q_OBJECT
 
@@ -78,44 +74,28 @@ private slots:
     void debugPausesAtTheWrongValue();
 
 private:
-    QPlainTextEdit *edit(const QString &name) const
-    {
-        return window->findChild<QPlainTextEdit *>(name);
-    }
     TestResultsView *view() const { return window->findChild<TestResultsView *>(); }
     // Selects the challenge, types the program and tests it to its failure.
     void failTest(int row, const QString &program, const QString &crash);
 
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
     QTemporaryDir files;
 };
 
 void tst_TestResults::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"MurkleSoftware"_s);
-    QCoreApplication::setApplicationName(u"Zindle"_s);
-    loadChallenges(u":/challenges.xml"_s);
+    loadCourse();
     QCOMPARE(challengeList().at(WhatsInAName).testType, u"alpha"_s);
 }
 
 void tst_TestResults::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    QSettings().remove(u"challenge"_s);
-    window = std::make_unique<Zindle>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    answerer = std::make_unique<ModalAnswerer>();
+    clearProgress();
+    QVERIFY(openWindow(Show::Active));
 }
 
 void tst_TestResults::cleanup()
 {
-    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
-    window.reset();
+    closeWindow();
 }
 
 void tst_TestResults::failTest(int row, const QString &program, const QString &crash)
@@ -132,8 +112,7 @@ void tst_TestResults::failTest(int row, const QString &program, const QString &c
     QTest::mouseClick(test, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(answerer->isDone(), RunTimeout);
     // The boxes took the focus with them.
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(showWindow());
 }
 
 void tst_TestResults::viewAgreesWithTheChecker_data()

@@ -7,7 +7,7 @@
 
 #include "io/translations.h"
 
-#include "answeredwindow.h"
+#include "window/windowfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,21 +15,17 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
-class tst_Translations : public QObject
+class tst_Translations : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void window_data();
@@ -38,11 +34,6 @@ private slots:
     void sourcesComplete();
 };
 
-void tst_Translations::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
 void tst_Translations::init()
 {
     QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
@@ -50,6 +41,7 @@ void tst_Translations::init()
 
 void tst_Translations::cleanup()
 {
+    closeWindow();
     for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>())
         delete translator; // which uninstalls it
 }
@@ -84,24 +76,22 @@ void tst_Translations::window()
     QFETCH(QStringList, buttons);
 
     installTranslations(QLocale(locale));
-    ModalAnswerer answerer;
-    AnsweredWindow window(&answerer);
-    window.show();
+    QVERIFY(openWindow());
     QStringList titles;
     for (const QString &name : {u"menuFile"_s, u"menuMachine"_s, u"menuHelp"_s})
-        titles << window.findChild<QMenu *>(name)->title();
+        titles << child<QMenu>(name)->title();
     QCOMPARE(titles, menus);
-    QCOMPARE(window.windowTitle(), u"Zindle"_s);
+    QCOMPARE(WindowFixture::window->windowTitle(), u"Zindle"_s); // this function hides it
 
     // The offer to save, with Qt's own buttons in the same language.
-    window.findChild<QPlainTextEdit *>(u"editProgram"_s)->insertPlainText(u"+"_s);
+    edit(u"editProgram"_s)->insertPlainText(u"+"_s);
     QStringList shown;
-    answerer.expectMessageBox(title, question, QMessageBox::Cancel, [&shown](QWidget *box) {
+    answerer->expectMessageBox(title, question, QMessageBox::Cancel, [&shown](QWidget *box) {
         for (QAbstractButton *button : box->findChildren<QAbstractButton *>())
             shown << button->text();
     });
-    window.findChild<QAction *>(u"actionNew"_s)->trigger();
-    QTRY_VERIFY2(answerer.isDone(), qPrintable(answerer.pending()));
+    action(u"actionNew"_s)->trigger();
+    QTRY_VERIFY2(answerer->isDone(), qPrintable(answerer->pending()));
     shown.sort();
     buttons.sort();
     QCOMPARE(shown, buttons);

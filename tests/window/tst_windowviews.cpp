@@ -6,56 +6,39 @@
 
 #include "window/zindle.h"
 
+#include "window/windowfixture.h"
+
 #include <QAction>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
-class tst_WindowViews : public QObject
+class tst_WindowViews : public WindowFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void zoom_data();
     void zoom();
     void tapeToolTips_data();
     void tapeToolTips();
-
-private:
-    template<typename T>
-    T *child(const QString &name) const { return window->findChild<T *>(name); }
-    std::unique_ptr<Zindle> window;
 };
-
-void tst_WindowViews::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_WindowViews::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    window = std::make_unique<Zindle>();
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(openWindow(Show::Active));
 }
 
 void tst_WindowViews::cleanup()
 {
-    window.reset();
+    closeWindow();
 }
 
 void tst_WindowViews::zoom_data()

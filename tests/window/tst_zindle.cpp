@@ -5,7 +5,7 @@
 
 #include "window/zindle.h"
 
-#include "modalanswerer.h"
+#include "window/windowfixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -18,23 +18,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
-class tst_Zindle : public QObject
+class tst_Zindle : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -57,48 +53,18 @@ private slots:
     void menuMnemonicsOpenMenus();
     void stepToItselfDoesNothing();
     void quitClosesWindow();
-
-private:
-    template<typename T>
-    T *child(const QString &name) const
-    {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qWarning("no child %s", qPrintable(name));
-        return found;
-    }
-    QAction *action(const QString &name) const { return child<QAction>(name); }
-    void showActive();
-
-    std::unique_ptr<Zindle> window;
-    std::unique_ptr<ModalAnswerer> answerer;
 };
 
-void tst_Zindle::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
-
+// The window as it is made, shown only by the tests that need it shown. None of these tests
+// opens a box; one that came anyway would be closed and reported.
 void tst_Zindle::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    window = std::make_unique<Zindle>();
-    // None of these tests opens a box; one that came anyway would be closed and reported.
-    answerer = std::make_unique<ModalAnswerer>();
+    QVERIFY(openWindow(Show::No));
 }
 
 void tst_Zindle::cleanup()
 {
-    QCOMPARE(answerer->mismatches(), QStringList());
-    answerer.reset();
-    window.reset();
-}
-
-void tst_Zindle::showActive()
-{
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    closeWindow();
 }
 
 void tst_Zindle::startState()
@@ -275,7 +241,7 @@ void tst_Zindle::stepToMenu()
 // While a program runs the menu bar is disabled; the run controls must still answer keys.
 void tst_Zindle::runControlsByKeyboard()
 {
-    showActive();
+    QVERIFY(showWindow());
     auto *program = child<QPlainTextEdit>(u"editProgram"_s);
     const QAbstractItemModel *tape = child<QTableView>(u"tableTape"_s)->model();
     program->setPlainText(QString(20, u'+'));
@@ -424,7 +390,7 @@ void tst_Zindle::tabOrder()
 
 void tst_Zindle::challengesShortcutTogglesPane()
 {
-    showActive();
+    QVERIFY(showWindow());
     auto *pane = child<QWidget>(u"widgetChallenge"_s);
     QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
     QVERIFY(pane->isVisible());
@@ -446,7 +412,7 @@ void tst_Zindle::buddiesTakeFocus()
 {
     QFETCH(int, key);
     QFETCH(QString, target);
-    showActive();
+    QVERIFY(showWindow());
     child<QWidget>(u"editOutput"_s)->setFocus();
     QTest::keyClick(window.get(), Qt::Key(key), Qt::AltModifier);
     QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(target));
@@ -465,7 +431,7 @@ void tst_Zindle::menuMnemonicsOpenMenus()
 {
     QFETCH(int, key);
     QFETCH(QString, menu);
-    showActive();
+    QVERIFY(showWindow());
     QTest::keyClick(window.get(), Qt::Key(key), Qt::AltModifier);
     auto *opened = child<QMenu>(menu);
     QTRY_VERIFY(opened->isVisible());
@@ -483,7 +449,7 @@ void tst_Zindle::stepToItselfDoesNothing()
 
 void tst_Zindle::quitClosesWindow()
 {
-    showActive();
+    QVERIFY(showWindow());
     action(u"actionQuit"_s)->trigger();
     QTRY_VERIFY(!window->isVisible());
 }

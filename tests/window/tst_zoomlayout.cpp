@@ -6,23 +6,20 @@
 
 #include "window/zindle.h"
 
+#include "window/windowfixture.h"
+
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
-class tst_ZoomLayout : public QObject
+class tst_ZoomLayout : public WindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void tapeShowsWholeValues_data();
@@ -32,26 +29,16 @@ private slots:
 
 private:
     void zoom(int steps);
-    std::unique_ptr<Zindle> window;
 };
-
-void tst_ZoomLayout::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void tst_ZoomLayout::init()
 {
-    QTest::failOnWarning(QRegularExpression(u"connectSlotsByName"_s));
-    window = std::make_unique<Zindle>();
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(openWindow(Show::Active));
 }
 
 void tst_ZoomLayout::cleanup()
 {
-    window.reset();
+    closeWindow();
 }
 
 void tst_ZoomLayout::zoom(int steps)
