@@ -42,6 +42,8 @@ struct RunPlan
         Step,      // taken by step(): ',', an unmatched bracket and, last, the end of the program;
                    // argument: its position
         Position,  // never run: the position of the '[' before it
+        Compound,  // '[' of a loop run a pass at a time from its Compound record, argument:
+                   // the record; the next word is its Position
     };
     static constexpr std::uint32_t LargestArgument = 0x0FFFFFFF;
     static constexpr int CheckpointEvery = 16;
@@ -70,11 +72,46 @@ struct RunPlan
         int offset;
         int change;
     };
+    // A loop whose passes run from a list of Micro steps, each at a fixed offset from the cell
+    // a pass starts on: its body only changes, moves, outputs and holds transfers (loops
+    // that move nothing and count by one), so a pass needs one check of the tape's ends and
+    // of the steps left. Its entries stay in the plan for whatever a pass cannot finish.
+    struct CompoundRecord
+    {
+        std::uint32_t close = 0; // its ']'
+        std::uint32_t firstMicro = 0;
+        std::uint32_t microCount = 0;
+        int steps = 0; // of a pass with its ']', not counting its transfers
+        int transfers = 0;
+        int transferPassSteps = 0; // the steps of one pass of each transfer, summed
+        int move = 0;
+        int lowest = 0; // offsets that a pass reaches
+        int highest = 0;
+    };
+    struct Micro
+    {
+        enum Kind : std::uint8_t { Change, Transfer, Output };
+        Kind kind = Change;
+        bool up = false; // a transfer whose counter goes up
+        int offset = 0;
+        // Change: the change; Transfer: its steps per pass; Output: its plan entry
+        int value = 0;
+        // Transfer: its changes (the counter's among them); Output: the steps of the pass up
+        // to it, itself included, not counting transfers, and its position
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+    };
     void build(const char16_t *code, int length);
     // A bound on the entries of `code`'s plan.
     static std::size_t mostEntries(const char16_t *code, int length);
     // Marks each Open whose body is one entry that only changes and moves as a Loop.
     void markLoops();
+    // Marks each Open whose loop a CompoundRecord can run, while their records stay small
+    // beside the program of `length` characters.
+    void markCompounds(int length);
+    bool makeCompound(std::uint32_t open, std::uint32_t close);
+    // The entry of the other bracket of the bracket entry `entry`.
+    std::uint32_t partner(std::uint32_t entry) const;
     void placeCheckpoints(const char16_t *code);
     // The entry that follows a program counter of `programCounter`; the last entry (a Step)
     // when the counter lies inside an entry or on a space.
@@ -93,6 +130,8 @@ struct RunPlan
     std::vector<Op> ops; // with a Step entry last
     std::vector<BlockRecord> blocks;
     std::vector<Change> changes;
+    std::vector<CompoundRecord> compounds;
+    std::vector<Micro> micros;
     // counterBefore() of every CheckpointEvery-th entry
     std::vector<int> checkpoints;
     bool built = false;
@@ -145,6 +184,43 @@ struct Machine::Private
         int cell = 0; // the current cell after the passes
     };
     LoopRun runLoop(int open, int cell, long long budget);
+    // Runs the whole passes of compound loop `record` that fit into `budget` steps, from the
+    // start of a pass on the current cell `cell` with the loop on the stack. Ends at a pass
+    // that could leave the tape or overrun the budget (Pending: the plan's entries take it
+    // on), when the counter is zero (Complete), or after an output whose handler did more
+    // than take the value (Output: the caller goes on after it as after its own output).
+    struct CompoundRun
+    {
+        enum End { Pending, Complete, Output };
+        long long steps = 0;
+        int cell = 0;
+        End end = Pending;
+        int entry = 0; // Output: the plan entry of the output
+        int position = 0; // and its position
+        bool handled = true;
+        bool accepted = true;
+    };
+    CompoundRun runCompound(const RunPlan::CompoundRecord &record, int cell, long long budget);
+    // The output at plan entry position `position` on `cell`, in runPlanned().
+    CompoundRun output(int cell, int position);
+    // The end of a run() whose run of plan entry `entry` from cell `cell` stops after `count`
+    // of its `argument` commands, with `left` steps left of `maxSteps`: at the step limit, or
+    // at the tape's end for a move.
+    RunResult runCut(int entry, int cell, int left, int maxSteps);
+    // The passes of the Loop or compound loop at plan entry `open` (ending at `close`) that
+    // fit into `left` steps, from a pass's start with the loop on the stack; answers the entry
+    // to go on with and leaves the stack as step() would.
+    // Negative when a compound loop ended at an output, which `passes` tells.
+    int loopPasses(int open, int close, int &cell, int &left, CompoundRun &passes);
+    // What a run does after calling the handler's output() for the '.' at `position`, with
+    // `done` steps taken and `left` to go: false when it goes on, else with `result` as its
+    // end. `handled` is false when the handler reset the machine.
+    bool outputEnds(Machine &machine, const CompoundRun &call, int cell, int position,
+                    RunResult &result, int done, const RunStops &stops, std::uint64_t changes);
+    // One step of runPlanned() by step() at plan entry `entry` (`offGrid`: the counter when the
+    // entry does not tell it); true when the run ends, with `result`.
+    bool stepOnce(Machine &machine, int entry, int offGrid, int cell, RunResult &result,
+                  int done, const RunStops &stops, std::uint64_t changes);
     // True when a cell holds more than the maximum value, which only a lowered maximum leaves.
     bool tapeAboveMaximum();
 

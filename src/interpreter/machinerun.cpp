@@ -14,8 +14,10 @@
 #include "machine_p.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <limits>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -400,6 +402,7 @@ void RunPlan::build(const char16_t *code, int length)
 
     markLoops();
     changes.shrink_to_fit();
+    markCompounds(length);
     placeCheckpoints(code);
 }
 
@@ -422,6 +425,187 @@ void RunPlan::markLoops()
             ops[open + 3] = makeOp(LoopClose, std::uint32_t(open));
         }
     }
+}
+
+std::uint32_t RunPlan::partner(std::uint32_t entry) const
+{
+    const Op op = ops[entry];
+    return op.kind() == Compound ? compounds[op.argument()].close : op.argument();
+}
+
+void RunPlan::markCompounds(int length)
+{
+    // The records of a long program take a fraction of the room of its characters.
+    const std::size_t room = 65536 + std::size_t(length) / 2;
+    for (std::uint32_t open = 0; open < ops.size(); ++open) {
+        if (compounds.size() * sizeof(CompoundRecord) + micros.size() * sizeof(Micro) > room)
+            break;
+        if (ops[open].kind() == Open && makeCompound(open, ops[open].argument()))
+            ops[open] = makeOp(Compound, std::uint32_t(compounds.size() - 1));
+    }
+    compounds.shrink_to_fit();
+    micros.shrink_to_fit();
+}
+
+namespace {
+
+// Keeps a compound's offsets and steps far from the limits of an int.
+constexpr long long LargestCompound = 1 << 26;
+
+// Collects a compound loop's body while the plan is built: the changes of its straight
+// stretches merged by offset, its outputs and transfers as Micro steps, and its reach.
+class CompoundBuilder
+{
+public:
+    CompoundBuilder(RunPlan &into, std::uint32_t close)
+        : plan(into)
+    {
+        record.close = close;
+        record.firstMicro = std::uint32_t(plan.micros.size());
+    }
+
+    void change(long long at, long long change)
+    {
+        stretch[offset + at] += change;
+        fits = fits && std::llabs(stretch[offset + at]) <= LargestCompound;
+    }
+    void move(long long by, long long low, long long high)
+    {
+        reach(offset + low, offset + high);
+        offset += by;
+    }
+    void count(long long steps)
+    {
+        taken += steps;
+        fits = fits && taken <= LargestCompound;
+    }
+    void output(std::uint32_t entry)
+    {
+        flush();
+        count(1);
+        plan.micros.push_back({RunPlan::Micro::Output, false, int(offset), int(entry),
+                               std::uint32_t(taken), plan.ops[entry].argument()});
+    }
+    // The Loop at plan entry `loop`, when it is a transfer.
+    bool transfer(std::uint32_t loop);
+    // Ends the record; false, taking back its Micro steps, when the body does not fit.
+    bool finish();
+
+    bool fits = true;
+
+private:
+    void reach(long long low, long long high)
+    {
+        lowest = std::min(lowest, low);
+        highest = std::max(highest, high);
+        fits = fits && lowest >= -LargestCompound && highest <= LargestCompound;
+    }
+    void flush()
+    {
+        for (const auto &[at, change] : stretch) {
+            if (change != 0)
+                plan.micros.push_back({RunPlan::Micro::Change, false, int(at), int(change), 0, 0});
+        }
+        stretch.clear();
+    }
+
+    RunPlan &plan;
+    RunPlan::CompoundRecord record;
+    std::map<long long, long long> stretch; // changes since the last output or transfer
+    long long offset = 0;
+    long long lowest = 0;
+    long long highest = 0;
+    long long taken = 0;
+    long long transferSteps = 0;
+};
+
+bool CompoundBuilder::transfer(std::uint32_t loop)
+{
+    const RunPlan::Op body = plan.ops[loop + 2];
+    RunPlan::Micro micro{RunPlan::Micro::Transfer, false, int(offset), 2, 0, 0};
+    int counterChange = 0;
+    if ((body.kind() == RunPlan::Add || body.kind() == RunPlan::Subtract)
+        && body.argument() == 1) {
+        counterChange = body.kind() == RunPlan::Add ? 1 : -1;
+    } else if (body.kind() == RunPlan::Block && plan.blocks[body.argument()].move == 0) {
+        const RunPlan::BlockRecord &block = plan.blocks[body.argument()];
+        counterChange = block.counterChange;
+        micro.value = block.steps + 1;
+        micro.first = block.firstChange;
+        micro.count = block.changeCount;
+        reach(offset + block.lowest, offset + block.highest);
+    }
+    if (counterChange != 1 && counterChange != -1)
+        return false;
+    micro.up = counterChange == 1;
+    flush();
+    plan.micros.push_back(micro);
+    ++record.transfers;
+    transferSteps += micro.value;
+    fits = fits && transferSteps <= LargestCompound;
+    return true;
+}
+
+bool CompoundBuilder::finish()
+{
+    flush();
+    count(1); // the ']'
+    if (!fits) {
+        plan.micros.resize(record.firstMicro);
+        return false;
+    }
+    record.microCount = std::uint32_t(plan.micros.size()) - record.firstMicro;
+    record.steps = int(taken);
+    record.transferPassSteps = int(transferSteps);
+    record.move = int(offset);
+    record.lowest = int(lowest);
+    record.highest = int(highest);
+    plan.compounds.push_back(record);
+    return true;
+}
+
+} // namespace
+
+bool RunPlan::makeCompound(std::uint32_t open, std::uint32_t close)
+{
+    CompoundBuilder body(*this, close);
+    for (std::uint32_t entry = open + 2; entry < close && body.fits; ++entry) {
+        const Op op = ops[entry];
+        const long long count = op.argument();
+        switch (op.kind()) {
+        case Add:
+        case Subtract:
+            body.change(0, op.kind() == Add ? count : -count);
+            body.count(count);
+            break;
+        case Right:
+        case Left: {
+            const long long by = op.kind() == Right ? count : -count;
+            body.move(by, std::min(by, 0LL), std::max(by, 0LL));
+            body.count(count);
+            break;
+        }
+        case Block: {
+            const BlockRecord &block = blocks[op.argument()];
+            for (std::uint32_t i = 0; i < block.changeCount; ++i)
+                body.change(changes[block.firstChange + i].offset,
+                            changes[block.firstChange + i].change);
+            body.move(block.move, block.lowest, block.highest);
+            body.count(block.steps);
+            break;
+        }
+        case Output:
+            body.output(entry);
+            break;
+        case Loop:
+            body.fits = body.transfer(entry);
+            entry += 3;
+            break;
+        default:
+            body.fits = false;
+        }
+    }
+    return close > open + 2 && body.finish();
 }
 
 void RunPlan::placeCheckpoints(const char16_t *code)
@@ -492,6 +676,7 @@ int RunPlan::lastAfter(const char16_t *code, int before, int entry) const
         break;
     case Open:
     case Loop:
+    case Compound:
         return int(ops[std::size_t(entry) + 1].argument());
     default:
         return int(op.argument());
@@ -647,10 +832,11 @@ public:
     {
         if (stopEntry < 0)
             return;
+        const RunPlan::Kind kind = ops[std::size_t(stopEntry)].kind();
+        const auto partner = int(plan.partner(std::uint32_t(stopEntry)));
         mark(0, stopEntry);
-        const RunPlan::Kind kind = saved[0].kind();
-        if (kind >= RunPlan::Open && kind <= RunPlan::LoopClose)
-            mark(1, int(saved[0].argument()));
+        if ((kind >= RunPlan::Open && kind <= RunPlan::LoopClose) || kind == RunPlan::Compound)
+            mark(1, partner);
     }
     ~StopMark()
     {
@@ -684,18 +870,226 @@ private:
 
 } // namespace
 
+namespace {
+
+// A transfer of a compound pass on the counter at `counter`; answers its steps.
+inline long long transferAt(int *counter, const RunPlan::Micro &micro,
+                            const RunPlan::Change *changes, int maximum)
+{
+    const int value = *counter;
+    if (value == 0)
+        return 1;
+    const long long passes = micro.up ? maximum + 1LL - value : value;
+    for (const RunPlan::Change *change = changes + micro.first,
+                               *end = changes + micro.first + micro.count;
+         change != end; ++change) {
+        if (change->offset != 0)
+            counter[change->offset] =
+                shifted(counter[change->offset], change->change * passes, maximum);
+    }
+    *counter = 0;
+    return 1 + passes * micro.value;
+}
+
+} // namespace
+
+Machine::Private::CompoundRun Machine::Private::runCompound(
+    const RunPlan::CompoundRecord &record, int cell, long long budget)
+{
+    CompoundRun run;
+    run.cell = cell;
+    const RunPlan::Micro *first = plan.micros.data() + record.firstMicro;
+    const RunPlan::Micro *end = first + record.microCount;
+    const RunPlan::Change *changeList = plan.changes.data();
+    int *cells = tape.data();
+    const int cellCount = int(tape.size());
+    const int maximum = maximumValue;
+    const std::uint64_t changesBefore = programChanges;
+    // A handler that changes the maximum ends the passes, so this bound holds for them all.
+    const long long mostSteps = record.steps + record.transfers
+                                + static_cast<long long>(maximum) * record.transferPassSteps;
+    while (mostSteps <= budget - run.steps && run.cell + record.lowest >= 0
+           && run.cell + record.highest < cellCount) {
+        int *at = cells + run.cell;
+        for (const RunPlan::Micro *micro = first; micro != end; ++micro) {
+            int &value = at[micro->offset];
+            if (micro->kind == RunPlan::Micro::Change) {
+                value = shifted(value, micro->value, maximum);
+                continue;
+            }
+            if (micro->kind == RunPlan::Micro::Transfer) {
+                run.steps += transferAt(&value, *micro, changeList, maximum);
+                continue;
+            }
+            // The handler may look at the machine, and replace the program with its plan.
+            const RunPlan::Micro output = *micro;
+            const int outputCell = run.cell + output.offset;
+            currentCell = outputCell;
+            programCounter = int(output.count);
+            const int shown = value;
+            run.accepted = false;
+            run.handled = askHandler(handler, [&](IOHandler *h) { run.accepted = h->output(shown); });
+            if (!run.handled || !run.accepted || programChanges != changesBefore
+                || mayExceedMaximum || maximumValue != maximum) {
+                run.steps += output.first;
+                run.end = CompoundRun::Output;
+                run.entry = output.value;
+                run.position = int(output.count);
+                run.cell = outputCell;
+                return run;
+            }
+        }
+        run.steps += record.steps;
+        run.cell += record.move;
+        if (cells[run.cell] == 0) {
+            run.end = CompoundRun::Complete;
+            return run;
+        }
+    }
+    return run;
+}
+
+Machine::Private::CompoundRun Machine::Private::output(int cell, int position)
+{
+    // The handler may look at the machine.
+    currentCell = cell;
+    programCounter = position;
+    CompoundRun call;
+    call.accepted = false;
+    const int value = tape[std::size_t(cell)];
+    call.handled = askHandler(handler, [&](IOHandler *h) { call.accepted = h->output(value); });
+    return call;
+}
+
+bool Machine::Private::outputEnds(Machine &machine, const CompoundRun &call, int cell,
+                                  int position, RunResult &result, int done,
+                                  const RunStops &stops, std::uint64_t changes)
+{
+    const int left = result.steps - done;
+    if (!call.handled) {
+        // The handler reset the machine: what it left stands.
+        result = running ? runOnByStep(machine, done, left, stops) : RunResult{done, true};
+        return true;
+    }
+    if (!call.accepted) {
+        stop(StopReason::BadOutput);
+        result = endRun(cell, position, done, true);
+        return true;
+    }
+    if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum())) {
+        result = runOnByStep(machine, done, left, stops);
+        return true;
+    }
+    if (stops.command == QChar(u'.')) {
+        result = endRun(cell, position, done, true);
+        return true;
+    }
+    return false;
+}
+
+RunResult Machine::Private::runCut(int entry, int cell, int left, int maxSteps)
+{
+    const RunPlan::Op op = plan.ops[std::size_t(entry)];
+    const int argument = int(op.argument());
+    int count = std::min(argument, left);
+    bool crash = false;
+    if (op.kind() == RunPlan::Add || op.kind() == RunPlan::Subtract) {
+        int &value = tape[std::size_t(cell)];
+        value = op.kind() == RunPlan::Add ? added(value, count, maximumValue)
+                                          : subtracted(value, count, maximumValue);
+    } else {
+        // Moves this run can make before it leaves the tape.
+        const int room = op.kind() == RunPlan::Right ? int(tape.size()) - 1 - cell : cell;
+        crash = count > room;
+        if (crash) {
+            count = room + 1;
+            stop(op.kind() == RunPlan::Right ? StopReason::RightEdge : StopReason::LeftEdge);
+        }
+        cell += op.kind() == RunPlan::Right ? count : -count;
+    }
+    const int counter = nthCommand(code, plan.firstOf(code, entry), std::uint32_t(count));
+    return endRun(cell, counter, maxSteps - left + count, crash);
+}
+
+int Machine::Private::loopPasses(int open, int close, int &cell, int &left, CompoundRun &passes)
+{
+    const RunPlan::Op op = plan.ops[std::size_t(open)];
+    if (op.kind() == RunPlan::Compound) {
+        passes = runCompound(plan.compounds[op.argument()], cell, left);
+    } else {
+        const LoopRun run = runLoop(open, cell, left);
+        passes.steps = run.steps;
+        passes.cell = run.cell;
+        passes.end = run.complete ? CompoundRun::Complete : CompoundRun::Pending;
+    }
+    left -= int(passes.steps);
+    cell = passes.cell;
+    if (passes.end == CompoundRun::Output)
+        return -1;
+    if (passes.end == CompoundRun::Pending)
+        return open + 2;
+    loopStack.pop_back();
+    return close + 1;
+}
+
+bool Machine::Private::stepOnce(Machine &machine, int entry, int offGrid, int cell,
+                                RunResult &result, int done, const RunStops &stops,
+                                std::uint64_t changes)
+{
+    constexpr int OnGrid = std::numeric_limits<int>::min();
+    endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, entry), 0, false);
+    const int left = result.steps - done - 1;
+    if (machine.step() || stops.metBy(machine)) {
+        result = {done + 1, true};
+        return true;
+    }
+    if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum())) {
+        result = runOnByStep(machine, done + 1, left, stops);
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+// A run of equal changes or moves at once; false when it does not fit into `left` steps or
+// would leave the tape.
+[[gnu::always_inline]] inline bool runEntry(RunPlan::Op op, int *cells, int cellCount, int &cell,
+                                            int &left, int maximum)
+{
+    const int count = int(op.argument());
+    if (count > left)
+        return false;
+    switch (op.kind()) {
+    case RunPlan::Add:
+        cells[cell] = added(cells[cell], count, maximum);
+        break;
+    case RunPlan::Subtract:
+        cells[cell] = subtracted(cells[cell], count, maximum);
+        break;
+    case RunPlan::Right:
+        if (count > cellCount - 1 - cell)
+            return false;
+        cell += count;
+        break;
+    default:
+        if (count > cell)
+            return false;
+        cell -= count;
+    }
+    left -= count;
+    return true;
+}
+
+} // namespace
+
 RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const RunStops &stops)
 {
-    using Op = RunPlan::Op;
     const std::uint64_t changes = programChanges;
-    const bool hasStopCommand = !stops.command.isNull();
-    const char16_t stopCommand = stops.command.unicode();
-    const StopMark mark(plan, code, plan.entryAt(code, length, stops.position), programChanges);
-    const Op *ops = plan.ops.data();
-    const RunPlan::BlockRecord *blocks = plan.blocks.data();
-    const RunPlan::Change *changeList = plan.changes.data();
+    const int stopEntry = plan.entryAt(code, length, stops.position);
+    const StopMark mark(plan, code, stopEntry, programChanges);
+    const RunPlan::Op *ops = plan.ops.data();
     const int stepEntry = int(plan.ops.size()) - 1;
-
     int left = maxSteps;
     int *cells = tape.data();
     int cellCount = int(tape.size());
@@ -707,158 +1101,105 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     constexpr int OnGrid = std::numeric_limits<int>::min();
     int k = plan.entryAfter(code, length, programCounter);
     int offGrid = k == stepEntry ? programCounter : OnGrid;
-
+    RunResult result{maxSteps, false};
+    CompoundRun lastPasses;
     while (left > 0) {
-        const Op op = ops[k];
+        const RunPlan::Op op = ops[k];
         const int argument = int(op.argument());
-        bool single = false;
         switch (op.kind()) {
         case RunPlan::Add:
-        case RunPlan::Subtract: {
-            const int count = std::min(argument, left);
-            cells[cell] = op.kind() == RunPlan::Add ? added(cells[cell], count, maximum)
-                                                    : subtracted(cells[cell], count, maximum);
-            left -= count;
-            if (count < argument)
-                return endRun(cell, nthCommand(code, plan.firstOf(code, k), std::uint32_t(count)),
-                              maxSteps, false);
-            ++k;
-            break;
-        }
+        case RunPlan::Subtract:
         case RunPlan::Right:
-        case RunPlan::Left: {
-            int count = std::min(argument, left);
-            // Moves this run can make before it leaves the tape.
-            const int room = op.kind() == RunPlan::Right ? cellCount - 1 - cell : cell;
-            const bool crash = count > room;
-            if (crash)
-                count = room + 1;
-            cell += op.kind() == RunPlan::Right ? count : -count;
-            left -= count;
-            if (crash)
-                stop(op.kind() == RunPlan::Right ? StopReason::RightEdge : StopReason::LeftEdge);
-            if (crash || count < argument)
-                return endRun(cell, nthCommand(code, plan.firstOf(code, k), std::uint32_t(count)),
-                              maxSteps - left, crash);
+        case RunPlan::Left:
+            if (!runEntry(op, cells, cellCount, cell, left, maximum))
+                return runCut(k, cell, left, maxSteps);
             ++k;
-            break;
-        }
+            continue;
         case RunPlan::Block: {
-            const RunPlan::BlockRecord &block = blocks[argument];
             // A block that does not fit or would leave the tape goes a step at a time.
-            single = block.steps > left
-                     || !applyBlock(cells, cellCount, cell, maximum, block, changeList);
-            if (!single) {
-                cell += block.move;
-                left -= block.steps;
-                ++k;
-            }
-            break;
+            const RunPlan::BlockRecord &block = plan.blocks[std::size_t(argument)];
+            if (block.steps > left
+                || !applyBlock(cells, cellCount, cell, maximum, block, plan.changes.data()))
+                break;
+            cell += block.move;
+            left -= block.steps;
+            ++k;
+            continue;
         }
         case RunPlan::Open:
             --left;
             if (cells[cell] == 0) {
                 k = argument + 1;
-                break;
+                continue;
             }
             loopStack.push_back(int(ops[k + 1].argument()));
             k += 2;
-            break;
-        case RunPlan::Loop: {
+            continue;
+        case RunPlan::Loop:
+        case RunPlan::Compound: {
             --left;
-            const int close = argument;
+            const int close = int(plan.partner(std::uint32_t(k)));
             if (cells[cell] == 0) {
                 k = close + 1;
-                break;
-            }
-            const LoopRun passes = runLoop(k, cell, left);
-            left -= int(passes.steps);
-            cell = passes.cell;
-            if (passes.complete) {
-                k = close + 1;
-                break;
+                continue;
             }
             loopStack.push_back(int(ops[k + 1].argument()));
-            k += 2;
-            break;
+            // A compound loop runs no stop: one that holds it goes by its entries.
+            const bool byEntries = op.kind() == RunPlan::Compound
+                                   && (!stops.command.isNull()
+                                       || (stopEntry > k && stopEntry < close));
+            CompoundRun &passes = lastPasses;
+            k = byEntries ? k + 2 : loopPasses(k, close, cell, left, passes);
+            if (k >= 0)
+                continue;
+            if (outputEnds(machine, passes, cell, passes.position, result, maxSteps - left,
+                           stops, changes))
+                return result;
+            maximum = maximumValue;
+            k = passes.entry + 1;
+            continue;
         }
         case RunPlan::Output: {
             --left;
-            // The handler may look at the machine.
-            currentCell = cell;
-            programCounter = argument;
-            bool accepted = false;
-            const int value = cells[cell];
-            if (!askHandler(handler, [&](IOHandler *h) { accepted = h->output(value); })) {
-                // The handler reset the machine: what it left stands.
-                if (!running)
-                    return {maxSteps - left, true};
-                return runOnByStep(machine, maxSteps - left, left, stops);
-            }
-            if (!accepted) {
-                stop(StopReason::BadOutput);
-                return endRun(cell, argument, maxSteps - left, true);
-            }
-            if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
-                return runOnByStep(machine, maxSteps - left, left, stops);
-            // The handler may have changed the maximum.
+            if (outputEnds(machine, output(cell, argument), cell, argument, result,
+                           maxSteps - left, stops, changes))
+                return result;
             maximum = maximumValue;
-            if (hasStopCommand && stopCommand == u'.')
-                return endRun(cell, argument, maxSteps - left, true);
             ++k;
-            break;
+            continue;
         }
         case RunPlan::Other:
             --left;
-            if (hasStopCommand && code[argument] == stopCommand)
+            if (!stops.command.isNull() && code[argument] == stops.command.unicode())
                 return endRun(cell, argument, maxSteps - left, true);
             ++k;
-            break;
+            continue;
         case RunPlan::Close:
         case RunPlan::LoopClose:
-            single = true;
-            if (loopStack.empty())
-                break;
+            if (loopStack.empty()
+                || (cells[cell] != 0 && loopStack.back() != int(ops[argument + 1].argument())))
+                break; // a stack left over from another program may hold another loop
+            --left;
             if (cells[cell] == 0) {
-                single = false;
-                --left;
                 loopStack.pop_back();
                 ++k;
-                break;
+                continue;
             }
-            // A stack left over from another program may hold another loop.
-            if (loopStack.back() == int(ops[argument + 1].argument())) {
-                single = false;
-                --left;
-                const int close = k;
+            if (op.kind() == RunPlan::Close) {
                 k = argument + 2;
-                if (op.kind() == RunPlan::LoopClose) {
-                    const LoopRun passes = runLoop(argument, cell, left);
-                    left -= int(passes.steps);
-                    cell = passes.cell;
-                    if (passes.complete) {
-                        loopStack.pop_back();
-                        k = close + 1;
-                    }
-                }
+                continue;
             }
-            break;
-        default:
+            k = loopPasses(argument, k, cell, left, lastPasses);
+            continue;
+        case RunPlan::Step:
+        case RunPlan::Position:
             // Off the plan's grid, at the stop position, at an input, at an unmatched bracket,
             // or at the end.
-            single = true;
             break;
         }
-        if (!single)
-            continue;
-
-        // One step as step() takes it.
-        endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, k), 0, false);
+        if (stepOnce(machine, k, offGrid, cell, result, maxSteps - left, stops, changes))
+            return result;
         --left;
-        if (machine.step() || stops.metBy(machine))
-            return {maxSteps - left, true};
-        if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
-            return runOnByStep(machine, maxSteps - left, left, stops);
         // The step may have called a handler, which may have changed the machine.
         cells = tape.data();
         cellCount = int(tape.size());

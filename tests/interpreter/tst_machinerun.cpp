@@ -157,13 +157,42 @@ QString simpleLoop(QRandomGenerator &random)
     return u"["_qs + body + u"]"_qs;
 }
 
+// A loop of changes, moves, outputs and inner loops that mostly move nothing: the shape run()
+// takes a whole pass at a time, and in the middle of a pass when a handler does more.
+QString compoundLoop(QRandomGenerator &random)
+{
+    QString body;
+    for (int i = int(random.bounded(1, 7)); i > 0; --i) {
+        switch (random.bounded(6)) {
+        case 0:
+            body += randomRun(random, u"+-"_qs);
+            break;
+        case 1:
+            body += randomRun(random, u"<>"_qs);
+            break;
+        case 2:
+            body += u'.';
+            break;
+        case 3:
+            body += simpleLoop(random);
+            break;
+        default:
+            body += QStringList{u"[-]"_qs, u"[+]"_qs, u"[->>+<<]"_qs, u"[<+<+>>+]"_qs}.at(
+                random.bounded(4));
+            break;
+        }
+    }
+    // Mostly entered: cells start at zero.
+    return (random.bounded(3) == 0 ? u"["_qs : u"+["_qs) + body + u"]"_qs;
+}
+
 QString randomProgram(QRandomGenerator &random)
 {
     QString text;
     int open = 0;
     const int pieces = int(random.bounded(1, 30));
     for (int i = 0; i < pieces; ++i) {
-        switch (random.bounded(16)) {
+        switch (random.bounded(18)) {
         case 0:
         case 1:
         case 2:
@@ -197,6 +226,10 @@ QString randomProgram(QRandomGenerator &random)
             break;
         case 13:
             text += u'@';
+            break;
+        case 16:
+        case 17:
+            text += compoundLoop(random);
             break;
         default:
             text += u" x\n\u00E9\u4E2D"_qs.at(random.bounded(5));
