@@ -36,7 +36,7 @@ struct RunPlan
         Open,      // '[', argument: the entry of its ']'; the next word is its Position
         Loop,      // '[' of a loop whose body is one entry of the kinds above
         Close,     // ']', argument: the entry of its '['
-        LoopClose, // ']' of a Loop
+        LoopClose, // ']' of a Loop or a Compound
         Output,    // '.', argument: its position
         Other,     // '@' and any other character: a step that does nothing; argument: position
         Step,      // taken by step(): ',', an unmatched bracket and, last, the end of the program;
@@ -195,23 +195,50 @@ struct Machine::Private
         long long steps = 0;
         int cell = 0;
         End end = Pending;
+        CompoundRun() = default;
+        CompoundRun(long long taken, int at, End ending)
+            : steps(taken)
+            , cell(at)
+            , end(ending)
+        {
+        }
         int entry = 0; // Output: the plan entry of the output
         int position = 0; // and its position
         bool handled = true;
         bool accepted = true;
     };
     CompoundRun runCompound(const RunPlan::CompoundRecord &record, int cell, long long budget);
+    // The counters a handler call may move.
+    struct Before
+    {
+        std::uint64_t resets;
+        std::uint64_t programChanges;
+    };
+    // The end of compound passes at the output Micro `output` on `cell`, whose handler did
+    // more than take the value, after `steps` steps.
+    CompoundRun outputRun(const RunPlan::Micro *output, bool accepted, long long steps, int cell,
+                          Before before);
     // The output at plan entry position `position` on `cell`, in runPlanned().
     CompoundRun output(int cell, int position);
     // The end of a run() whose run of plan entry `entry` from cell `cell` stops after `count`
     // of its `argument` commands, with `left` steps left of `maxSteps`: at the step limit, or
     // at the tape's end for a move.
     RunResult runCut(int entry, int cell, int left, int maxSteps);
+    // What runPlanned() holds for a whole run.
+    struct RunContext
+    {
+        Machine &machine;
+        const RunStops &stops;
+        int stopEntry; // the plan entry of the stop position, or -1
+        std::uint64_t changes; // programChanges at the start
+        int maxSteps;
+    };
+    // -1 when the run ends at an output of a compound loop, with `result`.
     // The passes of the Loop or compound loop at plan entry `open` (ending at `close`) that
     // fit into `left` steps, from a pass's start with the loop on the stack; answers the entry
     // to go on with and leaves the stack as step() would.
-    // Negative when a compound loop ended at an output, which `passes` tells.
-    int loopPasses(int open, int close, int &cell, int &left, CompoundRun &passes);
+    int loopPasses(const RunContext &run, int open, int close, int &cell, int &left,
+                   RunResult &result);
     // What a run does after calling the handler's output() for the '.' at `position`, with
     // `done` steps taken and `left` to go: false when it goes on, else with `result` as its
     // end. `handled` is false when the handler reset the machine.
@@ -244,6 +271,9 @@ struct Machine::Private
     std::uint64_t resets = 0;
     // True while a command waits for its handler: a step() or run() from there does nothing.
     bool inHandler = false;
+    // Counts resets, changes of the program, the maximum or the handler, and restored states:
+    // whatever a handler may do that ends a compound loop's passes.
+    std::uint64_t alterations = 0;
     // False while no cell can hold more than the maximum: since the last reset the maximum has
     // not been lowered, or a look at the tape found none.
     bool mayExceedMaximum = false;

@@ -440,8 +440,11 @@ void RunPlan::markCompounds(int length)
     for (std::uint32_t open = 0; open < ops.size(); ++open) {
         if (compounds.size() * sizeof(CompoundRecord) + micros.size() * sizeof(Micro) > room)
             break;
-        if (ops[open].kind() == Open && makeCompound(open, ops[open].argument()))
+        const std::uint32_t close = ops[open].argument();
+        if (ops[open].kind() == Open && makeCompound(open, close)) {
             ops[open] = makeOp(Compound, std::uint32_t(compounds.size() - 1));
+            ops[close] = makeOp(LoopClose, open);
+        }
     }
     compounds.shrink_to_fit();
     micros.shrink_to_fit();
@@ -896,21 +899,22 @@ inline long long transferAt(int *counter, const RunPlan::Micro &micro,
 Machine::Private::CompoundRun Machine::Private::runCompound(
     const RunPlan::CompoundRecord &record, int cell, long long budget)
 {
-    CompoundRun run;
-    run.cell = cell;
     const RunPlan::Micro *first = plan.micros.data() + record.firstMicro;
     const RunPlan::Micro *end = first + record.microCount;
     const RunPlan::Change *changeList = plan.changes.data();
     int *cells = tape.data();
     const int cellCount = int(tape.size());
     const int maximum = maximumValue;
-    const std::uint64_t changesBefore = programChanges;
+    const std::uint64_t alterationsBefore = alterations;
+    const Before before{resets, programChanges};
+    IOHandler *const out = handler;
     // A handler that changes the maximum ends the passes, so this bound holds for them all.
     const long long mostSteps = record.steps + record.transfers
                                 + static_cast<long long>(maximum) * record.transferPassSteps;
-    while (mostSteps <= budget - run.steps && run.cell + record.lowest >= 0
-           && run.cell + record.highest < cellCount) {
-        int *at = cells + run.cell;
+    long long steps = 0;
+    while (mostSteps <= budget - steps && cell + record.lowest >= 0
+           && cell + record.highest < cellCount) {
+        int *at = cells + cell;
         for (const RunPlan::Micro *micro = first; micro != end; ++micro) {
             int &value = at[micro->offset];
             if (micro->kind == RunPlan::Micro::Change) {
@@ -918,34 +922,43 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
                 continue;
             }
             if (micro->kind == RunPlan::Micro::Transfer) {
-                run.steps += transferAt(&value, *micro, changeList, maximum);
+                steps += transferAt(&value, *micro, changeList, maximum);
                 continue;
             }
             // The handler may look at the machine, and replace the program with its plan.
-            const RunPlan::Micro output = *micro;
-            const int outputCell = run.cell + output.offset;
+            const int outputCell = cell + micro->offset;
+            const long long outputSteps = steps + micro->first;
             currentCell = outputCell;
-            programCounter = int(output.count);
+            programCounter = int(micro->count);
             const int shown = value;
-            run.accepted = false;
-            run.handled = askHandler(handler, [&](IOHandler *h) { run.accepted = h->output(shown); });
-            if (!run.handled || !run.accepted || programChanges != changesBefore
-                || mayExceedMaximum || maximumValue != maximum) {
-                run.steps += output.first;
-                run.end = CompoundRun::Output;
-                run.entry = output.value;
-                run.position = int(output.count);
-                run.cell = outputCell;
-                return run;
+            bool accepted = false;
+            if (out) {
+                inHandler = true;
+                accepted = out->output(shown);
+                inHandler = false;
             }
+            if (!accepted || alterations != alterationsBefore)
+                return outputRun(micro, accepted, outputSteps, outputCell, before);
         }
-        run.steps += record.steps;
-        run.cell += record.move;
-        if (cells[run.cell] == 0) {
-            run.end = CompoundRun::Complete;
-            return run;
-        }
+        steps += record.steps;
+        cell += record.move;
+        if (cells[cell] == 0)
+            return {steps, cell, CompoundRun::Complete};
     }
+    return {steps, cell, CompoundRun::Pending};
+}
+
+Machine::Private::CompoundRun Machine::Private::outputRun(const RunPlan::Micro *output,
+                                                        bool accepted, long long steps, int cell,
+                                                        Before before)
+{
+    CompoundRun run{steps, cell, CompoundRun::Output};
+    run.accepted = accepted;
+    // Only a reset moves the program counter, and only a new program takes `output` away.
+    run.handled = resets == before.resets;
+    run.position = programCounter;
+    if (run.handled && programChanges == before.programChanges)
+        run.entry = output->value;
     return run;
 }
 
@@ -1011,25 +1024,37 @@ RunResult Machine::Private::runCut(int entry, int cell, int left, int maxSteps)
     return endRun(cell, counter, maxSteps - left + count, crash);
 }
 
-int Machine::Private::loopPasses(int open, int close, int &cell, int &left, CompoundRun &passes)
+int Machine::Private::loopPasses(const RunContext &run, int open, int close, int &cell,
+                                 int &left, RunResult &result)
 {
     const RunPlan::Op op = plan.ops[std::size_t(open)];
-    if (op.kind() == RunPlan::Compound) {
-        passes = runCompound(plan.compounds[op.argument()], cell, left);
-    } else {
-        const LoopRun run = runLoop(open, cell, left);
-        passes.steps = run.steps;
-        passes.cell = run.cell;
-        passes.end = run.complete ? CompoundRun::Complete : CompoundRun::Pending;
+    if (op.kind() == RunPlan::Loop) {
+        const LoopRun passes = runLoop(open, cell, left);
+        left -= int(passes.steps);
+        cell = passes.cell;
+        if (!passes.complete)
+            return open + 2;
+        loopStack.pop_back();
+        return close + 1;
     }
+    // A compound loop runs no stop: one that holds it goes by its entries.
+    if (!run.stops.command.isNull() || (run.stopEntry > open && run.stopEntry < close))
+        return open + 2;
+    const CompoundRun passes = runCompound(plan.compounds[op.argument()], cell, left);
     left -= int(passes.steps);
     cell = passes.cell;
-    if (passes.end == CompoundRun::Output)
-        return -1;
-    if (passes.end == CompoundRun::Pending)
+    switch (passes.end) {
+    case CompoundRun::Pending:
         return open + 2;
-    loopStack.pop_back();
-    return close + 1;
+    case CompoundRun::Complete:
+        loopStack.pop_back();
+        return close + 1;
+    default:
+        if (outputEnds(run.machine, passes, cell, passes.position, result, run.maxSteps - left,
+                       run.stops, run.changes))
+            return -1;
+        return passes.entry + 1;
+    }
 }
 
 bool Machine::Private::stepOnce(Machine &machine, int entry, int offGrid, int cell,
@@ -1102,7 +1127,7 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     int k = plan.entryAfter(code, length, programCounter);
     int offGrid = k == stepEntry ? programCounter : OnGrid;
     RunResult result{maxSteps, false};
-    CompoundRun lastPasses;
+    const RunContext context{machine, stops, stopEntry, changes, maxSteps};
     while (left > 0) {
         const RunPlan::Op op = ops[k];
         const int argument = int(op.argument());
@@ -1136,29 +1161,18 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             k += 2;
             continue;
         case RunPlan::Loop:
-        case RunPlan::Compound: {
+        case RunPlan::Compound:
             --left;
-            const int close = int(plan.partner(std::uint32_t(k)));
             if (cells[cell] == 0) {
-                k = close + 1;
+                k = int(plan.partner(std::uint32_t(k))) + 1;
                 continue;
             }
             loopStack.push_back(int(ops[k + 1].argument()));
-            // A compound loop runs no stop: one that holds it goes by its entries.
-            const bool byEntries = op.kind() == RunPlan::Compound
-                                   && (!stops.command.isNull()
-                                       || (stopEntry > k && stopEntry < close));
-            CompoundRun &passes = lastPasses;
-            k = byEntries ? k + 2 : loopPasses(k, close, cell, left, passes);
-            if (k >= 0)
-                continue;
-            if (outputEnds(machine, passes, cell, passes.position, result, maxSteps - left,
-                           stops, changes))
+            k = loopPasses(context, k, int(plan.partner(std::uint32_t(k))), cell, left, result);
+            if (k < 0)
                 return result;
             maximum = maximumValue;
-            k = passes.entry + 1;
             continue;
-        }
         case RunPlan::Output: {
             --left;
             if (outputEnds(machine, output(cell, argument), cell, argument, result,
@@ -1189,7 +1203,10 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
                 k = argument + 2;
                 continue;
             }
-            k = loopPasses(argument, k, cell, left, lastPasses);
+            k = loopPasses(context, argument, k, cell, left, result);
+            if (k < 0)
+                return result;
+            maximum = maximumValue;
             continue;
         case RunPlan::Step:
         case RunPlan::Position:
