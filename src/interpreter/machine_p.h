@@ -84,22 +84,31 @@ struct RunPlan
         int steps = 0; // of a pass with its ']', not counting its transfers
         int transfers = 0;
         int transferPassSteps = 0; // the steps of one pass of each transfer, summed
-        int move = 0;
-        int lowest = 0; // offsets that a pass reaches
+        int walks = 0;
+        int move = 0; // from where the last walk ended
+        int lowest = 0; // offsets that a pass reaches before its first walk
         int highest = 0;
     };
+    // A step of a compound pass at `offset` from the pass's first cell, or from where the last
+    // walk ended.
     struct Micro
     {
-        enum Kind : std::uint8_t { Change, Transfer, Output };
+        // Walk: a loop whose body is a block that moves, run pass by pass
+        enum Kind : std::uint8_t { Change, Transfer, Output, Walk };
         Kind kind = Change;
         bool up = false; // a transfer whose counter goes up
         int offset = 0;
-        // Change: the change; Transfer: its steps per pass; Output: its plan entry
+        // Change: the change; Transfer: its steps per pass; Output and Walk: its plan entry
         int value = 0;
-        // Transfer: its changes (the counter's among them); Output: the steps of the pass up
-        // to it, itself included, not counting transfers, and its position
+        // Transfer: its changes (the counter's among them); Walk: its body's block record;
+        // Output: the steps of the pass up to it, itself included, not counting transfers and
+        // walks
         std::uint32_t first = 0;
+        // Transfer: the number of its changes; Output: its position; Walk: as `first` for
+        // an output
         std::uint32_t count = 0;
+        int low = 0; // Walk: the offsets that the pass reaches after it
+        int high = 0;
     };
     void build(const char16_t *code, int length);
     // A bound on the entries of `code`'s plan.
@@ -136,6 +145,15 @@ struct RunPlan
     std::vector<int> checkpoints;
     bool built = false;
     bool usable = false; // false for programs too long to index
+};
+
+// Where Machine::run() stands along the plan: its entry, its current cell and the steps it has
+// left.
+struct RunPlace
+{
+    int entry;
+    int cell;
+    int left;
 };
 
 struct Machine::Private
@@ -191,7 +209,8 @@ struct Machine::Private
     // than take the value (Output: the caller goes on after it as after its own output).
     struct CompoundRun
     {
-        enum End { Pending, Complete, Output };
+        // Resume: at plan entry `entry`, as the passes could not go on
+        enum End { Pending, Complete, Output, Resume };
         long long steps = 0;
         int cell = 0;
         End end = Pending;
@@ -208,6 +227,11 @@ struct Machine::Private
         bool accepted = true;
     };
     CompoundRun runCompound(const RunPlan::CompoundRecord &record, int cell, long long budget);
+    // Runs the walk `micro` of a compound pass from `base`, moving `base` to where it ends;
+    // false when it would overrun `room` steps or leave the tape, or the rest of the pass
+    // could, with `stopped` telling where the plan's entries take on.
+    bool walk(const RunPlan::Micro &micro, int &base, long long &steps, long long room,
+              CompoundRun &stopped);
     // The counters a handler call may move.
     struct Before
     {
@@ -234,20 +258,21 @@ struct Machine::Private
         int maxSteps;
     };
     // -1 when the run ends at an output of a compound loop, with `result`.
-    // The passes of the Loop or compound loop at plan entry `open` (ending at `close`) that
-    // fit into `left` steps, from a pass's start with the loop on the stack; answers the entry
-    // to go on with and leaves the stack as step() would.
-    int loopPasses(const RunContext &run, int open, int close, int &cell, int &left,
-                   RunResult &result);
+    using Place = RunPlace;
     // What a run does after calling the handler's output() for the '.' at `position`, with
-    // `done` steps taken and `left` to go: false when it goes on, else with `result` as its
-    // end. `handled` is false when the handler reset the machine.
+    // `done` steps taken: false when it goes on, else with `result` as its end (which comes
+    // in holding the run's maxSteps). `handled` is false when the handler reset the machine.
     bool outputEnds(Machine &machine, const CompoundRun &call, int cell, int position,
                     RunResult &result, int done, const RunStops &stops, std::uint64_t changes);
-    // One step of runPlanned() by step() at plan entry `entry` (`offGrid`: the counter when the
-    // entry does not tell it); true when the run ends, with `result`.
-    bool stepOnce(Machine &machine, int entry, int offGrid, int cell, RunResult &result,
-                  int done, const RunStops &stops, std::uint64_t changes);
+    // The passes of the Loop or compound loop at plan entry `open` (ending at `close`) that
+    // fit into the steps left, from a pass's start with the loop on the stack; answers where
+    // the run goes on and leaves the stack as step() would. An entry of -1: the run ends at
+    // an output, with `result`.
+    Place loopPasses(const RunContext &run, int open, int close, Place at, RunResult &result);
+    // The entries runPlanned() leaves to this: loops worked out at once, outputs, '@' and the
+    // others, and single steps (for `op` a Step). An entry of -1: the run ends with `result`.
+    Place slowEntry(const RunContext &run, RunPlan::Op op, Place at, int &offGrid,
+                    RunResult &result);
     // True when a cell holds more than the maximum value, which only a lowered maximum leaves.
     bool tapeAboveMaximum();
 

@@ -437,8 +437,11 @@ void RunPlan::markCompounds(int length)
 {
     // The records of a long program take a fraction of the room of its characters.
     const std::size_t room = 65536 + std::size_t(length) / 2;
+    const std::size_t blocksBefore = blocks.size();
     for (std::uint32_t open = 0; open < ops.size(); ++open) {
-        if (compounds.size() * sizeof(CompoundRecord) + micros.size() * sizeof(Micro) > room)
+        if (compounds.size() * sizeof(CompoundRecord) + micros.size() * sizeof(Micro)
+                + (blocks.size() - blocksBefore) * sizeof(BlockRecord)
+            > room)
             break;
         const std::uint32_t close = ops[open].argument();
         if (ops[open].kind() == Open && makeCompound(open, close)) {
@@ -448,6 +451,7 @@ void RunPlan::markCompounds(int length)
     }
     compounds.shrink_to_fit();
     micros.shrink_to_fit();
+    blocks.shrink_to_fit();
 }
 
 namespace {
@@ -489,8 +493,9 @@ public:
         plan.micros.push_back({RunPlan::Micro::Output, false, int(offset), int(entry),
                                std::uint32_t(taken), plan.ops[entry].argument()});
     }
-    // The Loop at plan entry `loop`, when it is a transfer.
+    // The Loop at plan entry `loop`, when it is a transfer or a walk.
     bool transfer(std::uint32_t loop);
+    void walk(std::uint32_t loop, std::uint32_t block);
     // Ends the record; false, taking back its Micro steps, when the body does not fit.
     bool finish();
 
@@ -502,6 +507,13 @@ private:
         lowest = std::min(lowest, low);
         highest = std::max(highest, high);
         fits = fits && lowest >= -LargestCompound && highest <= LargestCompound;
+    }
+    // Ends the reach of the stretch before a walk or the end of the pass.
+    void endReach()
+    {
+        RunPlan::Micro *walk = lastWalk < 0 ? nullptr : &plan.micros[std::size_t(lastWalk)];
+        (walk ? walk->low : record.lowest) = int(lowest);
+        (walk ? walk->high : record.highest) = int(highest);
     }
     void flush()
     {
@@ -520,17 +532,33 @@ private:
     long long highest = 0;
     long long taken = 0;
     long long transferSteps = 0;
+    long long lastWalk = -1; // the Micro whose walk the stretch follows
 };
 
 bool CompoundBuilder::transfer(std::uint32_t loop)
 {
     const RunPlan::Op body = plan.ops[loop + 2];
+    if (body.kind() == RunPlan::Right || body.kind() == RunPlan::Left) {
+        // A scan: its body as a block of its own.
+        RunPlan::BlockRecord scan;
+        scan.steps = int(body.argument());
+        scan.move = body.kind() == RunPlan::Right ? scan.steps : -scan.steps;
+        scan.lowest = std::min(scan.move, 0);
+        scan.highest = std::max(scan.move, 0);
+        plan.blocks.push_back(scan);
+        walk(loop, std::uint32_t(plan.blocks.size() - 1));
+        return true;
+    }
+    if (body.kind() == RunPlan::Block && plan.blocks[body.argument()].move != 0) {
+        walk(loop, body.argument());
+        return true;
+    }
     RunPlan::Micro micro{RunPlan::Micro::Transfer, false, int(offset), 2, 0, 0};
     int counterChange = 0;
     if ((body.kind() == RunPlan::Add || body.kind() == RunPlan::Subtract)
         && body.argument() == 1) {
         counterChange = body.kind() == RunPlan::Add ? 1 : -1;
-    } else if (body.kind() == RunPlan::Block && plan.blocks[body.argument()].move == 0) {
+    } else if (body.kind() == RunPlan::Block) {
         const RunPlan::BlockRecord &block = plan.blocks[body.argument()];
         counterChange = block.counterChange;
         micro.value = block.steps + 1;
@@ -549,10 +577,25 @@ bool CompoundBuilder::transfer(std::uint32_t loop)
     return true;
 }
 
+void CompoundBuilder::walk(std::uint32_t loop, std::uint32_t block)
+{
+    flush();
+    count(1); // the '['
+    endReach();
+    lastWalk = (long long)plan.micros.size();
+    plan.micros.push_back({RunPlan::Micro::Walk, false, int(offset), int(loop), block,
+                           std::uint32_t(taken), 0, 0});
+    ++record.walks;
+    offset = 0;
+    lowest = 0;
+    highest = 0;
+}
+
 bool CompoundBuilder::finish()
 {
     flush();
     count(1); // the ']'
+    endReach();
     if (!fits) {
         plan.micros.resize(record.firstMicro);
         return false;
@@ -561,8 +604,6 @@ bool CompoundBuilder::finish()
     record.steps = int(taken);
     record.transferPassSteps = int(transferSteps);
     record.move = int(offset);
-    record.lowest = int(lowest);
-    record.highest = int(highest);
     plan.compounds.push_back(record);
     return true;
 }
@@ -914,9 +955,9 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
     long long steps = 0;
     while (mostSteps <= budget - steps && cell + record.lowest >= 0
            && cell + record.highest < cellCount) {
-        int *at = cells + cell;
+        int base = cell;
         for (const RunPlan::Micro *micro = first; micro != end; ++micro) {
-            int &value = at[micro->offset];
+            int &value = cells[base + micro->offset];
             if (micro->kind == RunPlan::Micro::Change) {
                 value = shifted(value, micro->value, maximum);
                 continue;
@@ -925,8 +966,14 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
                 steps += transferAt(&value, *micro, changeList, maximum);
                 continue;
             }
+            if (micro->kind == RunPlan::Micro::Walk) {
+                CompoundRun stopped;
+                if (!walk(*micro, base, steps, budget - mostSteps, stopped))
+                    return stopped;
+                continue;
+            }
             // The handler may look at the machine, and replace the program with its plan.
-            const int outputCell = cell + micro->offset;
+            const int outputCell = base + micro->offset;
             const long long outputSteps = steps + micro->first;
             currentCell = outputCell;
             programCounter = int(micro->count);
@@ -941,11 +988,39 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
                 return outputRun(micro, accepted, outputSteps, outputCell, before);
         }
         steps += record.steps;
-        cell += record.move;
+        cell = base + record.move;
         if (cells[cell] == 0)
             return {steps, cell, CompoundRun::Complete};
     }
     return {steps, cell, CompoundRun::Pending};
+}
+
+bool Machine::Private::walk(const RunPlan::Micro &micro, int &base, long long &steps,
+                            long long room, CompoundRun &stopped)
+{
+    const RunPlan::BlockRecord &block = plan.blocks[micro.first];
+    int *cells = tape.data();
+    const int cellCount = int(tape.size());
+    const long long passSteps = block.steps + 1;
+    int at = base + micro.offset;
+    while (cells[at] != 0) {
+        if (steps + passSteps > room
+            || !applyBlock(cells, cellCount, at, maximumValue, block, plan.changes.data())) {
+            // At the start of a pass of the walk's loop, for the plan's entries to take on.
+            loopStack.push_back(int(plan.ops[std::size_t(micro.value) + 1].argument()));
+            stopped = {steps + micro.count, at, CompoundRun::Resume};
+            stopped.entry = micro.value + 2;
+            return false;
+        }
+        at += block.move;
+        steps += passSteps;
+    }
+    base = at;
+    if (base + micro.low >= 0 && base + micro.high < cellCount)
+        return true;
+    stopped = {steps + micro.count, base, CompoundRun::Resume};
+    stopped.entry = micro.value + 4; // after the walk's ']'
+    return false;
 }
 
 Machine::Private::CompoundRun Machine::Private::outputRun(const RunPlan::Micro *output,
@@ -1024,67 +1099,19 @@ RunResult Machine::Private::runCut(int entry, int cell, int left, int maxSteps)
     return endRun(cell, counter, maxSteps - left + count, crash);
 }
 
-int Machine::Private::loopPasses(const RunContext &run, int open, int close, int &cell,
-                                 int &left, RunResult &result)
-{
-    const RunPlan::Op op = plan.ops[std::size_t(open)];
-    if (op.kind() == RunPlan::Loop) {
-        const LoopRun passes = runLoop(open, cell, left);
-        left -= int(passes.steps);
-        cell = passes.cell;
-        if (!passes.complete)
-            return open + 2;
-        loopStack.pop_back();
-        return close + 1;
-    }
-    // A compound loop runs no stop: one that holds it goes by its entries.
-    if (!run.stops.command.isNull() || (run.stopEntry > open && run.stopEntry < close))
-        return open + 2;
-    const CompoundRun passes = runCompound(plan.compounds[op.argument()], cell, left);
-    left -= int(passes.steps);
-    cell = passes.cell;
-    switch (passes.end) {
-    case CompoundRun::Pending:
-        return open + 2;
-    case CompoundRun::Complete:
-        loopStack.pop_back();
-        return close + 1;
-    default:
-        if (outputEnds(run.machine, passes, cell, passes.position, result, run.maxSteps - left,
-                       run.stops, run.changes))
-            return -1;
-        return passes.entry + 1;
-    }
-}
-
-bool Machine::Private::stepOnce(Machine &machine, int entry, int offGrid, int cell,
-                                RunResult &result, int done, const RunStops &stops,
-                                std::uint64_t changes)
-{
-    constexpr int OnGrid = std::numeric_limits<int>::min();
-    endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, entry), 0, false);
-    const int left = result.steps - done - 1;
-    if (machine.step() || stops.metBy(machine)) {
-        result = {done + 1, true};
-        return true;
-    }
-    if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum())) {
-        result = runOnByStep(machine, done + 1, left, stops);
-        return true;
-    }
-    return false;
-}
-
 namespace {
 
-// A run of equal changes or moves at once; false when it does not fit into `left` steps or
-// would leave the tape.
-[[gnu::always_inline]] inline bool runEntry(RunPlan::Op op, int *cells, int cellCount, int &cell,
-                                            int &left, int maximum)
+constexpr int OnGrid = std::numeric_limits<int>::min();
+
+// A run of equal changes or moves at once, moving `at` on; false when it does not fit into the
+// steps left or would leave the tape.
+[[gnu::always_inline]] inline bool runEntry(RunPlan::Op op, int *cells, int cellCount,
+                                            RunPlace &at, int maximum)
 {
     const int count = int(op.argument());
-    if (count > left)
+    if (count > at.left)
         return false;
+    int &cell = at.cell;
     switch (op.kind()) {
     case RunPlan::Add:
         cells[cell] = added(cells[cell], count, maximum);
@@ -1102,129 +1129,178 @@ namespace {
             return false;
         cell -= count;
     }
-    left -= count;
+    at.left -= count;
+    ++at.entry;
+    return true;
+}
+
+// A straight block at once, moving `at` on; false when it does not fit into the steps left or
+// would leave the tape.
+[[gnu::always_inline]] inline bool blockEntry(const RunPlan::BlockRecord &block,
+                                              const RunPlan::Change *changes, int *cells,
+                                              int cellCount, RunPlace &at,
+                                              int maximum)
+{
+    if (block.steps > at.left || !applyBlock(cells, cellCount, at.cell, maximum, block, changes))
+        return false;
+    at.cell += block.move;
+    at.left -= block.steps;
+    ++at.entry;
     return true;
 }
 
 } // namespace
 
+Machine::Private::Place Machine::Private::loopPasses(const RunContext &run, int open,
+                                                    int close, Place at, RunResult &result)
+{
+    const RunPlan::Op op = plan.ops[std::size_t(open)];
+    if (op.kind() == RunPlan::Loop) {
+        const LoopRun passes = runLoop(open, at.cell, at.left);
+        at = {passes.complete ? close + 1 : open + 2, passes.cell, at.left - int(passes.steps)};
+        if (passes.complete)
+            loopStack.pop_back();
+        return at;
+    }
+    // A compound loop runs no stop: one that holds it goes by its entries.
+    if (!run.stops.command.isNull() || (run.stopEntry > open && run.stopEntry < close))
+        return {open + 2, at.cell, at.left};
+    const CompoundRun passes = runCompound(plan.compounds[op.argument()], at.cell, at.left);
+    at = {open + 2, passes.cell, at.left - int(passes.steps)};
+    switch (passes.end) {
+    case CompoundRun::Pending:
+        return at;
+    case CompoundRun::Resume:
+        return {passes.entry, at.cell, at.left};
+    case CompoundRun::Complete:
+        loopStack.pop_back();
+        return {close + 1, at.cell, at.left};
+    default:
+        if (outputEnds(run.machine, passes, at.cell, passes.position, result,
+                       run.maxSteps - at.left, run.stops, run.changes))
+            return {-1, 0, 0};
+        return {passes.entry + 1, at.cell, at.left};
+    }
+}
+
+Machine::Private::Place Machine::Private::slowEntry(const RunContext &run, RunPlan::Op op,
+                                                   Place at, int &offGrid, RunResult &result)
+{
+    const int argument = int(op.argument());
+    const int done = run.maxSteps - at.left + 1; // with this entry's step
+    switch (op.kind()) {
+    case RunPlan::Loop:
+    case RunPlan::Compound: {
+        const int close = int(plan.partner(std::uint32_t(at.entry)));
+        if (tape[std::size_t(at.cell)] == 0)
+            return {close + 1, at.cell, at.left - 1};
+        loopStack.push_back(int(plan.ops[std::size_t(at.entry) + 1].argument()));
+        return loopPasses(run, at.entry, close, {at.entry, at.cell, at.left - 1}, result);
+    }
+    case RunPlan::Output:
+        if (outputEnds(run.machine, output(at.cell, argument), at.cell, argument, result, done,
+                       run.stops, run.changes))
+            return {-1, 0, 0};
+        return {at.entry + 1, at.cell, at.left - 1};
+    case RunPlan::Other:
+        if (!run.stops.command.isNull() && code[argument] == run.stops.command.unicode()) {
+            result = endRun(at.cell, argument, done, true);
+            return {-1, 0, 0};
+        }
+        return {at.entry + 1, at.cell, at.left - 1};
+    default:
+        // Off the plan's grid, at the stop position, at an input, at an unmatched bracket, at
+        // the end, or where an entry cannot go at once: one step as step() takes it.
+        endRun(at.cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, at.entry), 0,
+               false);
+        if (run.machine.step() || run.stops.metBy(run.machine)) {
+            result = {done, true};
+            return {-1, 0, 0};
+        }
+        if (programChanges != run.changes || (mayExceedMaximum && tapeAboveMaximum())) {
+            result = runOnByStep(run.machine, done, at.left - 1, run.stops);
+            return {-1, 0, 0};
+        }
+        // The step may have called a handler, which may have changed the machine.
+        const int entry = plan.entryAfter(code, length, programCounter);
+        offGrid = entry == int(plan.ops.size()) - 1 ? programCounter : OnGrid;
+        return {entry, currentCell, at.left - 1};
+    }
+}
+
 RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const RunStops &stops)
 {
-    const std::uint64_t changes = programChanges;
     const int stopEntry = plan.entryAt(code, length, stops.position);
     const StopMark mark(plan, code, stopEntry, programChanges);
+    const RunContext context{machine, stops, stopEntry, programChanges, maxSteps};
     const RunPlan::Op *ops = plan.ops.data();
-    const int stepEntry = int(plan.ops.size()) - 1;
-    int left = maxSteps;
     int *cells = tape.data();
     int cellCount = int(tape.size());
-    int cell = currentCell;
     int maximum = maximumValue;
     // Along the plan the program counter is the last command of entry k - 1 (-1 for k = 0).
     // When k was found for a program counter that lies off the plan's grid, it is the last
     // entry and `offGrid` holds that counter.
-    constexpr int OnGrid = std::numeric_limits<int>::min();
-    int k = plan.entryAfter(code, length, programCounter);
-    int offGrid = k == stepEntry ? programCounter : OnGrid;
+    const int k = plan.entryAfter(code, length, programCounter);
+    int offGrid = k == int(plan.ops.size()) - 1 ? programCounter : OnGrid;
+    Place at{k, currentCell, maxSteps};
     RunResult result{maxSteps, false};
-    const RunContext context{machine, stops, stopEntry, changes, maxSteps};
-    while (left > 0) {
-        const RunPlan::Op op = ops[k];
+    while (at.left > 0) {
+        RunPlan::Op op = ops[at.entry];
         const int argument = int(op.argument());
         switch (op.kind()) {
         case RunPlan::Add:
         case RunPlan::Subtract:
         case RunPlan::Right:
         case RunPlan::Left:
-            if (!runEntry(op, cells, cellCount, cell, left, maximum))
-                return runCut(k, cell, left, maxSteps);
-            ++k;
+            if (!runEntry(op, cells, cellCount, at, maximum))
+                return runCut(at.entry, at.cell, at.left, maxSteps);
             continue;
-        case RunPlan::Block: {
-            // A block that does not fit or would leave the tape goes a step at a time.
-            const RunPlan::BlockRecord &block = plan.blocks[std::size_t(argument)];
-            if (block.steps > left
-                || !applyBlock(cells, cellCount, cell, maximum, block, plan.changes.data()))
-                break;
-            cell += block.move;
-            left -= block.steps;
-            ++k;
-            continue;
-        }
+        case RunPlan::Block:
+            if (blockEntry(plan.blocks[std::size_t(argument)], plan.changes.data(), cells,
+                           cellCount, at, maximum))
+                continue;
+            op = RunPlan::Op{RunPlan::Step};
+            break;
         case RunPlan::Open:
-            --left;
-            if (cells[cell] == 0) {
-                k = argument + 1;
+            --at.left;
+            if (cells[at.cell] == 0) {
+                at.entry = argument + 1;
                 continue;
             }
-            loopStack.push_back(int(ops[k + 1].argument()));
-            k += 2;
-            continue;
-        case RunPlan::Loop:
-        case RunPlan::Compound:
-            --left;
-            if (cells[cell] == 0) {
-                k = int(plan.partner(std::uint32_t(k))) + 1;
-                continue;
-            }
-            loopStack.push_back(int(ops[k + 1].argument()));
-            k = loopPasses(context, k, int(plan.partner(std::uint32_t(k))), cell, left, result);
-            if (k < 0)
-                return result;
-            maximum = maximumValue;
-            continue;
-        case RunPlan::Output: {
-            --left;
-            if (outputEnds(machine, output(cell, argument), cell, argument, result,
-                           maxSteps - left, stops, changes))
-                return result;
-            maximum = maximumValue;
-            ++k;
-            continue;
-        }
-        case RunPlan::Other:
-            --left;
-            if (!stops.command.isNull() && code[argument] == stops.command.unicode())
-                return endRun(cell, argument, maxSteps - left, true);
-            ++k;
+            loopStack.push_back(int(ops[at.entry + 1].argument()));
+            at.entry += 2;
             continue;
         case RunPlan::Close:
         case RunPlan::LoopClose:
+            // A stack left over from another program may hold another loop.
             if (loopStack.empty()
-                || (cells[cell] != 0 && loopStack.back() != int(ops[argument + 1].argument())))
-                break; // a stack left over from another program may hold another loop
-            --left;
-            if (cells[cell] == 0) {
+                || (cells[at.cell] != 0 && loopStack.back() != int(ops[argument + 1].argument()))) {
+                op = RunPlan::Op{RunPlan::Step};
+                break;
+            }
+            --at.left;
+            if (cells[at.cell] == 0) {
                 loopStack.pop_back();
-                ++k;
+                ++at.entry;
                 continue;
             }
             if (op.kind() == RunPlan::Close) {
-                k = argument + 2;
+                at.entry = argument + 2;
                 continue;
             }
-            k = loopPasses(context, argument, k, cell, left, result);
-            if (k < 0)
-                return result;
-            maximum = maximumValue;
-            continue;
-        case RunPlan::Step:
-        case RunPlan::Position:
-            // Off the plan's grid, at the stop position, at an input, at an unmatched bracket,
-            // or at the end.
+            at = loopPasses(context, argument, at.entry, at, result);
+            break;
+        default:
             break;
         }
-        if (stepOnce(machine, k, offGrid, cell, result, maxSteps - left, stops, changes))
+        if (op.kind() != RunPlan::LoopClose)
+            at = slowEntry(context, op, at, offGrid, result);
+        if (at.entry < 0)
             return result;
-        --left;
-        // The step may have called a handler, which may have changed the machine.
         cells = tape.data();
         cellCount = int(tape.size());
-        cell = currentCell;
         maximum = maximumValue;
-        k = plan.entryAfter(code, length, programCounter);
-        offGrid = k == stepEntry ? programCounter : OnGrid;
     }
-    return endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, k), maxSteps,
-                  false);
+    return endRun(at.cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, at.entry),
+                  maxSteps, false);
 }
