@@ -84,7 +84,9 @@ struct RunPlan
         int steps = 0; // of a pass with its ']', not counting its transfers
         int transfers = 0;
         int transferPassSteps = 0; // the steps of one pass of each transfer, summed
-        int walks = 0;
+        // How deep compounds nest in it, kept low as each level calls the next
+        static constexpr int MostDepth = 24;
+        int depth = 0;
         int move = 0; // from where the last walk ended
         int lowest = 0; // offsets that a pass reaches before its first walk
         int highest = 0;
@@ -94,7 +96,8 @@ struct RunPlan
     struct Micro
     {
         // Walk: a loop whose body is a block that moves, run pass by pass
-        enum Kind : std::uint8_t { Change, Transfer, Output, Walk };
+        // Nested: a compound loop, whose passes run to its end
+        enum Kind : std::uint8_t { Change, Transfer, Output, Walk, Nested };
         Kind kind = Change;
         bool up = false; // a transfer whose counter goes up
         int offset = 0;
@@ -232,6 +235,13 @@ struct Machine::Private
     // could, with `stopped` telling where the plan's entries take on.
     bool walk(const RunPlan::Micro &micro, int &base, long long &steps, long long room,
               CompoundRun &stopped);
+    // Ends compound passes at walk `micro` on `cell`: at the start of one of its passes, or
+    // when it `ended`, after it.
+    bool walkStopped(const RunPlan::Micro &micro, int cell, long long steps, bool ended,
+                     CompoundRun &stopped);
+    // walk() for a Nested micro: the inner loop's passes to its end.
+    bool nested(const RunPlan::Micro &micro, int &base, long long &steps, long long room,
+                CompoundRun &stopped);
     // The counters a handler call may move.
     struct Before
     {

@@ -438,12 +438,15 @@ void RunPlan::markCompounds(int length)
     // The records of a long program take a fraction of the room of its characters.
     const std::size_t room = 65536 + std::size_t(length) / 2;
     const std::size_t blocksBefore = blocks.size();
-    for (std::uint32_t open = 0; open < ops.size(); ++open) {
+    // Inner loops first, as they end first: a compound may hold them.
+    for (std::uint32_t close = 0; close < ops.size(); ++close) {
         if (compounds.size() * sizeof(CompoundRecord) + micros.size() * sizeof(Micro)
                 + (blocks.size() - blocksBefore) * sizeof(BlockRecord)
             > room)
             break;
-        const std::uint32_t close = ops[open].argument();
+        if (ops[close].kind() != Close)
+            continue;
+        const std::uint32_t open = ops[close].argument();
         if (ops[open].kind() == Open && makeCompound(open, close)) {
             ops[open] = makeOp(Compound, std::uint32_t(compounds.size() - 1));
             ops[close] = makeOp(LoopClose, open);
@@ -495,7 +498,19 @@ public:
     }
     // The Loop at plan entry `loop`, when it is a transfer or a walk.
     bool transfer(std::uint32_t loop);
-    void walk(std::uint32_t loop, std::uint32_t block);
+    void walk(std::uint32_t loop, std::uint32_t index,
+              RunPlan::Micro::Kind kind = RunPlan::Micro::Walk);
+    // The compound loop at plan entry `open`, when it does not nest too deep.
+    bool nested(std::uint32_t open)
+    {
+        const std::uint32_t index = plan.ops[open].argument();
+        const int depth = plan.compounds[index].depth;
+        if (depth >= RunPlan::CompoundRecord::MostDepth)
+            return false;
+        record.depth = std::max(record.depth, depth + 1);
+        walk(open, index, RunPlan::Micro::Nested);
+        return true;
+    }
     // Ends the record; false, taking back its Micro steps, when the body does not fit.
     bool finish();
 
@@ -577,15 +592,13 @@ bool CompoundBuilder::transfer(std::uint32_t loop)
     return true;
 }
 
-void CompoundBuilder::walk(std::uint32_t loop, std::uint32_t block)
+void CompoundBuilder::walk(std::uint32_t loop, std::uint32_t index, RunPlan::Micro::Kind kind)
 {
     flush();
     count(1); // the '['
     endReach();
-    lastWalk = (long long)plan.micros.size();
-    plan.micros.push_back({RunPlan::Micro::Walk, false, int(offset), int(loop), block,
-                           std::uint32_t(taken), 0, 0});
-    ++record.walks;
+    lastWalk = static_cast<long long>(plan.micros.size());
+    plan.micros.push_back({kind, false, int(offset), int(loop), index, std::uint32_t(taken), 0, 0});
     offset = 0;
     lowest = 0;
     highest = 0;
@@ -644,6 +657,10 @@ bool RunPlan::makeCompound(std::uint32_t open, std::uint32_t close)
         case Loop:
             body.fits = body.transfer(entry);
             entry += 3;
+            break;
+        case Compound:
+            body.fits = body.nested(entry);
+            entry = compounds[op.argument()].close;
             break;
         default:
             body.fits = false;
@@ -937,6 +954,30 @@ inline long long transferAt(int *counter, const RunPlan::Micro &micro,
 
 } // namespace
 
+[[gnu::always_inline]] inline bool Machine::Private::walk(const RunPlan::Micro &micro,
+                                                          int &base, long long &steps,
+                                                          long long room, CompoundRun &stopped)
+{
+    if (micro.kind == RunPlan::Micro::Nested)
+        return nested(micro, base, steps, room, stopped);
+    const RunPlan::BlockRecord &block = plan.blocks[micro.first];
+    int *cells = tape.data();
+    const int cellCount = int(tape.size());
+    const long long passSteps = block.steps + 1;
+    int at = base + micro.offset;
+    while (cells[at] != 0) {
+        if (steps + passSteps > room
+            || !applyBlock(cells, cellCount, at, maximumValue, block, plan.changes.data()))
+            return walkStopped(micro, at, steps, false, stopped);
+        at += block.move;
+        steps += passSteps;
+    }
+    base = at;
+    if (base + micro.low >= 0 && base + micro.high < cellCount)
+        return true;
+    return walkStopped(micro, at, steps, true, stopped);
+}
+
 Machine::Private::CompoundRun Machine::Private::runCompound(
     const RunPlan::CompoundRecord &record, int cell, long long budget)
 {
@@ -953,6 +994,7 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
     const long long mostSteps = record.steps + record.transfers
                                 + static_cast<long long>(maximum) * record.transferPassSteps;
     long long steps = 0;
+    CompoundRun stopped;
     while (mostSteps <= budget - steps && cell + record.lowest >= 0
            && cell + record.highest < cellCount) {
         int base = cell;
@@ -966,8 +1008,7 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
                 steps += transferAt(&value, *micro, changeList, maximum);
                 continue;
             }
-            if (micro->kind == RunPlan::Micro::Walk) {
-                CompoundRun stopped;
+            if (micro->kind >= RunPlan::Micro::Walk) {
                 if (!walk(*micro, base, steps, budget - mostSteps, stopped))
                     return stopped;
                 continue;
@@ -995,31 +1036,48 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
     return {steps, cell, CompoundRun::Pending};
 }
 
-bool Machine::Private::walk(const RunPlan::Micro &micro, int &base, long long &steps,
-                            long long room, CompoundRun &stopped)
+bool Machine::Private::nested(const RunPlan::Micro &micro, int &base, long long &steps,
+                              long long room, CompoundRun &stopped)
 {
-    const RunPlan::BlockRecord &block = plan.blocks[micro.first];
-    int *cells = tape.data();
-    const int cellCount = int(tape.size());
-    const long long passSteps = block.steps + 1;
-    int at = base + micro.offset;
-    while (cells[at] != 0) {
-        if (steps + passSteps > room
-            || !applyBlock(cells, cellCount, at, maximumValue, block, plan.changes.data())) {
-            // At the start of a pass of the walk's loop, for the plan's entries to take on.
-            loopStack.push_back(int(plan.ops[std::size_t(micro.value) + 1].argument()));
-            stopped = {steps + micro.count, at, CompoundRun::Resume};
-            stopped.entry = micro.value + 2;
+    const int at = base + micro.offset;
+    if (tape[std::size_t(at)] != 0) {
+        const int open = micro.value;
+        loopStack.push_back(int(plan.ops[std::size_t(open) + 1].argument()));
+        const CompoundRun inner = runCompound(plan.compounds[micro.first], at, room - steps);
+        steps += inner.steps;
+        if (inner.end != CompoundRun::Complete) {
+            stopped = inner;
+            stopped.steps = steps + micro.count;
+            if (inner.end == CompoundRun::Pending) {
+                // At the start of a pass of the inner loop, for the plan's entries to take on.
+                stopped.end = CompoundRun::Resume;
+                stopped.entry = open + 2;
+            }
             return false;
         }
-        at += block.move;
-        steps += passSteps;
+        loopStack.pop_back();
+        base = inner.cell;
+    } else {
+        base = at;
     }
-    base = at;
-    if (base + micro.low >= 0 && base + micro.high < cellCount)
+    if (base + micro.low >= 0 && base + micro.high < int(tape.size()))
         return true;
     stopped = {steps + micro.count, base, CompoundRun::Resume};
-    stopped.entry = micro.value + 4; // after the walk's ']'
+    stopped.entry = int(plan.compounds[micro.first].close) + 1;
+    return false;
+}
+
+bool Machine::Private::walkStopped(const RunPlan::Micro &micro, int cell, long long steps,
+                                   bool ended, CompoundRun &stopped)
+{
+    stopped = {steps + micro.count, cell, CompoundRun::Resume};
+    if (ended) {
+        stopped.entry = micro.value + 4; // after the walk's ']'
+        return false;
+    }
+    // At the start of a pass of the walk's loop, for the plan's entries to take on.
+    loopStack.push_back(int(plan.ops[std::size_t(micro.value) + 1].argument()));
+    stopped.entry = micro.value + 2;
     return false;
 }
 
