@@ -279,8 +279,11 @@ struct Machine::Private
     // the run goes on and leaves the stack as step() would. An entry of -1: the run ends at
     // an output, with `result`.
     Place loopPasses(const RunContext &run, int open, int close, Place at, RunResult &result);
-    // The entries runPlanned() leaves to this: loops worked out at once, outputs, '@' and the
-    // others, and single steps (for `op` a Step). An entry of -1: the run ends with `result`.
+    // runPlanned()'s walk along the plan from `at`; an entry of -1: the run ends with `result`.
+    RunPlace followPlan(const RunContext &context, RunPlace at, int &offGrid, RunResult &result);
+    // The entries followPlan() leaves to this: loops worked out at once, outputs, '@' and the
+    // others, the ']' of a loop worked out at once, and single steps (for `op` a Step). An
+    // entry of -1: the run ends with `result`.
     Place slowEntry(const RunContext &run, RunPlan::Op op, Place at, int &offGrid,
                     RunResult &result);
     // True when a cell holds more than the maximum value, which only a lowered maximum leaves.

@@ -131,7 +131,12 @@ int shifted(int cell, long long change, int maximum)
     const long long value = cell + change;
     if (value >= 0 && value <= maximum)
         return int(value);
+    // Mostly a single wrap, which needs no division.
     const long long values = maximum + 1LL;
+    if (value > maximum && value < 2 * values)
+        return int(value - values);
+    if (value < 0 && value >= -values)
+        return int(value + values);
     const long long wrapped = value % values;
     return int(wrapped < 0 ? wrapped + values : wrapped);
 }
@@ -1247,6 +1252,13 @@ Machine::Private::Place Machine::Private::slowEntry(const RunContext &run, RunPl
     const int argument = int(op.argument());
     const int done = run.maxSteps - at.left + 1; // with this entry's step
     switch (op.kind()) {
+    case RunPlan::Add:
+    case RunPlan::Subtract:
+    case RunPlan::Right:
+    case RunPlan::Left:
+        // A run cut short by the step limit or the tape's end.
+        result = runCut(at.entry, at.cell, at.left, run.maxSteps);
+        return {-1, 0, 0};
     case RunPlan::Loop:
     case RunPlan::Compound: {
         const int close = int(plan.partner(std::uint32_t(at.entry)));
@@ -1255,6 +1267,9 @@ Machine::Private::Place Machine::Private::slowEntry(const RunContext &run, RunPl
         loopStack.push_back(int(plan.ops[std::size_t(at.entry) + 1].argument()));
         return loopPasses(run, at.entry, close, {at.entry, at.cell, at.left - 1}, result);
     }
+    case RunPlan::LoopClose:
+        // Back to the start of a pass: on with the loop's next passes at once.
+        return loopPasses(run, argument, at.entry, {argument + 2, at.cell, at.left - 1}, result);
     case RunPlan::Output:
         if (outputEnds(run.machine, output(at.cell, argument), at.cell, argument, result, done,
                        run.stops, run.changes))
@@ -1291,17 +1306,26 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
     const int stopEntry = plan.entryAt(code, length, stops.position);
     const StopMark mark(plan, code, stopEntry, programChanges);
     const RunContext context{machine, stops, stopEntry, programChanges, maxSteps};
-    const RunPlan::Op *ops = plan.ops.data();
-    int *cells = tape.data();
-    int cellCount = int(tape.size());
-    int maximum = maximumValue;
     // Along the plan the program counter is the last command of entry k - 1 (-1 for k = 0).
     // When k was found for a program counter that lies off the plan's grid, it is the last
     // entry and `offGrid` holds that counter.
     const int k = plan.entryAfter(code, length, programCounter);
     int offGrid = k == int(plan.ops.size()) - 1 ? programCounter : OnGrid;
-    Place at{k, currentCell, maxSteps};
     RunResult result{maxSteps, false};
+    const RunPlace at = followPlan(context, {k, currentCell, maxSteps}, offGrid, result);
+    if (at.entry < 0)
+        return result;
+    return endRun(at.cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, at.entry),
+                  maxSteps, false);
+}
+
+RunPlace Machine::Private::followPlan(const RunContext &context, RunPlace at, int &offGrid,
+                                      RunResult &result)
+{
+    const RunPlan::Op *ops = plan.ops.data();
+    int *cells = tape.data();
+    int cellCount = int(tape.size());
+    int maximum = maximumValue;
     while (at.left > 0) {
         RunPlan::Op op = ops[at.entry];
         const int argument = int(op.argument());
@@ -1310,9 +1334,9 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
         case RunPlan::Subtract:
         case RunPlan::Right:
         case RunPlan::Left:
-            if (!runEntry(op, cells, cellCount, at, maximum))
-                return runCut(at.entry, at.cell, at.left, maxSteps);
-            continue;
+            if (runEntry(op, cells, cellCount, at, maximum))
+                continue;
+            break;
         case RunPlan::Block:
             if (blockEntry(plan.blocks[std::size_t(argument)], plan.changes.data(), cells,
                            cellCount, at, maximum))
@@ -1321,12 +1345,9 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             break;
         case RunPlan::Open:
             --at.left;
-            if (cells[at.cell] == 0) {
-                at.entry = argument + 1;
-                continue;
-            }
-            loopStack.push_back(int(ops[at.entry + 1].argument()));
-            at.entry += 2;
+            if (cells[at.cell] != 0)
+                loopStack.push_back(int(ops[at.entry + 1].argument()));
+            at.entry = cells[at.cell] == 0 ? argument + 1 : at.entry + 2;
             continue;
         case RunPlan::Close:
         case RunPlan::LoopClose:
@@ -1334,31 +1355,26 @@ RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const Run
             if (loopStack.empty()
                 || (cells[at.cell] != 0 && loopStack.back() != int(ops[argument + 1].argument()))) {
                 op = RunPlan::Op{RunPlan::Step};
-                break;
-            }
-            --at.left;
-            if (cells[at.cell] == 0) {
+            } else if (cells[at.cell] == 0) {
+                --at.left;
                 loopStack.pop_back();
                 ++at.entry;
                 continue;
-            }
-            if (op.kind() == RunPlan::Close) {
+            } else if (op.kind() == RunPlan::Close) {
+                --at.left;
                 at.entry = argument + 2;
                 continue;
             }
-            at = loopPasses(context, argument, at.entry, at, result);
             break;
         default:
             break;
         }
-        if (op.kind() != RunPlan::LoopClose)
-            at = slowEntry(context, op, at, offGrid, result);
+        at = slowEntry(context, op, at, offGrid, result);
         if (at.entry < 0)
-            return result;
+            return at;
         cells = tape.data();
         cellCount = int(tape.size());
         maximum = maximumValue;
     }
-    return endRun(at.cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, at.entry),
-                  maxSteps, false);
+    return at;
 }
