@@ -440,8 +440,9 @@ std::uint32_t RunPlan::partner(std::uint32_t entry) const
 
 void RunPlan::markCompounds(int length)
 {
-    // The records of a long program take a fraction of the room of its characters.
-    const std::size_t room = 65536 + std::size_t(length) / 2;
+    // The records of a long program take a small fraction of the room of its characters, so
+    // that the plan stays within four bytes a character.
+    const std::size_t room = 65536 + std::size_t(length) / 32;
     const std::size_t blocksBefore = blocks.size();
     // Inner loops first, as they end first: a compound may hold them.
     for (std::uint32_t close = 0; close < ops.size(); ++close) {
@@ -996,12 +997,16 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
     const Before before{resets, programChanges};
     IOHandler *const out = handler;
     // A handler that changes the maximum ends the passes, so this bound holds for them all.
-    const long long mostSteps = record.steps + record.transfers
-                                + static_cast<long long>(maximum) * record.transferPassSteps;
+    const long long room = budget - record.steps - record.transfers
+                           - static_cast<long long>(maximum) * record.transferPassSteps;
+    // Kept in locals, as the handler calls leave the compiler unsure of the record.
+    const int lowestCell = -record.lowest;
+    const int cellsAbove = cellCount - record.highest;
+    const int passSteps = record.steps;
+    const int move = record.move;
     long long steps = 0;
     CompoundRun stopped;
-    while (mostSteps <= budget - steps && cell + record.lowest >= 0
-           && cell + record.highest < cellCount) {
+    while (steps <= room && cell >= lowestCell && cell < cellsAbove) {
         int base = cell;
         for (const RunPlan::Micro *micro = first; micro != end; ++micro) {
             int &value = cells[base + micro->offset];
@@ -1014,7 +1019,7 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
                 continue;
             }
             if (micro->kind >= RunPlan::Micro::Walk) {
-                if (!walk(*micro, base, steps, budget - mostSteps, stopped))
+                if (!walk(*micro, base, steps, room, stopped))
                     return stopped;
                 continue;
             }
@@ -1033,8 +1038,8 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
             if (!accepted || alterations != alterationsBefore)
                 return outputRun(micro, accepted, outputSteps, outputCell, before);
         }
-        steps += record.steps;
-        cell = base + record.move;
+        steps += passSteps;
+        cell = base + move;
         if (cells[cell] == 0)
             return {steps, cell, CompoundRun::Complete};
     }
