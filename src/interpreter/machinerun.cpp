@@ -128,16 +128,15 @@ int subtracted(int cell, int count, int maximum)
 // a cell within 0 ... maximum.
 int shifted(int cell, long long change, int maximum)
 {
-    const long long value = cell + change;
-    if (value >= 0 && value <= maximum)
-        return int(value);
-    // Mostly a single wrap, which needs no division.
     const long long values = maximum + 1LL;
-    if (value > maximum && value < 2 * values)
-        return int(value - values);
-    if (value < 0 && value >= -values)
-        return int(value + values);
-    const long long wrapped = value % values;
+    if (change >= -values && change <= values) {
+        // At most one wrap, found without a branch: whether it wraps follows the data.
+        long long value = cell + change;
+        value -= value > maximum ? values : 0;
+        value += value < 0 ? values : 0;
+        return int(value);
+    }
+    const long long wrapped = (cell + change) % values;
     return int(wrapped < 0 ? wrapped + values : wrapped);
 }
 
