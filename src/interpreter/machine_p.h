@@ -24,7 +24,8 @@ class IOHandler;
 // word after it; an output, '@' or Step holds its own); the others are counted on from the
 // nearest of a position kept every CheckpointEvery entries. A block adds its own record and
 // eight bytes per cell it changes, so it is made only where it takes less room than its runs
-// would, or where it is the body of a loop.
+// would, or where it is the body of a loop. A loop that a CompoundRecord runs a pass at a time
+// keeps its entries too; those records take at most a small share of the program's size.
 struct RunPlan
 {
     enum Kind : std::uint32_t {

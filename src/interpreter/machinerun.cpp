@@ -4,9 +4,11 @@
 // Machine::run(): many steps at once, with exactly the effect of as many step() calls. It walks
 // a plan of the program (RunPlan) in which a run of equal commands or a straight block of them
 // is one entry, a skipped loop is one jump, and a loop whose body is one such entry is worked
-// out for all its passes at once (a transfer, or a scan for a zero cell). Wherever the plan
-// cannot say what step() would do (a step limit inside a block, a stop position, a program
-// counter that lies between entries) it takes single steps instead.
+// out for all its passes at once (a transfer, or a scan for a zero cell). A loop of changes,
+// moves, outputs and such loops (a compound loop, nested up to a depth) runs a whole pass at a
+// time from a list of steps at fixed offsets, checking the tape's ends and the steps left once
+// a pass. Wherever the plan cannot say what step() would do (a step limit inside a block, a
+// stop position, a program counter that lies between entries) it takes single steps instead.
 
 #include "machine.h"
 
@@ -711,7 +713,8 @@ int RunPlan::entryAt(const char16_t *code, int length, int position) const
 {
     if (position < 0 || position >= length || code[position] == u' ')
         return -1;
-    const auto checkpoint = std::upper_bound(checkpoints.begin(), checkpoints.end(), position - 1) - 1;
+    const auto checkpoint =
+        std::upper_bound(checkpoints.begin(), checkpoints.end(), position - 1) - 1;
     int last = *checkpoint;
     const int stepEntry = int(ops.size()) - 1;
     for (int entry = int(checkpoint - checkpoints.begin()) * CheckpointEvery; entry < stepEntry;

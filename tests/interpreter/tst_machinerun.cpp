@@ -494,6 +494,17 @@ void tst_MachineRun::hostilePrograms_data()
     QTest::newRow("outside Latin-1") << u"+\u4E2D[-\U0001F600]+"_qs << 3 << 255;
     QTest::newRow("a million plus") << QString(1000000, u'+') << 3 << 33713;
     QTest::newRow("a million moves off the tape") << QString(1000000, u'>') << 50000 << 255;
+    QString deep = u"+"_qs;
+    for (int i = 0; i < 40; ++i)
+        deep += u"[>+"_qs;
+    deep += u".[->+<]>[<+>-]<"_qs;
+    for (int i = 0; i < 40; ++i)
+        deep += u"<-]"_qs;
+    QTest::newRow("loops of loops forty deep") << deep << 50 << 3;
+    QTest::newRow("walks off the right end in a pass") << u"+[>>+[->+<]>[>]<.]"_qs << 9 << 255;
+    QTest::newRow("walks off the left end in a pass") << u"-[<<[-<+>]<[<]+.>]"_qs << 9 << 255;
+    QTest::newRow("a pass reaches past the end") << u">+[.>>>+<<]"_qs << 7 << 255;
+    QTest::newRow("outputs in a transfer's stead") << u"-[>-[.-]<-]"_qs << 4 << 33713;
 }
 
 // Each program runs to its end both ways in batches of a million steps.
