@@ -443,7 +443,7 @@ void RunPlan::markCompounds(int length)
 {
     // The records of a long program take a small fraction of the room of its characters, so
     // that the plan stays within four bytes a character.
-    const std::size_t room = 65536 + std::size_t(length) / 32;
+    const std::size_t room = 65536 + std::size_t(length) / 128;
     const std::size_t blocksBefore = blocks.size();
     // Inner loops first, as they end first: a compound may hold them.
     for (std::uint32_t close = 0; close < ops.size(); ++close) {
