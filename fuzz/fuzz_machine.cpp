@@ -217,9 +217,21 @@ struct Model
     }
 };
 
+// Characters at random, or pieces that make the loops run() takes at once or a pass at a time:
+// transfers, walks and scans, and loops of them with outputs, inside one another.
 QString program(FuzzedDataProvider &data)
 {
-    return fuzzedProgram(data, u"+-<>[],.+-<>[]  @\nx", 64);
+    if (data.ConsumeBool())
+        return fuzzedProgram(data, u"+-<>[],.+-<>[]  @\nx", 64);
+    static const char16_t *const pieces[] = {
+        u"+", u"-", u">", u"<", u"[", u"]", u"+[", u".", u"[-]", u"[->+<]", u"[<<+>>-]",
+        u"[-<+>]", u"[>]", u"[<<]", u"[->>+<]", u"[<+>>-]", u"++", u",", u"@"};
+    const size_t count = data.ConsumeIntegralInRange<size_t>(0, 24);
+    QString text;
+    for (size_t i = 0; i < count; ++i)
+        text += QString::fromUtf16(
+            pieces[data.ConsumeIntegralInRange<size_t>(0, std::size(pieces) - 1)]);
+    return text;
 }
 
 int maximumValue(FuzzedDataProvider &data)

@@ -24,6 +24,7 @@ void Machine::setProgram(const QString &program)
     if (program != d->program) {
         d->plan = RunPlan();
         ++d->programChanges;
+        ++d->alterations;
     }
     d->program = program;
     d->code = reinterpret_cast<const char16_t *>(d->program.constData());
@@ -37,6 +38,8 @@ QString Machine::program() const
 
 void Machine::setHandler(IOHandler *handler)
 {
+    if (handler != d->handler)
+        ++d->alterations;
     d->handler = handler;
 }
 
@@ -56,6 +59,8 @@ void Machine::setMaximumValue(int value)
     value = std::max(1, value);
     if (value < d->maximumValue)
         d->mayExceedMaximum = true;
+    if (value != d->maximumValue)
+        ++d->alterations;
     d->maximumValue = value;
 }
 
@@ -74,6 +79,7 @@ void Machine::setTapeLength(int length)
 void Machine::reset()
 {
     ++d->resets;
+    ++d->alterations;
     d->mayExceedMaximum = false;
     d->programCounter = -1;
     d->loopStack.clear();
@@ -267,6 +273,7 @@ bool Machine::restoreState(const State &state)
     d->programCounter = state.programCounter;
     d->loopStack = state.loopStack;
     d->maximumValue = std::max(1, state.maximumValue);
+    ++d->alterations;
     d->running = state.running;
     d->stopReason = state.stopReason;
     return true;

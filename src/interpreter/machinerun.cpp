@@ -4,9 +4,11 @@
 // Machine::run(): many steps at once, with exactly the effect of as many step() calls. It walks
 // a plan of the program (RunPlan) in which a run of equal commands or a straight block of them
 // is one entry, a skipped loop is one jump, and a loop whose body is one such entry is worked
-// out for all its passes at once (a transfer, or a scan for a zero cell). Wherever the plan
-// cannot say what step() would do (a step limit inside a block, a stop position, a program
-// counter that lies between entries) it takes single steps instead.
+// out for all its passes at once (a transfer, or a scan for a zero cell). A loop of changes,
+// moves, outputs and such loops (a compound loop, nested up to a depth) runs a whole pass at a
+// time from a list of steps at fixed offsets, checking the tape's ends and the steps left once
+// a pass. Wherever the plan cannot say what step() would do (a step limit inside a block, a
+// stop position, a program counter that lies between entries) it takes single steps instead.
 
 #include "machine.h"
 
@@ -14,8 +16,10 @@
 #include "machine_p.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <limits>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -126,11 +130,15 @@ int subtracted(int cell, int count, int maximum)
 // a cell within 0 ... maximum.
 int shifted(int cell, long long change, int maximum)
 {
-    const long long value = cell + change;
-    if (value >= 0 && value <= maximum)
-        return int(value);
     const long long values = maximum + 1LL;
-    const long long wrapped = value % values;
+    if (change >= -values && change <= values) {
+        // At most one wrap, found without a branch: whether it wraps follows the data.
+        long long value = cell + change;
+        value -= value > maximum ? values : 0;
+        value += value < 0 ? values : 0;
+        return int(value);
+    }
+    const long long wrapped = (cell + change) % values;
     return int(wrapped < 0 ? wrapped + values : wrapped);
 }
 
@@ -400,6 +408,7 @@ void RunPlan::build(const char16_t *code, int length)
 
     markLoops();
     changes.shrink_to_fit();
+    markCompounds(length);
     placeCheckpoints(code);
 }
 
@@ -422,6 +431,249 @@ void RunPlan::markLoops()
             ops[open + 3] = makeOp(LoopClose, std::uint32_t(open));
         }
     }
+}
+
+std::uint32_t RunPlan::partner(std::uint32_t entry) const
+{
+    const Op op = ops[entry];
+    return op.kind() == Compound ? compounds[op.argument()].close : op.argument();
+}
+
+void RunPlan::markCompounds(int length)
+{
+    // The records of a long program take a small fraction of the room of its characters, so
+    // that the plan stays within four bytes a character.
+    const std::size_t room = 65536 + std::size_t(length) / 128;
+    const std::size_t blocksBefore = blocks.size();
+    // Inner loops first, as they end first: a compound may hold them.
+    for (std::uint32_t close = 0; close < ops.size(); ++close) {
+        if (compounds.size() * sizeof(CompoundRecord) + micros.size() * sizeof(Micro)
+                + (blocks.size() - blocksBefore) * sizeof(BlockRecord)
+            > room)
+            break;
+        if (ops[close].kind() != Close)
+            continue;
+        const std::uint32_t open = ops[close].argument();
+        if (ops[open].kind() == Open && makeCompound(open, close)) {
+            ops[open] = makeOp(Compound, std::uint32_t(compounds.size() - 1));
+            ops[close] = makeOp(LoopClose, open);
+        }
+    }
+    compounds.shrink_to_fit();
+    micros.shrink_to_fit();
+    blocks.shrink_to_fit();
+}
+
+namespace {
+
+// Keeps a compound's offsets and steps far from the limits of an int.
+constexpr long long LargestCompound = 1 << 26;
+
+// Collects a compound loop's body while the plan is built: the changes of its straight
+// stretches merged by offset, its outputs and transfers as Micro steps, and its reach.
+class CompoundBuilder
+{
+public:
+    CompoundBuilder(RunPlan &into, std::uint32_t close)
+        : plan(into)
+    {
+        record.close = close;
+        record.firstMicro = std::uint32_t(plan.micros.size());
+    }
+
+    void change(long long at, long long change)
+    {
+        stretch[offset + at] += change;
+        fits = fits && std::llabs(stretch[offset + at]) <= LargestCompound;
+    }
+    void move(long long by, long long low, long long high)
+    {
+        reach(offset + low, offset + high);
+        offset += by;
+    }
+    void count(long long steps)
+    {
+        taken += steps;
+        fits = fits && taken <= LargestCompound;
+    }
+    void output(std::uint32_t entry)
+    {
+        flush();
+        count(1);
+        plan.micros.push_back({RunPlan::Micro::Output, false, int(offset), int(entry),
+                               std::uint32_t(taken), plan.ops[entry].argument()});
+    }
+    // The Loop at plan entry `loop`, when it is a transfer or a walk.
+    bool transfer(std::uint32_t loop);
+    void walk(std::uint32_t loop, std::uint32_t index,
+              RunPlan::Micro::Kind kind = RunPlan::Micro::Walk);
+    // The compound loop at plan entry `open`, when it does not nest too deep.
+    bool nested(std::uint32_t open)
+    {
+        const std::uint32_t index = plan.ops[open].argument();
+        const int depth = plan.compounds[index].depth;
+        if (depth >= RunPlan::CompoundRecord::MostDepth)
+            return false;
+        record.depth = std::max(record.depth, depth + 1);
+        walk(open, index, RunPlan::Micro::Nested);
+        return true;
+    }
+    // Ends the record; false, taking back its Micro steps, when the body does not fit.
+    bool finish();
+
+    bool fits = true;
+
+private:
+    void reach(long long low, long long high)
+    {
+        lowest = std::min(lowest, low);
+        highest = std::max(highest, high);
+        fits = fits && lowest >= -LargestCompound && highest <= LargestCompound;
+    }
+    // Ends the reach of the stretch before a walk or the end of the pass.
+    void endReach()
+    {
+        RunPlan::Micro *walk = lastWalk < 0 ? nullptr : &plan.micros[std::size_t(lastWalk)];
+        (walk ? walk->low : record.lowest) = int(lowest);
+        (walk ? walk->high : record.highest) = int(highest);
+    }
+    void flush()
+    {
+        for (const auto &[at, change] : stretch) {
+            if (change != 0)
+                plan.micros.push_back({RunPlan::Micro::Change, false, int(at), int(change), 0, 0});
+        }
+        stretch.clear();
+    }
+
+    RunPlan &plan;
+    RunPlan::CompoundRecord record;
+    std::map<long long, long long> stretch; // changes since the last output or transfer
+    long long offset = 0;
+    long long lowest = 0;
+    long long highest = 0;
+    long long taken = 0;
+    long long transferSteps = 0;
+    long long lastWalk = -1; // the Micro whose walk the stretch follows
+};
+
+bool CompoundBuilder::transfer(std::uint32_t loop)
+{
+    const RunPlan::Op body = plan.ops[loop + 2];
+    if (body.kind() == RunPlan::Right || body.kind() == RunPlan::Left) {
+        // A scan: its body as a block of its own.
+        RunPlan::BlockRecord scan;
+        scan.steps = int(body.argument());
+        scan.move = body.kind() == RunPlan::Right ? scan.steps : -scan.steps;
+        scan.lowest = std::min(scan.move, 0);
+        scan.highest = std::max(scan.move, 0);
+        plan.blocks.push_back(scan);
+        walk(loop, std::uint32_t(plan.blocks.size() - 1));
+        return true;
+    }
+    if (body.kind() == RunPlan::Block && plan.blocks[body.argument()].move != 0) {
+        walk(loop, body.argument());
+        return true;
+    }
+    RunPlan::Micro micro{RunPlan::Micro::Transfer, false, int(offset), 2, 0, 0};
+    int counterChange = 0;
+    if ((body.kind() == RunPlan::Add || body.kind() == RunPlan::Subtract)
+        && body.argument() == 1) {
+        counterChange = body.kind() == RunPlan::Add ? 1 : -1;
+    } else if (body.kind() == RunPlan::Block) {
+        const RunPlan::BlockRecord &block = plan.blocks[body.argument()];
+        counterChange = block.counterChange;
+        micro.value = block.steps + 1;
+        micro.first = block.firstChange;
+        micro.count = block.changeCount;
+        reach(offset + block.lowest, offset + block.highest);
+    }
+    if (counterChange != 1 && counterChange != -1)
+        return false;
+    micro.up = counterChange == 1;
+    flush();
+    plan.micros.push_back(micro);
+    ++record.transfers;
+    transferSteps += micro.value;
+    fits = fits && transferSteps <= LargestCompound;
+    return true;
+}
+
+void CompoundBuilder::walk(std::uint32_t loop, std::uint32_t index, RunPlan::Micro::Kind kind)
+{
+    flush();
+    count(1); // the '['
+    endReach();
+    lastWalk = static_cast<long long>(plan.micros.size());
+    plan.micros.push_back({kind, false, int(offset), int(loop), index, std::uint32_t(taken), 0, 0});
+    offset = 0;
+    lowest = 0;
+    highest = 0;
+}
+
+bool CompoundBuilder::finish()
+{
+    flush();
+    count(1); // the ']'
+    endReach();
+    if (!fits) {
+        plan.micros.resize(record.firstMicro);
+        return false;
+    }
+    record.microCount = std::uint32_t(plan.micros.size()) - record.firstMicro;
+    record.steps = int(taken);
+    record.transferPassSteps = int(transferSteps);
+    record.move = int(offset);
+    plan.compounds.push_back(record);
+    return true;
+}
+
+} // namespace
+
+bool RunPlan::makeCompound(std::uint32_t open, std::uint32_t close)
+{
+    CompoundBuilder body(*this, close);
+    for (std::uint32_t entry = open + 2; entry < close && body.fits; ++entry) {
+        const Op op = ops[entry];
+        const long long count = op.argument();
+        switch (op.kind()) {
+        case Add:
+        case Subtract:
+            body.change(0, op.kind() == Add ? count : -count);
+            body.count(count);
+            break;
+        case Right:
+        case Left: {
+            const long long by = op.kind() == Right ? count : -count;
+            body.move(by, std::min(by, 0LL), std::max(by, 0LL));
+            body.count(count);
+            break;
+        }
+        case Block: {
+            const BlockRecord &block = blocks[op.argument()];
+            for (std::uint32_t i = 0; i < block.changeCount; ++i)
+                body.change(changes[block.firstChange + i].offset,
+                            changes[block.firstChange + i].change);
+            body.move(block.move, block.lowest, block.highest);
+            body.count(block.steps);
+            break;
+        }
+        case Output:
+            body.output(entry);
+            break;
+        case Loop:
+            body.fits = body.transfer(entry);
+            entry += 3;
+            break;
+        case Compound:
+            body.fits = body.nested(entry);
+            entry = compounds[op.argument()].close;
+            break;
+        default:
+            body.fits = false;
+        }
+    }
+    return close > open + 2 && body.finish();
 }
 
 void RunPlan::placeCheckpoints(const char16_t *code)
@@ -461,7 +713,8 @@ int RunPlan::entryAt(const char16_t *code, int length, int position) const
 {
     if (position < 0 || position >= length || code[position] == u' ')
         return -1;
-    const auto checkpoint = std::upper_bound(checkpoints.begin(), checkpoints.end(), position - 1) - 1;
+    const auto checkpoint =
+        std::upper_bound(checkpoints.begin(), checkpoints.end(), position - 1) - 1;
     int last = *checkpoint;
     const int stepEntry = int(ops.size()) - 1;
     for (int entry = int(checkpoint - checkpoints.begin()) * CheckpointEvery; entry < stepEntry;
@@ -492,6 +745,7 @@ int RunPlan::lastAfter(const char16_t *code, int before, int entry) const
         break;
     case Open:
     case Loop:
+    case Compound:
         return int(ops[std::size_t(entry) + 1].argument());
     default:
         return int(op.argument());
@@ -647,10 +901,11 @@ public:
     {
         if (stopEntry < 0)
             return;
+        const RunPlan::Kind kind = ops[std::size_t(stopEntry)].kind();
+        const auto partner = int(plan.partner(std::uint32_t(stopEntry)));
         mark(0, stopEntry);
-        const RunPlan::Kind kind = saved[0].kind();
-        if (kind >= RunPlan::Open && kind <= RunPlan::LoopClose)
-            mark(1, int(saved[0].argument()));
+        if ((kind >= RunPlan::Open && kind <= RunPlan::LoopClose) || kind == RunPlan::Compound)
+            mark(1, partner);
     }
     ~StopMark()
     {
@@ -684,189 +939,449 @@ private:
 
 } // namespace
 
+namespace {
+
+// A transfer of a compound pass on the counter at `counter`; answers its steps.
+inline long long transferAt(int *counter, const RunPlan::Micro &micro,
+                            const RunPlan::Change *changes, int maximum)
+{
+    const int value = *counter;
+    if (value == 0)
+        return 1;
+    const long long passes = micro.up ? maximum + 1LL - value : value;
+    for (const RunPlan::Change *change = changes + micro.first,
+                               *end = changes + micro.first + micro.count;
+         change != end; ++change) {
+        if (change->offset != 0)
+            counter[change->offset] =
+                shifted(counter[change->offset], change->change * passes, maximum);
+    }
+    *counter = 0;
+    return 1 + passes * micro.value;
+}
+
+} // namespace
+
+[[gnu::always_inline]] inline bool Machine::Private::walk(const RunPlan::Micro &micro,
+                                                          int &base, long long &steps,
+                                                          long long room, CompoundRun &stopped)
+{
+    if (micro.kind == RunPlan::Micro::Nested)
+        return nested(micro, base, steps, room, stopped);
+    const RunPlan::BlockRecord &block = plan.blocks[micro.first];
+    int *cells = tape.data();
+    const int cellCount = int(tape.size());
+    const long long passSteps = block.steps + 1;
+    int at = base + micro.offset;
+    while (cells[at] != 0) {
+        if (steps + passSteps > room
+            || !applyBlock(cells, cellCount, at, maximumValue, block, plan.changes.data()))
+            return walkStopped(micro, at, steps, false, stopped);
+        at += block.move;
+        steps += passSteps;
+    }
+    base = at;
+    if (base + micro.low >= 0 && base + micro.high < cellCount)
+        return true;
+    return walkStopped(micro, at, steps, true, stopped);
+}
+
+Machine::Private::CompoundRun Machine::Private::runCompound(
+    const RunPlan::CompoundRecord &record, int cell, long long budget)
+{
+    const RunPlan::Micro *first = plan.micros.data() + record.firstMicro;
+    const RunPlan::Micro *end = first + record.microCount;
+    const RunPlan::Change *changeList = plan.changes.data();
+    int *cells = tape.data();
+    const int cellCount = int(tape.size());
+    const int maximum = maximumValue;
+    const std::uint64_t alterationsBefore = alterations;
+    const Before before{resets, programChanges};
+    IOHandler *const out = handler;
+    // A handler that changes the maximum ends the passes, so this bound holds for them all.
+    const long long room = budget - record.steps - record.transfers
+                           - static_cast<long long>(maximum) * record.transferPassSteps;
+    // Kept in locals, as the handler calls leave the compiler unsure of the record.
+    const int lowestCell = -record.lowest;
+    const int cellsAbove = cellCount - record.highest;
+    const int passSteps = record.steps;
+    const int move = record.move;
+    long long steps = 0;
+    CompoundRun stopped;
+    while (steps <= room && cell >= lowestCell && cell < cellsAbove) {
+        int base = cell;
+        for (const RunPlan::Micro *micro = first; micro != end; ++micro) {
+            int &value = cells[base + micro->offset];
+            if (micro->kind == RunPlan::Micro::Change) {
+                value = shifted(value, micro->value, maximum);
+                continue;
+            }
+            if (micro->kind == RunPlan::Micro::Transfer) {
+                steps += transferAt(&value, *micro, changeList, maximum);
+                continue;
+            }
+            if (micro->kind >= RunPlan::Micro::Walk) {
+                if (!walk(*micro, base, steps, room, stopped))
+                    return stopped;
+                continue;
+            }
+            // The handler may look at the machine, and replace the program with its plan.
+            const int outputCell = base + micro->offset;
+            const long long outputSteps = steps + micro->first;
+            currentCell = outputCell;
+            programCounter = int(micro->count);
+            const int shown = value;
+            bool accepted = false;
+            if (out) {
+                inHandler = true;
+                accepted = out->output(shown);
+                inHandler = false;
+            }
+            if (!accepted || alterations != alterationsBefore)
+                return outputRun(micro, accepted, outputSteps, outputCell, before);
+        }
+        steps += passSteps;
+        cell = base + move;
+        if (cells[cell] == 0)
+            return {steps, cell, CompoundRun::Complete};
+    }
+    return {steps, cell, CompoundRun::Pending};
+}
+
+bool Machine::Private::nested(const RunPlan::Micro &micro, int &base, long long &steps,
+                              long long room, CompoundRun &stopped)
+{
+    const int at = base + micro.offset;
+    if (tape[std::size_t(at)] != 0) {
+        const int open = micro.value;
+        loopStack.push_back(int(plan.ops[std::size_t(open) + 1].argument()));
+        const CompoundRun inner = runCompound(plan.compounds[micro.first], at, room - steps);
+        steps += inner.steps;
+        if (inner.end != CompoundRun::Complete) {
+            stopped = inner;
+            stopped.steps = steps + micro.count;
+            if (inner.end == CompoundRun::Pending) {
+                // At the start of a pass of the inner loop, for the plan's entries to take on.
+                stopped.end = CompoundRun::Resume;
+                stopped.entry = open + 2;
+            }
+            return false;
+        }
+        loopStack.pop_back();
+        base = inner.cell;
+    } else {
+        base = at;
+    }
+    if (base + micro.low >= 0 && base + micro.high < int(tape.size()))
+        return true;
+    stopped = {steps + micro.count, base, CompoundRun::Resume};
+    stopped.entry = int(plan.compounds[micro.first].close) + 1;
+    return false;
+}
+
+bool Machine::Private::walkStopped(const RunPlan::Micro &micro, int cell, long long steps,
+                                   bool ended, CompoundRun &stopped)
+{
+    stopped = {steps + micro.count, cell, CompoundRun::Resume};
+    if (ended) {
+        stopped.entry = micro.value + 4; // after the walk's ']'
+        return false;
+    }
+    // At the start of a pass of the walk's loop, for the plan's entries to take on.
+    loopStack.push_back(int(plan.ops[std::size_t(micro.value) + 1].argument()));
+    stopped.entry = micro.value + 2;
+    return false;
+}
+
+Machine::Private::CompoundRun Machine::Private::outputRun(const RunPlan::Micro *output,
+                                                        bool accepted, long long steps, int cell,
+                                                        Before before)
+{
+    CompoundRun run{steps, cell, CompoundRun::Output};
+    run.accepted = accepted;
+    // Only a reset moves the program counter, and only a new program takes `output` away.
+    run.handled = resets == before.resets;
+    run.position = programCounter;
+    if (run.handled && programChanges == before.programChanges)
+        run.entry = output->value;
+    return run;
+}
+
+Machine::Private::CompoundRun Machine::Private::output(int cell, int position)
+{
+    // The handler may look at the machine.
+    currentCell = cell;
+    programCounter = position;
+    CompoundRun call;
+    call.accepted = false;
+    const int value = tape[std::size_t(cell)];
+    call.handled = askHandler(handler, [&](IOHandler *h) { call.accepted = h->output(value); });
+    return call;
+}
+
+bool Machine::Private::outputEnds(Machine &machine, const CompoundRun &call, int cell,
+                                  int position, RunResult &result, int done,
+                                  const RunStops &stops, std::uint64_t changes)
+{
+    const int left = result.steps - done;
+    if (!call.handled) {
+        // The handler reset the machine: what it left stands.
+        result = running ? runOnByStep(machine, done, left, stops) : RunResult{done, true};
+        return true;
+    }
+    if (!call.accepted) {
+        stop(StopReason::BadOutput);
+        result = endRun(cell, position, done, true);
+        return true;
+    }
+    if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum())) {
+        result = runOnByStep(machine, done, left, stops);
+        return true;
+    }
+    if (stops.command == QChar(u'.')) {
+        result = endRun(cell, position, done, true);
+        return true;
+    }
+    return false;
+}
+
+RunResult Machine::Private::runCut(int entry, int cell, int left, int maxSteps)
+{
+    const RunPlan::Op op = plan.ops[std::size_t(entry)];
+    const int argument = int(op.argument());
+    int count = std::min(argument, left);
+    bool crash = false;
+    if (op.kind() == RunPlan::Add || op.kind() == RunPlan::Subtract) {
+        int &value = tape[std::size_t(cell)];
+        value = op.kind() == RunPlan::Add ? added(value, count, maximumValue)
+                                          : subtracted(value, count, maximumValue);
+    } else {
+        // Moves this run can make before it leaves the tape.
+        const int room = op.kind() == RunPlan::Right ? int(tape.size()) - 1 - cell : cell;
+        crash = count > room;
+        if (crash) {
+            count = room + 1;
+            stop(op.kind() == RunPlan::Right ? StopReason::RightEdge : StopReason::LeftEdge);
+        }
+        cell += op.kind() == RunPlan::Right ? count : -count;
+    }
+    const int counter = nthCommand(code, plan.firstOf(code, entry), std::uint32_t(count));
+    return endRun(cell, counter, maxSteps - left + count, crash);
+}
+
+namespace {
+
+constexpr int OnGrid = std::numeric_limits<int>::min();
+
+// A run of equal changes or moves at once, moving `at` on; false when it does not fit into the
+// steps left or would leave the tape.
+[[gnu::always_inline]] inline bool runEntry(RunPlan::Op op, int *cells, int cellCount,
+                                            RunPlace &at, int maximum)
+{
+    const int count = int(op.argument());
+    if (count > at.left)
+        return false;
+    int &cell = at.cell;
+    switch (op.kind()) {
+    case RunPlan::Add:
+        cells[cell] = added(cells[cell], count, maximum);
+        break;
+    case RunPlan::Subtract:
+        cells[cell] = subtracted(cells[cell], count, maximum);
+        break;
+    case RunPlan::Right:
+        if (count > cellCount - 1 - cell)
+            return false;
+        cell += count;
+        break;
+    default:
+        if (count > cell)
+            return false;
+        cell -= count;
+    }
+    at.left -= count;
+    ++at.entry;
+    return true;
+}
+
+// A straight block at once, moving `at` on; false when it does not fit into the steps left or
+// would leave the tape.
+[[gnu::always_inline]] inline bool blockEntry(const RunPlan::BlockRecord &block,
+                                              const RunPlan::Change *changes, int *cells,
+                                              int cellCount, RunPlace &at,
+                                              int maximum)
+{
+    if (block.steps > at.left || !applyBlock(cells, cellCount, at.cell, maximum, block, changes))
+        return false;
+    at.cell += block.move;
+    at.left -= block.steps;
+    ++at.entry;
+    return true;
+}
+
+} // namespace
+
+Machine::Private::Place Machine::Private::loopPasses(const RunContext &run, int open,
+                                                    int close, Place at, RunResult &result)
+{
+    const RunPlan::Op op = plan.ops[std::size_t(open)];
+    if (op.kind() == RunPlan::Loop) {
+        const LoopRun passes = runLoop(open, at.cell, at.left);
+        at = {passes.complete ? close + 1 : open + 2, passes.cell, at.left - int(passes.steps)};
+        if (passes.complete)
+            loopStack.pop_back();
+        return at;
+    }
+    // A compound loop runs no stop: one that holds it goes by its entries.
+    if (!run.stops.command.isNull() || (run.stopEntry > open && run.stopEntry < close))
+        return {open + 2, at.cell, at.left};
+    const CompoundRun passes = runCompound(plan.compounds[op.argument()], at.cell, at.left);
+    at = {open + 2, passes.cell, at.left - int(passes.steps)};
+    switch (passes.end) {
+    case CompoundRun::Pending:
+        return at;
+    case CompoundRun::Resume:
+        return {passes.entry, at.cell, at.left};
+    case CompoundRun::Complete:
+        loopStack.pop_back();
+        return {close + 1, at.cell, at.left};
+    default:
+        if (outputEnds(run.machine, passes, at.cell, passes.position, result,
+                       run.maxSteps - at.left, run.stops, run.changes))
+            return {-1, 0, 0};
+        return {passes.entry + 1, at.cell, at.left};
+    }
+}
+
+Machine::Private::Place Machine::Private::slowEntry(const RunContext &run, RunPlan::Op op,
+                                                   Place at, int &offGrid, RunResult &result)
+{
+    const int argument = int(op.argument());
+    const int done = run.maxSteps - at.left + 1; // with this entry's step
+    switch (op.kind()) {
+    case RunPlan::Add:
+    case RunPlan::Subtract:
+    case RunPlan::Right:
+    case RunPlan::Left:
+        // A run cut short by the step limit or the tape's end.
+        result = runCut(at.entry, at.cell, at.left, run.maxSteps);
+        return {-1, 0, 0};
+    case RunPlan::Loop:
+    case RunPlan::Compound: {
+        const int close = int(plan.partner(std::uint32_t(at.entry)));
+        if (tape[std::size_t(at.cell)] == 0)
+            return {close + 1, at.cell, at.left - 1};
+        loopStack.push_back(int(plan.ops[std::size_t(at.entry) + 1].argument()));
+        return loopPasses(run, at.entry, close, {at.entry, at.cell, at.left - 1}, result);
+    }
+    case RunPlan::LoopClose:
+        // Back to the start of a pass: on with the loop's next passes at once.
+        return loopPasses(run, argument, at.entry, {argument + 2, at.cell, at.left - 1}, result);
+    case RunPlan::Output:
+        if (outputEnds(run.machine, output(at.cell, argument), at.cell, argument, result, done,
+                       run.stops, run.changes))
+            return {-1, 0, 0};
+        return {at.entry + 1, at.cell, at.left - 1};
+    case RunPlan::Other:
+        if (!run.stops.command.isNull() && code[argument] == run.stops.command.unicode()) {
+            result = endRun(at.cell, argument, done, true);
+            return {-1, 0, 0};
+        }
+        return {at.entry + 1, at.cell, at.left - 1};
+    default:
+        // Off the plan's grid, at the stop position, at an input, at an unmatched bracket, at
+        // the end, or where an entry cannot go at once: one step as step() takes it.
+        endRun(at.cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, at.entry), 0,
+               false);
+        if (run.machine.step() || run.stops.metBy(run.machine)) {
+            result = {done, true};
+            return {-1, 0, 0};
+        }
+        if (programChanges != run.changes || (mayExceedMaximum && tapeAboveMaximum())) {
+            result = runOnByStep(run.machine, done, at.left - 1, run.stops);
+            return {-1, 0, 0};
+        }
+        // The step may have called a handler, which may have changed the machine.
+        const int entry = plan.entryAfter(code, length, programCounter);
+        offGrid = entry == int(plan.ops.size()) - 1 ? programCounter : OnGrid;
+        return {entry, currentCell, at.left - 1};
+    }
+}
+
 RunResult Machine::Private::runPlanned(Machine &machine, int maxSteps, const RunStops &stops)
 {
-    using Op = RunPlan::Op;
-    const std::uint64_t changes = programChanges;
-    const bool hasStopCommand = !stops.command.isNull();
-    const char16_t stopCommand = stops.command.unicode();
-    const StopMark mark(plan, code, plan.entryAt(code, length, stops.position), programChanges);
-    const Op *ops = plan.ops.data();
-    const RunPlan::BlockRecord *blocks = plan.blocks.data();
-    const RunPlan::Change *changeList = plan.changes.data();
-    const int stepEntry = int(plan.ops.size()) - 1;
-
-    int left = maxSteps;
-    int *cells = tape.data();
-    int cellCount = int(tape.size());
-    int cell = currentCell;
-    int maximum = maximumValue;
+    const int stopEntry = plan.entryAt(code, length, stops.position);
+    const StopMark mark(plan, code, stopEntry, programChanges);
+    const RunContext context{machine, stops, stopEntry, programChanges, maxSteps};
     // Along the plan the program counter is the last command of entry k - 1 (-1 for k = 0).
     // When k was found for a program counter that lies off the plan's grid, it is the last
     // entry and `offGrid` holds that counter.
-    constexpr int OnGrid = std::numeric_limits<int>::min();
-    int k = plan.entryAfter(code, length, programCounter);
-    int offGrid = k == stepEntry ? programCounter : OnGrid;
+    const int k = plan.entryAfter(code, length, programCounter);
+    int offGrid = k == int(plan.ops.size()) - 1 ? programCounter : OnGrid;
+    RunResult result{maxSteps, false};
+    const RunPlace at = followPlan(context, {k, currentCell, maxSteps}, offGrid, result);
+    if (at.entry < 0)
+        return result;
+    return endRun(at.cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, at.entry),
+                  maxSteps, false);
+}
 
-    while (left > 0) {
-        const Op op = ops[k];
+RunPlace Machine::Private::followPlan(const RunContext &context, RunPlace at, int &offGrid,
+                                      RunResult &result)
+{
+    const RunPlan::Op *ops = plan.ops.data();
+    int *cells = tape.data();
+    int cellCount = int(tape.size());
+    int maximum = maximumValue;
+    while (at.left > 0) {
+        RunPlan::Op op = ops[at.entry];
         const int argument = int(op.argument());
-        bool single = false;
         switch (op.kind()) {
         case RunPlan::Add:
-        case RunPlan::Subtract: {
-            const int count = std::min(argument, left);
-            cells[cell] = op.kind() == RunPlan::Add ? added(cells[cell], count, maximum)
-                                                    : subtracted(cells[cell], count, maximum);
-            left -= count;
-            if (count < argument)
-                return endRun(cell, nthCommand(code, plan.firstOf(code, k), std::uint32_t(count)),
-                              maxSteps, false);
-            ++k;
-            break;
-        }
+        case RunPlan::Subtract:
         case RunPlan::Right:
-        case RunPlan::Left: {
-            int count = std::min(argument, left);
-            // Moves this run can make before it leaves the tape.
-            const int room = op.kind() == RunPlan::Right ? cellCount - 1 - cell : cell;
-            const bool crash = count > room;
-            if (crash)
-                count = room + 1;
-            cell += op.kind() == RunPlan::Right ? count : -count;
-            left -= count;
-            if (crash)
-                stop(op.kind() == RunPlan::Right ? StopReason::RightEdge : StopReason::LeftEdge);
-            if (crash || count < argument)
-                return endRun(cell, nthCommand(code, plan.firstOf(code, k), std::uint32_t(count)),
-                              maxSteps - left, crash);
-            ++k;
+        case RunPlan::Left:
+            if (runEntry(op, cells, cellCount, at, maximum))
+                continue;
             break;
-        }
-        case RunPlan::Block: {
-            const RunPlan::BlockRecord &block = blocks[argument];
-            // A block that does not fit or would leave the tape goes a step at a time.
-            single = block.steps > left
-                     || !applyBlock(cells, cellCount, cell, maximum, block, changeList);
-            if (!single) {
-                cell += block.move;
-                left -= block.steps;
-                ++k;
-            }
+        case RunPlan::Block:
+            if (blockEntry(plan.blocks[std::size_t(argument)], plan.changes.data(), cells,
+                           cellCount, at, maximum))
+                continue;
+            op = RunPlan::Op{RunPlan::Step};
             break;
-        }
         case RunPlan::Open:
-            --left;
-            if (cells[cell] == 0) {
-                k = argument + 1;
-                break;
-            }
-            loopStack.push_back(int(ops[k + 1].argument()));
-            k += 2;
-            break;
-        case RunPlan::Loop: {
-            --left;
-            const int close = argument;
-            if (cells[cell] == 0) {
-                k = close + 1;
-                break;
-            }
-            const LoopRun passes = runLoop(k, cell, left);
-            left -= int(passes.steps);
-            cell = passes.cell;
-            if (passes.complete) {
-                k = close + 1;
-                break;
-            }
-            loopStack.push_back(int(ops[k + 1].argument()));
-            k += 2;
-            break;
-        }
-        case RunPlan::Output: {
-            --left;
-            // The handler may look at the machine.
-            currentCell = cell;
-            programCounter = argument;
-            bool accepted = false;
-            const int value = cells[cell];
-            if (!askHandler(handler, [&](IOHandler *h) { accepted = h->output(value); })) {
-                // The handler reset the machine: what it left stands.
-                if (!running)
-                    return {maxSteps - left, true};
-                return runOnByStep(machine, maxSteps - left, left, stops);
-            }
-            if (!accepted) {
-                stop(StopReason::BadOutput);
-                return endRun(cell, argument, maxSteps - left, true);
-            }
-            if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
-                return runOnByStep(machine, maxSteps - left, left, stops);
-            // The handler may have changed the maximum.
-            maximum = maximumValue;
-            if (hasStopCommand && stopCommand == u'.')
-                return endRun(cell, argument, maxSteps - left, true);
-            ++k;
-            break;
-        }
-        case RunPlan::Other:
-            --left;
-            if (hasStopCommand && code[argument] == stopCommand)
-                return endRun(cell, argument, maxSteps - left, true);
-            ++k;
-            break;
+            --at.left;
+            if (cells[at.cell] != 0)
+                loopStack.push_back(int(ops[at.entry + 1].argument()));
+            at.entry = cells[at.cell] == 0 ? argument + 1 : at.entry + 2;
+            continue;
         case RunPlan::Close:
         case RunPlan::LoopClose:
-            single = true;
-            if (loopStack.empty())
-                break;
-            if (cells[cell] == 0) {
-                single = false;
-                --left;
-                loopStack.pop_back();
-                ++k;
-                break;
-            }
             // A stack left over from another program may hold another loop.
-            if (loopStack.back() == int(ops[argument + 1].argument())) {
-                single = false;
-                --left;
-                const int close = k;
-                k = argument + 2;
-                if (op.kind() == RunPlan::LoopClose) {
-                    const LoopRun passes = runLoop(argument, cell, left);
-                    left -= int(passes.steps);
-                    cell = passes.cell;
-                    if (passes.complete) {
-                        loopStack.pop_back();
-                        k = close + 1;
-                    }
-                }
+            if (loopStack.empty()
+                || (cells[at.cell] != 0 && loopStack.back() != int(ops[argument + 1].argument()))) {
+                op = RunPlan::Op{RunPlan::Step};
+            } else if (cells[at.cell] == 0) {
+                --at.left;
+                loopStack.pop_back();
+                ++at.entry;
+                continue;
+            } else if (op.kind() == RunPlan::Close) {
+                --at.left;
+                at.entry = argument + 2;
+                continue;
             }
             break;
         default:
-            // Off the plan's grid, at the stop position, at an input, at an unmatched bracket,
-            // or at the end.
-            single = true;
             break;
         }
-        if (!single)
-            continue;
-
-        // One step as step() takes it.
-        endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, k), 0, false);
-        --left;
-        if (machine.step() || stops.metBy(machine))
-            return {maxSteps - left, true};
-        if (programChanges != changes || (mayExceedMaximum && tapeAboveMaximum()))
-            return runOnByStep(machine, maxSteps - left, left, stops);
-        // The step may have called a handler, which may have changed the machine.
+        at = slowEntry(context, op, at, offGrid, result);
+        if (at.entry < 0)
+            return at;
         cells = tape.data();
         cellCount = int(tape.size());
-        cell = currentCell;
         maximum = maximumValue;
-        k = plan.entryAfter(code, length, programCounter);
-        offGrid = k == stepEntry ? programCounter : OnGrid;
     }
-    return endRun(cell, offGrid != OnGrid ? offGrid : plan.counterBefore(code, k), maxSteps,
-                  false);
+    return at;
 }

@@ -157,13 +157,42 @@ QString simpleLoop(QRandomGenerator &random)
     return u"["_qs + body + u"]"_qs;
 }
 
+// A loop of changes, moves, outputs and inner loops that mostly move nothing: the shape run()
+// takes a whole pass at a time, and in the middle of a pass when a handler does more.
+QString compoundLoop(QRandomGenerator &random)
+{
+    QString body;
+    for (int i = int(random.bounded(1, 7)); i > 0; --i) {
+        switch (random.bounded(6)) {
+        case 0:
+            body += randomRun(random, u"+-"_qs);
+            break;
+        case 1:
+            body += randomRun(random, u"<>"_qs);
+            break;
+        case 2:
+            body += u'.';
+            break;
+        case 3:
+            body += simpleLoop(random);
+            break;
+        default:
+            body += QStringList{u"[-]"_qs, u"[+]"_qs, u"[->>+<<]"_qs, u"[<+<+>>+]"_qs}.at(
+                random.bounded(4));
+            break;
+        }
+    }
+    // Mostly entered: cells start at zero.
+    return (random.bounded(3) == 0 ? u"["_qs : u"+["_qs) + body + u"]"_qs;
+}
+
 QString randomProgram(QRandomGenerator &random)
 {
     QString text;
     int open = 0;
     const int pieces = int(random.bounded(1, 30));
     for (int i = 0; i < pieces; ++i) {
-        switch (random.bounded(16)) {
+        switch (random.bounded(18)) {
         case 0:
         case 1:
         case 2:
@@ -197,6 +226,10 @@ QString randomProgram(QRandomGenerator &random)
             break;
         case 13:
             text += u'@';
+            break;
+        case 16:
+        case 17:
+            text += compoundLoop(random);
             break;
         default:
             text += u" x\n\u00E9\u4E2D"_qs.at(random.bounded(5));
@@ -461,6 +494,17 @@ void tst_MachineRun::hostilePrograms_data()
     QTest::newRow("outside Latin-1") << u"+\u4E2D[-\U0001F600]+"_qs << 3 << 255;
     QTest::newRow("a million plus") << QString(1000000, u'+') << 3 << 33713;
     QTest::newRow("a million moves off the tape") << QString(1000000, u'>') << 50000 << 255;
+    QString deep = u"+"_qs;
+    for (int i = 0; i < 40; ++i)
+        deep += u"[>+"_qs;
+    deep += u".[->+<]>[<+>-]<"_qs;
+    for (int i = 0; i < 40; ++i)
+        deep += u"<-]"_qs;
+    QTest::newRow("loops of loops forty deep") << deep << 50 << 3;
+    QTest::newRow("walks off the right end in a pass") << u"+[>>+[->+<]>[>]<.]"_qs << 9 << 255;
+    QTest::newRow("walks off the left end in a pass") << u"-[<<[-<+>]<[<]+.>]"_qs << 9 << 255;
+    QTest::newRow("a pass reaches past the end") << u">+[.>>>+<<]"_qs << 7 << 255;
+    QTest::newRow("outputs in a transfer's stead") << u"-[>-[.-]<-]"_qs << 4 << 33713;
 }
 
 // Each program runs to its end both ways in batches of a million steps.
