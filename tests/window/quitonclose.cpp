@@ -43,10 +43,8 @@ class QuitOnClose : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "quitonclose.json")
 
 public:
-    QObject *create(const QString &key, const QString &specification) override
+    QObject *create(const QString & /*key*/, const QString & /*parameters*/) override
     {
-        Q_UNUSED(key)
-        Q_UNUSED(specification)
         // The application deletes what its plugins create.
         auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read);
         connect(notifier, &QSocketNotifier::activated, notifier, [notifier] {
