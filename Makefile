@@ -79,6 +79,7 @@ bench:
 	cmake -S . -B $(BUILD) -DZINDLE_BENCHMARKS=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD)/bench && for b in bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen ./$$b; done
+	cd $(BUILD)/bench && ZINDLE_JIT=eager QT_QPA_PLATFORM=offscreen ./bench_sameness
 
 # The fuzz targets in fuzz/, built by clang with coverage and sanitizers in a build folder of
 # their own. By default each runs its seed corpus once; FUZZ_SECONDS=600 fuzzes each that long.

@@ -10,6 +10,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# The assembler behind the engine's machine code (static: nothing to install beside the app).
+packages+=(libasmjit-dev)
 # The translations: lrelease and lupdate, and Qt's own for its standard buttons.
 packages+=(qt6-l10n-tools qt6-translations-l10n)
 # Building the Debian package and checking what it installs.

@@ -22,6 +22,11 @@ Machine::~Machine() = default;
 void Machine::setProgram(const QString &program)
 {
     if (program != d->program) {
+        // A handler's new program may come while run() is still inside the old plan's code.
+        if (d->inHandler)
+            d->retiredPlans.push_back(std::move(d->plan));
+        else
+            d->retiredPlans.clear();
         d->plan = RunPlan();
         ++d->programChanges;
         ++d->alterations;

@@ -6,6 +6,7 @@
 
 // The machine's private record, shared by the files that implement Machine.
 
+#include "interpreter/compoundcode.h"
 #include "interpreter/machine.h"
 
 #include <QString>
@@ -149,6 +150,7 @@ struct RunPlan
     std::vector<int> checkpoints;
     bool built = false;
     bool usable = false; // false for programs too long to index
+    CompoundCode machineCode; // of the compound loops that run long
 };
 
 // Where Machine::run() stands along the plan: its entry, its current cell and the steps it has
@@ -230,7 +232,27 @@ struct Machine::Private
         bool handled = true;
         bool accepted = true;
     };
+    // The counters a handler call may move.
+    struct Before
+    {
+        std::uint64_t resets;
+        std::uint64_t programChanges;
+    };
     CompoundRun runCompound(const RunPlan::CompoundRecord &record, int cell, long long budget);
+    // runCompound() through the Micro steps of `record`.
+    CompoundRun readCompound(const RunPlan::CompoundRecord &record, int cell, long long budget);
+    // runCompound() through the machine code `unit` of `record`.
+    CompoundRun runCode(const CompoundCode::Unit &unit, const RunPlan::CompoundRecord &record,
+                        int cell, long long budget);
+    // The end of passes whose machine code `unit` answered `answer` with `frame`: where the
+    // loops it ran inside each other would have ended as runCompound() runs them.
+    CompoundRun codeEnd(const CompoundCode::Unit &unit, int answer, const CompoundFrame &frame,
+                        Before before);
+    // What the code calls (see CompoundCode::Helpers).
+    static bool outputFromCode(IOHandler *handler, int value);
+    static int nestedFromCode(CompoundFrame *frame, const void *micro);
+    static long long transferFromCode(int *counter, const void *micro, const void *changes,
+                                      int maximum);
     // Runs the walk `micro` of a compound pass from `base`, moving `base` to where it ends;
     // false when it would overrun `room` steps or leave the tape, or the rest of the pass
     // could, with `stopped` telling where the plan's entries take on.
@@ -243,12 +265,6 @@ struct Machine::Private
     // walk() for a Nested micro: the inner loop's passes to its end.
     bool nested(const RunPlan::Micro &micro, int &base, long long &steps, long long room,
                 CompoundRun &stopped);
-    // The counters a handler call may move.
-    struct Before
-    {
-        std::uint64_t resets;
-        std::uint64_t programChanges;
-    };
     // The end of compound passes at the output Micro `output` on `cell`, whose handler did
     // more than take the value, after `steps` steps.
     CompoundRun outputRun(const RunPlan::Micro *output, bool accepted, long long steps, int cell,
@@ -303,6 +319,8 @@ struct Machine::Private
     bool running = false;
     StopReason stopReason = StopReason::NotStopped;
     RunPlan plan;
+    // Plans whose program a handler replaced while run() may still be inside their code
+    std::vector<RunPlan> retiredPlans;
     // Counts program changes, so that run() notices one made by a handler in mid-run.
     std::uint64_t programChanges = 0;
     // Counts resets (start() and setTapeLength() too), so that a command notices that the

@@ -783,6 +783,7 @@ RunResult Machine::run(int maxSteps, const RunStops &stops)
     Private &m = *d;
     if (!m.running || m.inHandler)
         return {0, true};
+    m.retiredPlans.clear();
     if (maxSteps <= 0)
         return {};
     // A stop on a command that the plan folds away could not be seen, and the plan's sums hold
@@ -987,6 +988,124 @@ inline long long transferAt(int *counter, const RunPlan::Micro &micro,
 }
 
 Machine::Private::CompoundRun Machine::Private::runCompound(
+    const RunPlan::CompoundRecord &record, int cell, long long budget)
+{
+    static constexpr CompoundCode::Helpers helpers{&outputFromCode, &nestedFromCode,
+                                                   &transferFromCode};
+    const auto index = std::uint32_t(&record - plan.compounds.data());
+    const CompoundCode::Unit *unit =
+        plan.machineCode.find(plan, index, maximumValue, int(tape.size()), helpers);
+    if (unit)
+        return runCode(*unit, record, cell, budget);
+    const CompoundRun run = readCompound(record, cell, budget);
+    plan.machineCode.ran(index, run.steps);
+    return run;
+}
+
+Machine::Private::CompoundRun Machine::Private::runCode(const CompoundCode::Unit &unit,
+                                                     const RunPlan::CompoundRecord &record,
+                                                     int cell, long long budget)
+{
+    CompoundFrame frame;
+    frame.cells = tape.data();
+    frame.room = budget - record.steps - record.transfers
+                 - static_cast<long long>(maximumValue) * record.transferPassSteps;
+    frame.cell = cell;
+    frame.machine = this;
+    frame.currentCell = &currentCell;
+    frame.programCounter = &programCounter;
+    frame.inHandler = &inHandler;
+    frame.alterationsNow = &alterations;
+    frame.out = handler;
+    frame.alterations = alterations;
+    CompoundRun stopped;
+    frame.stopped = &stopped;
+    const Before before{resets, programChanges};
+    const int answer = unit.function(&frame);
+    switch (answer) {
+    case 0:
+        return {frame.steps, int(frame.cell), CompoundRun::Pending};
+    case 1:
+        return {frame.steps, int(frame.cell), CompoundRun::Complete};
+    case 2:
+        return stopped;
+    default:
+        return codeEnd(unit, answer, frame, before);
+    }
+}
+
+Machine::Private::CompoundRun Machine::Private::codeEnd(const CompoundCode::Unit &unit,
+                                                      int answer, const CompoundFrame &frame,
+                                                      Before before)
+{
+    const CodeExit &exit = unit.exits[std::size_t(answer - 3)];
+    const int cell = int(frame.cell);
+    const long long own = frame.steps - frame.entered[exit.depth];
+    if (exit.kind == CodeExit::Output) {
+        // From the plan that made the code: the handler may have replaced the program.
+        const auto *output = static_cast<const RunPlan::Micro *>(unit.micros) + exit.micro;
+        return outputRun(output, frame.accepted, own + output->first, cell, before);
+    }
+    const std::uint32_t *path = unit.paths.data() + exit.path;
+    // Each loop the code entered is on the stack, as nested() left it for the one inside.
+    for (int level = 0; level < exit.depth; ++level) {
+        const RunPlan::Micro &inner = plan.micros[path[level]];
+        loopStack.push_back(int(plan.ops[std::size_t(inner.value) + 1].argument()));
+    }
+    const RunPlan::Micro &micro = plan.micros[exit.micro];
+    CompoundRun run;
+    switch (exit.kind) {
+    case CodeExit::Pending:
+        run = {own, cell, CompoundRun::Pending};
+        break;
+    case CodeExit::WalkStart:
+    case CodeExit::WalkEnd:
+        walkStopped(micro, cell, own, exit.kind == CodeExit::WalkEnd, run);
+        break;
+    case CodeExit::NestedEnd:
+        run = {own + micro.count, cell, CompoundRun::Resume};
+        run.entry = int(plan.compounds[micro.first].close) + 1;
+        break;
+    case CodeExit::Output:
+        break;
+    }
+    // Back out through the loops that hold it, as each nested() hands on its inner loop's end.
+    for (int level = exit.depth - 1; level >= 0; --level) {
+        const RunPlan::Micro &inner = plan.micros[path[level]];
+        run.steps += frame.entered[level + 1] - frame.entered[level] + inner.count;
+        if (run.end == CompoundRun::Pending) {
+            run.end = CompoundRun::Resume;
+            run.entry = inner.value + 2;
+        }
+    }
+    return run;
+}
+
+bool Machine::Private::outputFromCode(IOHandler *handler, int value)
+{
+    return handler->output(value);
+}
+
+int Machine::Private::nestedFromCode(CompoundFrame *frame, const void *micro)
+{
+    Private &m = *static_cast<Private *>(frame->machine);
+    int base = int(frame->base);
+    long long steps = frame->steps;
+    const bool passed = m.nested(*static_cast<const RunPlan::Micro *>(micro), base, steps,
+                                 frame->room, *static_cast<CompoundRun *>(frame->stopped));
+    frame->base = base;
+    frame->steps = steps;
+    return passed;
+}
+
+long long Machine::Private::transferFromCode(int *counter, const void *micro,
+                                             const void *changes, int maximum)
+{
+    return transferAt(counter, *static_cast<const RunPlan::Micro *>(micro),
+                      static_cast<const RunPlan::Change *>(changes), maximum);
+}
+
+Machine::Private::CompoundRun Machine::Private::readCompound(
     const RunPlan::CompoundRecord &record, int cell, long long budget)
 {
     const RunPlan::Micro *first = plan.micros.data() + record.firstMicro;

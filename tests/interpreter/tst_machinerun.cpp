@@ -371,6 +371,8 @@ private Q_SLOTS:
     void handlerCallsBack();
     void hostilePrograms_data();
     void hostilePrograms();
+    void nestedLoopsCutShort_data();
+    void nestedLoopsCutShort();
     void longFoldedRuns_data();
     void longFoldedRuns();
     void notRunning();
@@ -529,6 +531,62 @@ void tst_MachineRun::hostilePrograms()
         QCOMPARE(fast.run(1000000).steps, referenceRun(reference, 1000000, {}).steps);
         const QString diff = difference(fast, fastHandler, reference, referenceHandler);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    }
+}
+
+void tst_MachineRun::nestedLoopsCutShort_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("tapeLength");
+    QTest::addColumn<int>("maximum");
+
+    // Halving inside a count, as the Collatz walker halves: a walk of one pass at a time.
+    const QString halving = u">++++++++++[>>+++++++++[-[->>+<]<]>>[-<<+>>]<<<<-]"_qs;
+    QTest::newRow("halving in a count") << halving << 12 << 255;
+    QTest::newRow("halving in a count, odd maximum") << halving << 12 << 33713;
+    QTest::newRow("halving in a count, tape too short") << halving << 5 << 255;
+    QTest::newRow("transfers two deep") << u"-[>-[>-[>+>++<<-]<-]<-]"_qs << 8 << 255;
+    QTest::newRow("transfers two deep, odd maximum") << u"-[>-[>-[>+>++<<-]<-]<-]"_qs << 8 << 7;
+    QTest::newRow("squares without output")
+        << u"-[>>[-]>[-]<<-[->+[>+>+<<-]>>[<<+>>-]<<+<]<-]"_qs << 8 << 255;
+    QTest::newRow("a scan off the right end, nested")
+        << u"+[>++[>+[>]<[<]>-]<-]"_qs << 9 << 255;
+    QTest::newRow("a scan off the left end, nested")
+        << u">>>>>>>>+[<++[<+[<]>[>]<-]>-]"_qs << 9 << 255;
+    QTest::newRow("walks three deep") << u"+[>+[>+[->>+<]<<-]<-]"_qs << 30 << 255;
+    QTest::newRow("outputs beside nested walks")
+        << u"+++[>+++[-[->>+<]<]>>.[-<<+>>]<<<-]"_qs << 12 << 255;
+}
+
+// Loops inside loops run in batches of every small size, so that batches end at each point of
+// their passes, at every depth.
+void tst_MachineRun::nestedLoopsCutShort()
+{
+    QFETCH(QString, program);
+    QFETCH(int, tapeLength);
+    QFETCH(int, maximum);
+
+    ScriptedHandler fastHandler(3);
+    ScriptedHandler referenceHandler(3);
+    Machine fast(tapeLength);
+    Machine reference(tapeLength);
+    fast.setHandler(&fastHandler);
+    reference.setHandler(&referenceHandler);
+    for (Machine *machine : {&fast, &reference}) {
+        machine->setMaximumValue(maximum);
+        machine->setProgram(program);
+    }
+    for (int limit = 1; limit <= 40; ++limit) {
+        fast.start();
+        reference.start();
+        // A whole run first, as a loop that has run long is where machine code may come in.
+        for (int batch = 0; batch < 4000 && reference.isRunning(); ++batch) {
+            const int steps = batch == 0 ? 1000000 : limit;
+            QCOMPARE(fast.run(steps).steps, referenceRun(reference, steps, {}).steps);
+            const QString diff = difference(fast, fastHandler, reference, referenceHandler);
+            QVERIFY2(diff.isEmpty(), qPrintable(u"limit %1, batch %2: %3"_qs.arg(limit)
+                                                    .arg(batch).arg(diff)));
+        }
     }
 }
 
