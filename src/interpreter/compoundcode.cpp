@@ -19,12 +19,12 @@
 
 namespace {
 
-// A record earns its code once it has run this many steps without: making code takes about as
-// long as reading Micro steps for this many.
+// A record earns its code once it has run this many steps without, and more for a long body,
+// whose code takes longer to make than its length alone says (see stepsBeforeCode()).
 constexpr long long StepsBeforeCode = 1 << 17;
 // Bounds on the code of one compound and of one program, as nested loops are written out
 // inside the loops that hold them.
-constexpr std::uint32_t MostMicros = 4096;
+constexpr std::uint32_t MostMicros = 512;
 constexpr std::size_t MostBytes = 4 << 20;
 
 using Compiled = CompoundCode::Unit;
@@ -32,6 +32,7 @@ using Compiled = CompoundCode::Unit;
 struct Slot
 {
     long long credit = 0;
+    long long needed = -1; // the credit that earns code, once known
     bool failed = false;
     Compiled *compiled = nullptr;
 };
@@ -62,6 +63,42 @@ struct CompoundCode::Private
     std::vector<Slot> records;
     std::size_t bytes = 0;
 };
+
+namespace {
+
+bool callsNoHandler(const RunPlan &plan, const RunPlan::CompoundRecord &record)
+{
+    for (std::uint32_t i = 0; i < record.microCount; ++i) {
+        const RunPlan::Micro &m = plan.micros[record.firstMicro + i];
+        if (m.kind == RunPlan::Micro::Output
+            || (m.kind == RunPlan::Micro::Nested
+                && !callsNoHandler(plan, plan.compounds[m.first])))
+            return false;
+    }
+    return true;
+}
+
+// The Micro steps of the code of `record`, with the nested loops written out in it.
+std::uint32_t writtenMicros(const RunPlan &plan, const RunPlan::CompoundRecord &record)
+{
+    std::uint32_t count = record.microCount;
+    for (std::uint32_t i = 0; i < record.microCount; ++i) {
+        const RunPlan::Micro &m = plan.micros[record.firstMicro + i];
+        if (m.kind == RunPlan::Micro::Nested && callsNoHandler(plan, plan.compounds[m.first]))
+            count += writtenMicros(plan, plan.compounds[m.first]);
+    }
+    return count;
+}
+
+// Making code takes time that grows faster than its length (about 0.1 ms for ten Micro steps,
+// 17 ms for 400), so a long body must run longer before it pays for its code.
+long long stepsBeforeCode(const RunPlan &plan, const RunPlan::CompoundRecord &record)
+{
+    const long long micros = writtenMicros(plan, record);
+    return StepsBeforeCode + micros * micros * 128;
+}
+
+} // namespace
 
 CompoundCode::CompoundCode() = default;
 CompoundCode::CompoundCode(CompoundCode &&) noexcept = default;
@@ -124,6 +161,10 @@ const CompoundCode::Unit *CompoundCode::find(const RunPlan &plan, std::uint32_t 
         return nullptr;
     }
     if (slot.failed || (slot.credit < StepsBeforeCode && setting() != Setting::Eager))
+        return nullptr;
+    if (slot.needed < 0)
+        slot.needed = stepsBeforeCode(plan, plan.compounds[index]);
+    if (slot.credit < slot.needed && setting() != Setting::Eager)
         return nullptr;
     if (!d->compile(plan, index, maximum, cellCount, helpers, slot)) {
         slot.failed = true;
@@ -189,8 +230,6 @@ private:
     // Ends the code with `code` and the steps and `cell` stored.
     void leave(int code, x86::Gp cell);
     void leave(CodeExit::Kind kind, int depth, std::uint32_t index, x86::Gp cell);
-    // True when no handler is called inside the loop of `record`.
-    bool callsNoHandler(const Record &record) const;
     // Fits `value` (within 0 ... 2 * maximum + 1 after a change `by`) back into the cells' range.
     void wrap(x86::Gp value, long long by);
     x86::Mem cellAt(x86::Gp base, long long offset) const
@@ -217,17 +256,6 @@ private:
     std::uint32_t written = 0;
     bool fits = true;
 };
-
-bool Generator::callsNoHandler(const Record &record) const
-{
-    for (std::uint32_t i = 0; i < record.microCount; ++i) {
-        const Micro &m = plan.micros[record.firstMicro + i];
-        if (m.kind == Micro::Output
-            || (m.kind == Micro::Nested && !callsNoHandler(plan.compounds[m.first])))
-            return false;
-    }
-    return true;
-}
 
 bool Generator::generate(std::uint32_t index)
 {
@@ -296,7 +324,7 @@ void Generator::micro(int depth, std::uint32_t index, x86::Gp base, x86::Gp limi
         walk(depth, index, base, limit);
         break;
     case Micro::Nested:
-        if (callsNoHandler(plan.compounds[m.first]))
+        if (callsNoHandler(plan, plan.compounds[m.first]))
             nested(depth, index, base, limit);
         else
             nestedByHelper(index, base);
