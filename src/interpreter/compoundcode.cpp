@@ -11,6 +11,7 @@
 
 #include "compoundcode.h"
 
+#include "iohandler.h"
 #include "machine_p.h"
 
 #include <cstdlib>
@@ -193,6 +194,24 @@ namespace {
 using namespace asmjit;
 using Micro = RunPlan::Micro;
 
+// Where IOHandler::output() sits in a handler's table of virtual functions, read from a pointer
+// to it as the x86-64 C++ ABI lays one out (its offset in the table plus one); -1 where it does
+// not, and the code calls the helper that calls it.
+std::int32_t outputSlot()
+{
+    bool (IOHandler::*member)(int) = &IOHandler::output;
+    struct
+    {
+        std::uintptr_t pointer;
+        std::ptrdiff_t adjustment;
+    } layout;
+    static_assert(sizeof member == sizeof layout);
+    std::memcpy(&layout, &member, sizeof layout);
+    if ((layout.pointer & 1) == 0 || layout.adjustment != 0 || layout.pointer > 4096)
+        return -1;
+    return std::int32_t(layout.pointer - 1);
+}
+
 // Writes out a compound loop as code: each level is its pass loop, with the Micro steps of a
 // pass in line and nested loops that call no handler written out inside it. Everything the
 // interpreter checks is checked at the same point, so the code ends exactly where it would.
@@ -219,12 +238,12 @@ private:
 
     // Writes the pass loop of `record` at `depth`, starting on `cell`; falls through with
     // `cell` at the loop's end when its counter is zero.
-    void level(int depth, const Record &record, x86::Gp cell, x86::Gp limit);
-    void micro(int depth, std::uint32_t index, x86::Gp base, x86::Gp limit);
+    void level(int depth, const Record &record, x86::Gp cell, x86::Mem limit);
+    void micro(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit);
     void change(x86::Gp base, int offset, long long by);
     void transfer(std::uint32_t index, x86::Gp base);
-    void walk(int depth, std::uint32_t index, x86::Gp base, x86::Gp limit);
-    void nested(int depth, std::uint32_t index, x86::Gp base, x86::Gp limit);
+    void walk(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit);
+    void nested(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit);
     void output(std::uint32_t index, x86::Gp base);
     void nestedByHelper(std::uint32_t index, x86::Gp base);
     // Ends the code with `code` and the steps and `cell` stored.
@@ -232,6 +251,14 @@ private:
     void leave(CodeExit::Kind kind, int depth, std::uint32_t index, x86::Gp cell);
     // Fits `value` (within 0 ... 2 * maximum + 1 after a change `by`) back into the cells' range.
     void wrap(x86::Gp value, long long by);
+    // After a call: the cells, and the steps stored before it, come back from the frame, so
+    // that the register allocator keeps only the frame and the pass's cell through the call.
+    void reloadCells() { cc.mov(cells, x86::ptr(frame, offsetof(CompoundFrame, cells))); }
+    void reload()
+    {
+        reloadCells();
+        cc.mov(steps, x86::qword_ptr(frame, offsetof(CompoundFrame, steps)));
+    }
     x86::Mem cellAt(x86::Gp base, long long offset) const
     {
         return x86::dword_ptr(cells, base, 2, std::int32_t(offset * 4));
@@ -265,18 +292,17 @@ bool Generator::generate(std::uint32_t index)
     cells = cc.newIntPtr("cells");
     steps = cc.newInt64("steps");
     x86::Gp cell = cc.newInt64("cell");
-    x86::Gp limit = cc.newInt64("limit");
     cc.mov(cells, x86::ptr(frame, offsetof(CompoundFrame, cells)));
     cc.mov(steps, x86::qword_ptr(frame, offsetof(CompoundFrame, steps)));
     cc.mov(cell, x86::qword_ptr(frame, offsetof(CompoundFrame, cell)));
-    cc.mov(limit, x86::qword_ptr(frame, offsetof(CompoundFrame, room)));
-    level(0, plan.compounds[index], cell, limit);
+    // The limits stay in the frame, which leaves registers for what a handler call must keep.
+    level(0, plan.compounds[index], cell, x86::qword_ptr(frame, offsetof(CompoundFrame, room)));
     leave(1, cell);
     cc.endFunc();
     return fits && cc.finalize() == kErrorOk;
 }
 
-void Generator::level(int depth, const Record &record, x86::Gp cell, x86::Gp limit)
+void Generator::level(int depth, const Record &record, x86::Gp cell, x86::Mem limit)
 {
     if (depth > 0) {
         cc.mov(x86::qword_ptr(frame, std::int32_t(offsetof(CompoundFrame, entered) + 8 * depth)),
@@ -309,7 +335,7 @@ void Generator::level(int depth, const Record &record, x86::Gp cell, x86::Gp lim
     cc.bind(complete);
 }
 
-void Generator::micro(int depth, std::uint32_t index, x86::Gp base, x86::Gp limit)
+void Generator::micro(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit)
 {
     fits = ++written <= MostMicros;
     const Micro &m = plan.micros[index];
@@ -377,6 +403,7 @@ void Generator::transfer(std::uint32_t index, x86::Gp base)
         x86::Gp counter = cc.newIntPtr("counter");
         x86::Gp taken = cc.newInt64("taken");
         cc.lea(counter, cellAt(base, m.offset));
+        cc.mov(x86::qword_ptr(frame, offsetof(CompoundFrame, steps)), steps);
         InvokeNode *call = nullptr;
         cc.invoke(&call, imm(reinterpret_cast<std::uintptr_t>(helpers.transfer)),
                   FuncSignatureT<long long, int *, const void *, const void *, int>(
@@ -386,6 +413,7 @@ void Generator::transfer(std::uint32_t index, x86::Gp base)
         call->setArg(2, imm(plan.changes.data()));
         call->setArg(3, imm(maximum));
         call->setRet(0, taken);
+        reload();
         cc.add(steps, taken);
         return;
     }
@@ -421,7 +449,7 @@ void Generator::transfer(std::uint32_t index, x86::Gp base)
     cc.bind(done);
 }
 
-void Generator::walk(int depth, std::uint32_t index, x86::Gp base, x86::Gp limit)
+void Generator::walk(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit)
 {
     const Micro &m = plan.micros[index];
     const RunPlan::BlockRecord &block = plan.blocks[m.first];
@@ -465,7 +493,7 @@ void Generator::walk(int depth, std::uint32_t index, x86::Gp base, x86::Gp limit
     cc.bind(next);
 }
 
-void Generator::nested(int depth, std::uint32_t index, x86::Gp base, x86::Gp limit)
+void Generator::nested(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit)
 {
     const Micro &m = plan.micros[index];
     const Record &inner = plan.compounds[m.first];
@@ -490,8 +518,11 @@ void Generator::nested(int depth, std::uint32_t index, x86::Gp base, x86::Gp lim
     cc.mov(innerLimit, limit);
     cc.mov(less, longest);
     cc.sub(innerLimit, less);
+    const x86::Mem limitHere = x86::qword_ptr(
+        frame, std::int32_t(offsetof(CompoundFrame, limits) + 8 * (depth + 1)));
+    cc.mov(limitHere, innerLimit);
     path.push_back(index);
-    level(depth + 1, inner, at, innerLimit);
+    level(depth + 1, inner, at, limitHere);
     path.pop_back();
     cc.bind(skipped);
     cc.bind(check);
@@ -518,6 +549,7 @@ void Generator::nestedByHelper(std::uint32_t index, x86::Gp base)
     call->setArg(0, frame);
     call->setArg(1, imm(&plan.micros[index]));
     call->setRet(0, result);
+    reloadCells();
     cc.mov(steps, x86::qword_ptr(frame, offsetof(CompoundFrame, steps)));
     cc.mov(base, x86::qword_ptr(frame, offsetof(CompoundFrame, base)));
     cc.test(result, result);
@@ -551,12 +583,21 @@ void Generator::output(std::uint32_t index, x86::Gp base)
     cc.mov(x86::byte_ptr(pointer), 1);
     x86::Gp value = cc.newInt32("value");
     cc.mov(value, cellAt(at, 0));
+    cc.mov(x86::qword_ptr(frame, offsetof(CompoundFrame, steps)), steps);
     InvokeNode *call = nullptr;
-    cc.invoke(&call, imm(reinterpret_cast<std::uintptr_t>(helpers.output)),
-              FuncSignatureT<bool, IOHandler *, int>(CallConvId::kHost));
+    const FuncSignatureT<bool, IOHandler *, int> signature(CallConvId::kHost);
+    static const std::int32_t slot = outputSlot();
+    if (slot >= 0) {
+        x86::Gp table = cc.newIntPtr("table");
+        cc.mov(table, x86::ptr(handler));
+        cc.invoke(&call, x86::ptr(table, slot), signature);
+    } else {
+        cc.invoke(&call, imm(reinterpret_cast<std::uintptr_t>(helpers.output)), signature);
+    }
     call->setArg(0, handler);
     call->setArg(1, value);
     call->setRet(0, accepted);
+    reload();
     cc.mov(pointer, x86::ptr(frame, offsetof(CompoundFrame, inHandler)));
     cc.mov(x86::byte_ptr(pointer), 0);
     cc.movzx(accepted, accepted.r8());
@@ -569,7 +610,9 @@ void Generator::output(std::uint32_t index, x86::Gp base)
     cc.je(done);
     cc.bind(ended);
     cc.mov(x86::byte_ptr(frame, offsetof(CompoundFrame, accepted)), accepted.r8());
-    leave(CodeExit::Output, 0, index, at);
+    x86::Gp cell = cc.newInt64("cell");
+    cc.lea(cell, x86::ptr(base, m.offset));
+    leave(CodeExit::Output, 0, index, cell);
     cc.bind(done);
 }
 

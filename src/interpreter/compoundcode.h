@@ -39,7 +39,8 @@ struct CompoundFrame
     IOHandler *out = nullptr;
     std::uint64_t alterations = 0; // of the machine before the passes
     bool accepted = false; // the handler's answer at an Output end
-    long long entered[MostLevels] = {}; // the steps at the start of each nested level
+    long long entered[MostLevels]; // the steps at the start of each nested level, 0 for the first
+    long long limits[MostLevels]; // the steps each nested level's passes may start within
 };
 
 // Where the code of a compound ended, besides its last pass (code 0) or the loop's end (1), or

@@ -1011,6 +1011,7 @@ Machine::Private::CompoundRun Machine::Private::runCode(const CompoundCode::Unit
     frame.room = budget - record.steps - record.transfers
                  - static_cast<long long>(maximumValue) * record.transferPassSteps;
     frame.cell = cell;
+    frame.entered[0] = 0;
     frame.machine = this;
     frame.currentCell = &currentCell;
     frame.programCounter = &programCounter;
