@@ -246,9 +246,21 @@ private:
     void nested(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit);
     void output(std::uint32_t index, x86::Gp base);
     void nestedByHelper(std::uint32_t index, x86::Gp base);
+    // After walk or nested loop `index`, which ended on `at`: on with the pass from there when
+    // the rest of it stays on the tape, else an end of `kind`.
+    void passGoesOn(CodeExit::Kind kind, int depth, std::uint32_t index, x86::Gp at,
+                    x86::Gp base);
     // Ends the code with `code` and the steps and `cell` stored.
     void leave(int code, x86::Gp cell);
     void leave(CodeExit::Kind kind, int depth, std::uint32_t index, x86::Gp cell);
+    // Jumps to `outside` when offsets `low` to `high` from `cell` reach off the tape.
+    void outsideTape(x86::Gp cell, int low, int high, const Label &outside)
+    {
+        cc.cmp(cell, -low);
+        cc.jl(outside);
+        cc.cmp(cell, cellCount - high);
+        cc.jge(outside);
+    }
     // Fits `value` (within 0 ... 2 * maximum + 1 after a change `by`) back into the cells' range.
     void wrap(x86::Gp value, long long by);
     // After a call: the cells, and the steps stored before it, come back from the frame, so
@@ -314,10 +326,7 @@ void Generator::level(int depth, const Record &record, x86::Gp cell, x86::Mem li
     cc.bind(top);
     cc.cmp(steps, limit);
     cc.jg(pending);
-    cc.cmp(cell, -record.lowest);
-    cc.jl(pending);
-    cc.cmp(cell, cellCount - record.highest);
-    cc.jge(pending);
+    outsideTape(cell, record.lowest, record.highest, pending);
     x86::Gp base = cc.newInt64("base");
     cc.mov(base, cell);
     for (std::uint32_t i = 0; i < record.microCount && fits; ++i)
@@ -457,8 +466,6 @@ void Generator::walk(int depth, std::uint32_t index, x86::Gp base, x86::Mem limi
     const Label top = cc.newLabel();
     const Label stopped = cc.newLabel();
     const Label done = cc.newLabel();
-    const Label ended = cc.newLabel();
-    const Label next = cc.newLabel();
     x86::Gp at = cc.newInt64("at");
     x86::Gp after = cc.newInt64("after");
     cc.lea(at, x86::ptr(base, m.offset));
@@ -468,10 +475,7 @@ void Generator::walk(int depth, std::uint32_t index, x86::Gp base, x86::Mem limi
     cc.lea(after, x86::ptr(steps, passSteps));
     cc.cmp(after, limit);
     cc.jg(stopped);
-    cc.cmp(at, -block.lowest);
-    cc.jl(stopped);
-    cc.cmp(at, cellCount - block.highest);
-    cc.jge(stopped);
+    outsideTape(at, block.lowest, block.highest, stopped);
     for (std::uint32_t i = 0; i < block.changeCount; ++i) {
         const RunPlan::Change &c = plan.changes[block.firstChange + i];
         change(at, c.offset, c.change);
@@ -482,14 +486,20 @@ void Generator::walk(int depth, std::uint32_t index, x86::Gp base, x86::Mem limi
     cc.bind(stopped);
     leave(CodeExit::WalkStart, depth, index, at);
     cc.bind(done);
-    cc.cmp(at, -m.low);
-    cc.jl(ended);
-    cc.cmp(at, cellCount - m.high);
-    cc.jge(ended);
+    passGoesOn(CodeExit::WalkEnd, depth, index, at, base);
+}
+
+void Generator::passGoesOn(CodeExit::Kind kind, int depth, std::uint32_t index, x86::Gp at,
+                           x86::Gp base)
+{
+    const Micro &m = plan.micros[index];
+    const Label ended = cc.newLabel();
+    const Label next = cc.newLabel();
+    outsideTape(at, m.low, m.high, ended);
     cc.mov(base, at);
     cc.jmp(next);
     cc.bind(ended);
-    leave(CodeExit::WalkEnd, depth, index, at);
+    leave(kind, depth, index, at);
     cc.bind(next);
 }
 
@@ -502,9 +512,6 @@ void Generator::nested(int depth, std::uint32_t index, x86::Gp base, x86::Mem li
         return;
     }
     const Label skipped = cc.newLabel();
-    const Label check = cc.newLabel();
-    const Label ended = cc.newLabel();
-    const Label next = cc.newLabel();
     x86::Gp at = cc.newInt64("at");
     cc.lea(at, x86::ptr(base, m.offset));
     cc.cmp(cellAt(at, 0), 0);
@@ -525,16 +532,7 @@ void Generator::nested(int depth, std::uint32_t index, x86::Gp base, x86::Mem li
     level(depth + 1, inner, at, limitHere);
     path.pop_back();
     cc.bind(skipped);
-    cc.bind(check);
-    cc.cmp(at, -m.low);
-    cc.jl(ended);
-    cc.cmp(at, cellCount - m.high);
-    cc.jge(ended);
-    cc.mov(base, at);
-    cc.jmp(next);
-    cc.bind(ended);
-    leave(CodeExit::NestedEnd, depth, index, at);
-    cc.bind(next);
+    passGoesOn(CodeExit::NestedEnd, depth, index, at, base);
 }
 
 void Generator::nestedByHelper(std::uint32_t index, x86::Gp base)
@@ -549,8 +547,7 @@ void Generator::nestedByHelper(std::uint32_t index, x86::Gp base)
     call->setArg(0, frame);
     call->setArg(1, imm(&plan.micros[index]));
     call->setRet(0, result);
-    reloadCells();
-    cc.mov(steps, x86::qword_ptr(frame, offsetof(CompoundFrame, steps)));
+    reload();
     cc.mov(base, x86::qword_ptr(frame, offsetof(CompoundFrame, base)));
     cc.test(result, result);
     cc.jnz(done);

@@ -278,6 +278,35 @@ QString difference(const Machine &fast, const ScriptedHandler &fastHandler,
     return {};
 }
 
+// Two machines given the same program and handlers of the same seed: one to run(), one to
+// step().
+struct LockStep
+{
+    LockStep(const QString &program, int tapeLength, int maximum, quint32 seed)
+        : fastHandler(seed)
+        , referenceHandler(seed)
+        , fast(tapeLength)
+        , reference(tapeLength)
+    {
+        fast.setHandler(&fastHandler);
+        reference.setHandler(&referenceHandler);
+        for (Machine *machine : {&fast, &reference}) {
+            machine->setMaximumValue(maximum);
+            machine->setProgram(program);
+            machine->start();
+        }
+    }
+    QString difference() const
+    {
+        return ::difference(fast, fastHandler, reference, referenceHandler);
+    }
+
+    ScriptedHandler fastHandler;
+    ScriptedHandler referenceHandler;
+    Machine fast;
+    Machine reference;
+};
+
 // Runs one generated program both ways; answers a description of the first divergence.
 // Handlers call back into their machine once in `callBackOdds` calls (0: never).
 QString compareRuns(quint32 seed, quint32 callBackOdds)
@@ -516,20 +545,11 @@ void tst_MachineRun::hostilePrograms()
     QFETCH(int, tapeLength);
     QFETCH(int, maximum);
 
-    ScriptedHandler fastHandler(7);
-    ScriptedHandler referenceHandler(7);
-    Machine fast(tapeLength);
-    Machine reference(tapeLength);
-    fast.setHandler(&fastHandler);
-    reference.setHandler(&referenceHandler);
-    for (Machine *machine : {&fast, &reference}) {
-        machine->setMaximumValue(maximum);
-        machine->setProgram(program);
-        machine->start();
-    }
-    for (int batch = 0; batch < 10 && reference.isRunning(); ++batch) {
-        QCOMPARE(fast.run(1000000).steps, referenceRun(reference, 1000000, {}).steps);
-        const QString diff = difference(fast, fastHandler, reference, referenceHandler);
+    LockStep machines(program, tapeLength, maximum, 7);
+    for (int batch = 0; batch < 10 && machines.reference.isRunning(); ++batch) {
+        QCOMPARE(machines.fast.run(1000000).steps,
+                 referenceRun(machines.reference, 1000000, {}).steps);
+        const QString diff = machines.difference();
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
     }
 }
@@ -566,16 +586,9 @@ void tst_MachineRun::nestedLoopsCutShort()
     QFETCH(int, tapeLength);
     QFETCH(int, maximum);
 
-    ScriptedHandler fastHandler(3);
-    ScriptedHandler referenceHandler(3);
-    Machine fast(tapeLength);
-    Machine reference(tapeLength);
-    fast.setHandler(&fastHandler);
-    reference.setHandler(&referenceHandler);
-    for (Machine *machine : {&fast, &reference}) {
-        machine->setMaximumValue(maximum);
-        machine->setProgram(program);
-    }
+    LockStep machines(program, tapeLength, maximum, 3);
+    Machine &fast = machines.fast;
+    Machine &reference = machines.reference;
     for (int limit = 1; limit <= 40; ++limit) {
         fast.start();
         reference.start();
@@ -583,7 +596,7 @@ void tst_MachineRun::nestedLoopsCutShort()
         for (int batch = 0; batch < 4000 && reference.isRunning(); ++batch) {
             const int steps = batch == 0 ? 1000000 : limit;
             QCOMPARE(fast.run(steps).steps, referenceRun(reference, steps, {}).steps);
-            const QString diff = difference(fast, fastHandler, reference, referenceHandler);
+            const QString diff = machines.difference();
             QVERIFY2(diff.isEmpty(), qPrintable(u"limit %1, batch %2: %3"_qs.arg(limit)
                                                     .arg(batch).arg(diff)));
         }
