@@ -997,8 +997,11 @@ Machine::Private::CompoundRun Machine::Private::runCompound(
         plan.machineCode.find(plan, index, maximumValue, int(tape.size()), helpers);
     if (unit)
         return runCode(*unit, record, cell, budget);
+    const std::uint64_t changes = programChanges;
     const CompoundRun run = readCompound(record, cell, budget);
-    plan.machineCode.ran(index, run.steps);
+    // A handler may have replaced the program, whose records then count afresh.
+    if (programChanges == changes)
+        plan.machineCode.ran(index, run.steps);
     return run;
 }
 
