@@ -14,8 +14,11 @@
 #include "iohandler.h"
 #include "machine_p.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -27,6 +30,8 @@ constexpr long long StepsBeforeCode = 1 << 17;
 // inside the loops that hold them.
 constexpr std::uint32_t MostMicros = 512;
 constexpr std::size_t MostBytes = 4 << 20;
+// Keeps a change times a number of passes within 64 bits.
+constexpr long long LargestChange = 1 << 26;
 
 using Compiled = CompoundCode::Unit;
 
@@ -236,6 +241,28 @@ public:
 private:
     using Record = RunPlan::CompoundRecord;
 
+    // A pass whose walks, nested loops and transfers all find a zero cell, as each pass of a
+    // loop around a skipped loop does: its changes at offsets from the pass's cell, the cells
+    // that must be zero, and its reach.
+    struct SkippedPasses
+    {
+        std::map<long long, long long> changes; // without the counter's
+        std::vector<long long> zeros;
+        long long lowest = 0;
+        long long highest = 0;
+        bool up = false; // the counter goes up by one a pass, else down
+        long long steps = 0; // of a pass
+    };
+    // Whether the passes of `record` are all alike while the cells in `skipped.zeros` are zero:
+    // no output, no change to those cells, back on the cell a pass starts on, and a counter
+    // that counts by one.
+    bool passesSkipAll(const Record &record, SkippedPasses &skipped) const;
+    // Runs as many passes as the steps allow at once, when the cells that must be zero are;
+    // on at `top` with the passes left, or at `complete` where none is.
+    void skipAll(const SkippedPasses &skipped, x86::Gp cell, x86::Mem limit, const Label &top,
+                 const Label &complete);
+    // value = value modulo (maximum + 1), for a value of any size and sign.
+    void reduce(x86::Gp value);
     // Writes the pass loop of `record` at `depth`, starting on `cell`; falls through with
     // `cell` at the loop's end when its counter is zero.
     void level(int depth, const Record &record, x86::Gp cell, x86::Mem limit);
@@ -323,6 +350,9 @@ void Generator::level(int depth, const Record &record, x86::Gp cell, x86::Mem li
     const Label top = cc.newLabel();
     const Label pending = cc.newLabel();
     const Label complete = cc.newLabel();
+    SkippedPasses skipped;
+    if (passesSkipAll(record, skipped))
+        skipAll(skipped, cell, limit, top, complete);
     cc.bind(top);
     cc.cmp(steps, limit);
     cc.jg(pending);
@@ -342,6 +372,127 @@ void Generator::level(int depth, const Record &record, x86::Gp cell, x86::Mem li
     else
         leave(CodeExit::Pending, depth, 0, cell);
     cc.bind(complete);
+}
+
+bool Generator::passesSkipAll(const Record &record, SkippedPasses &skipped) const
+{
+    std::set<long long> touched;
+    long long shift = 0; // where the pass's cell has moved, each walk having found a zero
+    skipped.lowest = record.lowest;
+    skipped.highest = record.highest;
+    for (std::uint32_t i = 0; i < record.microCount; ++i) {
+        const Micro &m = plan.micros[record.firstMicro + i];
+        switch (m.kind) {
+        case Micro::Change:
+            skipped.changes[shift + m.offset] += m.value;
+            touched.insert(shift + m.offset);
+            break;
+        case Micro::Output:
+            return false;
+        case Micro::Transfer:
+            skipped.zeros.push_back(shift + m.offset);
+            break;
+        case Micro::Walk:
+        case Micro::Nested:
+            skipped.zeros.push_back(shift + m.offset);
+            shift += m.offset;
+            skipped.lowest = std::min<long long>(skipped.lowest, shift + m.low);
+            skipped.highest = std::max<long long>(skipped.highest, shift + m.high);
+            break;
+        }
+    }
+    if (shift + record.move != 0 || skipped.zeros.empty())
+        return false;
+    for (const long long zero : skipped.zeros) {
+        if (zero == 0 || touched.count(zero) != 0)
+            return false;
+    }
+    for (const auto &[offset, change] : skipped.changes) {
+        if (change > LargestChange || change < -LargestChange)
+            return false;
+    }
+    const long long counter = (skipped.changes[0] % values + values) % values;
+    skipped.changes.erase(0);
+    skipped.up = counter == 1 && values != 2;
+    skipped.steps = record.steps + record.transfers; // a transfer on zero takes one step
+    return counter == 1 || counter == values - 1;
+}
+
+void Generator::skipAll(const SkippedPasses &skipped, x86::Gp cell, x86::Mem limit,
+                        const Label &top, const Label &complete)
+{
+    outsideTape(cell, int(skipped.lowest), int(skipped.highest), top);
+    for (const long long zero : skipped.zeros) {
+        cc.cmp(cellAt(cell, zero), 0);
+        cc.jne(top);
+    }
+    // The passes that fit into the steps left, each starting within the limit.
+    x86::Gp passes = cc.newInt64("passes");
+    x86::Gp done = cc.newInt64("done");
+    x86::Gp remainder = cc.newInt64("remainder");
+    x86::Gp divisor = cc.newInt64("divisor");
+    cc.movsxd(passes, cellAt(cell, 0));
+    cc.test(passes, passes);
+    cc.jz(top);
+    if (skipped.up) {
+        cc.neg(passes);
+        cc.add(passes, values);
+    }
+    cc.mov(done, limit);
+    cc.sub(done, steps);
+    cc.cmp(done, skipped.steps);
+    cc.jl(top);
+    cc.cqo(remainder, done);
+    cc.mov(divisor, skipped.steps);
+    cc.idiv(remainder, done, divisor);
+    cc.cmp(done, passes);
+    cc.cmovg(done, passes);
+    for (const auto &[offset, change] : skipped.changes) {
+        if (change == 0)
+            continue;
+        x86::Gp value = cc.newInt64("value");
+        x86::Gp by = cc.newInt64("by");
+        cc.movsxd(value, cellAt(cell, offset));
+        cc.imul(by, done, change);
+        cc.add(value, by);
+        reduce(value);
+        cc.mov(cellAt(cell, offset), value.r32());
+    }
+    x86::Gp counter = cc.newInt64("counter");
+    cc.movsxd(counter, cellAt(cell, 0));
+    if (skipped.up) {
+        x86::Gp zero = cc.newInt64("zero");
+        cc.xor_(zero, zero);
+        cc.add(counter, done);
+        cc.cmp(counter, values);
+        cc.cmove(counter, zero);
+    } else {
+        cc.sub(counter, done);
+    }
+    cc.mov(cellAt(cell, 0), counter.r32());
+    cc.imul(done, done, skipped.steps);
+    cc.add(steps, done);
+    cc.test(counter, counter);
+    cc.jz(complete);
+    cc.jmp(top);
+}
+
+void Generator::reduce(x86::Gp value)
+{
+    if (masked) {
+        cc.and_(value.r32(), std::uint32_t(values - 1));
+        return;
+    }
+    x86::Gp remainder = cc.newInt64("remainder");
+    x86::Gp divisor = cc.newInt64("divisor");
+    x86::Gp wrapped = cc.newInt64("wrapped");
+    cc.cqo(remainder, value);
+    cc.mov(divisor, values);
+    cc.idiv(remainder, value, divisor);
+    cc.lea(wrapped, x86::ptr(remainder, std::int32_t(values)));
+    cc.mov(value, remainder);
+    cc.test(value, value);
+    cc.cmovl(value, wrapped);
 }
 
 void Generator::micro(int depth, std::uint32_t index, x86::Gp base, x86::Mem limit)

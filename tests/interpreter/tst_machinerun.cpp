@@ -574,6 +574,13 @@ void tst_MachineRun::nestedLoopsCutShort_data()
     QTest::newRow("a scan off the left end, nested")
         << u">>>>>>>>+[<++[<+[<]>[>]<-]>-]"_qs << 9 << 255;
     QTest::newRow("walks three deep") << u"+[>+[>+[->>+<]<<-]<-]"_qs << 30 << 255;
+    const QString skipping = u"-[>-[>[[[+++[>+<-]---]]]>[>]<<<-]<-]"_qs;
+    QTest::newRow("skipped loops in a count") << skipping << 8 << 255;
+    QTest::newRow("skipped loops in a count, odd maximum") << skipping << 8 << 7;
+    QTest::newRow("skipped loops in a count, tape too short") << skipping << 3 << 255;
+    QTest::newRow("a transfer skipped but for the first pass")
+        << u"-[>+++[>[-]>[->+<]<<-]>>+<<<-]"_qs << 6 << 255;
+    QTest::newRow("counting up past skipped loops") << u"-[>+[>[-]>[>]<<+]<-]"_qs << 6 << 255;
     QTest::newRow("outputs beside nested walks")
         << u"+++[>+++[-[->>+<]<]>>.[-<<+>>]<<<-]"_qs << 12 << 255;
 }
