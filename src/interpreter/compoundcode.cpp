@@ -179,11 +179,6 @@ const CompoundCode::Unit *CompoundCode::find(const RunPlan &plan, std::uint32_t 
     return slot.compiled;
 }
 
-std::size_t CompoundCode::size() const
-{
-    return d ? d->bytes : 0;
-}
-
 #ifndef ZINDLE_COMPOUND_CODE
 
 bool CompoundCode::Private::compile(const RunPlan &, std::uint32_t, int, int, const Helpers &,
@@ -301,10 +296,6 @@ private:
     x86::Mem cellAt(x86::Gp base, long long offset) const
     {
         return x86::dword_ptr(cells, base, 2, std::int32_t(offset * 4));
-    }
-    std::uint32_t microIndex(const Micro &m) const
-    {
-        return std::uint32_t(&m - plan.micros.data());
     }
 
     const RunPlan &plan;

@@ -102,8 +102,6 @@ public:
                      const Helpers &helpers);
     // Counts `steps` that record `index` ran without code.
     void ran(std::uint32_t index, long long steps);
-    // The bytes of code made so far.
-    std::size_t size() const;
 
     // Whether code can be made here at all.
     static bool available();
