@@ -422,12 +422,15 @@ void Generator::skipAll(const SkippedPasses &skipped, x86::Gp cell, x86::Mem lim
     x86::Gp done = cc.newInt64("done");
     x86::Gp remainder = cc.newInt64("remainder");
     x86::Gp divisor = cc.newInt64("divisor");
+    // maximum + 1 reaches 2^31, beyond what an instruction takes as an immediate
+    x86::Gp range = cc.newInt64("range");
+    cc.mov(range, values);
     cc.movsxd(passes, cellAt(cell, 0));
     cc.test(passes, passes);
     cc.jz(top);
     if (skipped.up) {
         cc.neg(passes);
-        cc.add(passes, values);
+        cc.add(passes, range);
     }
     cc.mov(done, limit);
     cc.sub(done, steps);
@@ -455,7 +458,7 @@ void Generator::skipAll(const SkippedPasses &skipped, x86::Gp cell, x86::Mem lim
         x86::Gp zero = cc.newInt64("zero");
         cc.xor_(zero, zero);
         cc.add(counter, done);
-        cc.cmp(counter, values);
+        cc.cmp(counter, range);
         cc.cmove(counter, zero);
     } else {
         cc.sub(counter, done);

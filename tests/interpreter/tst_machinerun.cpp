@@ -580,7 +580,10 @@ void tst_MachineRun::nestedLoopsCutShort_data()
     QTest::newRow("skipped loops in a count, tape too short") << skipping << 3 << 255;
     QTest::newRow("a transfer skipped but for the first pass")
         << u"-[>+++[>[-]>[->+<]<<-]>>+<<<-]"_qs << 6 << 255;
-    QTest::newRow("counting up past skipped loops") << u"-[>+[>[-]>[>]<<+]<-]"_qs << 6 << 255;
+    const QString countingUp = u"-[>+[>[-]>[>]<<+]<-]"_qs;
+    QTest::newRow("counting up past skipped loops") << countingUp << 6 << 255;
+    QTest::newRow("counting up past skipped loops, int maximum")
+        << countingUp << 6 << std::numeric_limits<int>::max();
     QTest::newRow("outputs beside nested walks")
         << u"+++[>+++[-[->>+<]<]>>.[-<<+>>]<<<-]"_qs << 12 << 255;
 }
