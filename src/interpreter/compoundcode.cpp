@@ -134,15 +134,10 @@ Setting setting()
 
 } // namespace
 
-bool CompoundCode::available()
-{
-    return setting() != Setting::Off;
-}
-
 void CompoundCode::ran(std::uint32_t index, long long steps)
 {
     if (!d) {
-        if (!available())
+        if (setting() == Setting::Off)
             return;
         d = std::make_unique<Private>();
     }
@@ -663,8 +658,7 @@ void Generator::nested(int depth, std::uint32_t index, x86::Gp base, x86::Mem li
     cc.je(skipped);
     // The inner loop's room, as the interpreter gives it: what the outer loop has left, less
     // the inner loop's longest pass.
-    const long long longest = inner.steps + inner.transfers
-                              + static_cast<long long>(maximum) * inner.transferPassSteps;
+    const long long longest = inner.longestPass(maximum);
     x86::Gp innerLimit = cc.newInt64("innerLimit");
     x86::Gp less = cc.newInt64("less");
     cc.mov(innerLimit, limit);

@@ -103,9 +103,6 @@ public:
     // Counts `steps` that record `index` ran without code.
     void ran(std::uint32_t index, long long steps);
 
-    // Whether code can be made here at all.
-    static bool available();
-
 private:
     struct Private;
     std::unique_ptr<Private> d;

@@ -86,6 +86,11 @@ struct RunPlan
         int steps = 0; // of a pass with its ']', not counting its transfers
         int transfers = 0;
         int transferPassSteps = 0; // the steps of one pass of each transfer, summed
+        // The most steps a pass takes, each transfer making all the passes `maximum` allows
+        long long longestPass(int maximum) const
+        {
+            return steps + transfers + static_cast<long long>(maximum) * transferPassSteps;
+        }
         // How deep compounds nest in it, kept low as each level calls the next
         static constexpr int MostDepth = 24;
         int depth = 0;

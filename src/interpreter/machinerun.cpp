@@ -1011,8 +1011,7 @@ Machine::Private::CompoundRun Machine::Private::runCode(const CompoundCode::Unit
 {
     CompoundFrame frame;
     frame.cells = tape.data();
-    frame.room = budget - record.steps - record.transfers
-                 - static_cast<long long>(maximumValue) * record.transferPassSteps;
+    frame.room = budget - record.longestPass(maximumValue);
     frame.cell = cell;
     frame.entered[0] = 0;
     frame.machine = this;
@@ -1122,8 +1121,7 @@ Machine::Private::CompoundRun Machine::Private::readCompound(
     const Before before{resets, programChanges};
     IOHandler *const out = handler;
     // A handler that changes the maximum ends the passes, so this bound holds for them all.
-    const long long room = budget - record.steps - record.transfers
-                           - static_cast<long long>(maximum) * record.transferPassSteps;
+    const long long room = budget - record.longestPass(maximum);
     // Kept in locals, as the handler calls leave the compiler unsure of the record.
     const int lowestCell = -record.lowest;
     const int cellsAbove = cellCount - record.highest;
